@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// A finite double as plain decimal text: at most 15 significant digits, no exponent, no
+// trailing zeros, no grouping, "0" before the separator below 1.
+std::string decimalText(double value, std::string_view decimalSeparator);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "number_locale.h"
+#include "window_port.h"
+#include "workflow_state.h"
+
+// Every change of a distance box turns its text into a scale (millimetres per twip), or
+// reports an input error in red and keeps the last good scale.
+void onText1Change(WorkflowState& state, WindowPort& window, const NumberLocale& locale);
+void onText2Change(WorkflowState& state, WindowPort& window, const NumberLocale& locale);

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "window_port.h"
+#include "workflow_state.h"
+
+// Runs once before the window is first shown.
+void onFormLoad(WorkflowState& state, WindowPort& window);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The user's conventions for writing numbers.
+class NumberLocale {
+public:
+    virtual ~NumberLocale() = default;
+
+    // A number as the user typed it (digits, the decimal separator, an optional sign,
+    // surrounding blanks); empty for anything else, including empty text.
+    virtual std::optional<double> toNumber(std::string_view text) const = 0;
+    virtual std::string decimalSeparator() const = 0;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "window_port.h"
+#include "workflow_state.h"
+
+// Presses and moves on the picture area. Coordinates are twips relative to the control that
+// reports them: the background box's inner corner, or the foreground image's own corner.
+void onPicture1MouseDown(WorkflowState& state, WindowPort& window, float x, float y);
+void onPicture1MouseMove(WorkflowState& state, WindowPort& window, float x);
+void onImage1MouseDown(WorkflowState& state, WindowPort& window, float x, float y);
+void onImage1MouseMove(WorkflowState& state, WindowPort& window, float x, float y);
+void onImage1MouseUp(WorkflowState& state);

@@ -1,0 +1,39 @@
+#include "task_selection.h"
+
+#include "messages.h"
+
+namespace {
+
+void chooseLoadingTask(WorkflowState& state, WindowPort& window, bool background) {
+    window.setEnabled(Control::Command1, background);
+    window.setEnabled(Control::Command2, !background);
+    window.setEnabled(Control::Frame2, false);
+    window.setLine(kCollapsedLine);
+    state.mode = Mode::Idle;
+}
+
+}  // namespace
+
+void onOption1Click(WorkflowState& state, WindowPort& window) {
+    chooseLoadingTask(state, window, true);
+}
+
+void onOption2Click(WorkflowState& state, WindowPort& window) {
+    chooseLoadingTask(state, window, false);
+}
+
+void onOption3Click(WorkflowState& state, WindowPort& window) {
+    window.setEnabled(Control::Command1, false);
+    window.setEnabled(Control::Command2, false);
+    window.setEnabled(Control::Frame2, true);
+    window.setLine(kCollapsedLine);
+    state.bgMmPerUnit = Currency();
+    state.fgMmPerUnit = Currency();
+    window.setText(TextBox::Text1, "");
+    window.setText(TextBox::Text2, "");
+    window.setCaption(Label::Label2, ScaleResetText);
+    window.setCaption(Label::Label3, ScaleResetText);
+    state.mode = Mode::AwaitBgStart;
+    window.setStatusColor(kBlack);
+    window.setCaption(Label::Label1, MsgBgStart);
+}
