@@ -1,0 +1,101 @@
+#include "main_window.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "control_table.h"
+#include "measuring_line.h"
+#include "messages.h"
+#include "picture_box.h"
+#include "picture_dialogs.h"
+#include "qstring_view.h"
+#include "stretch_image.h"
+
+namespace {
+
+QFont windowFont() {
+    QFont font;
+    // The layout is made for the classic Japanese interface font, whose lines are as tall as
+    // its letters; IPA P Gothic has the same metrics. Noto CJK is the last resort.
+    font.setFamilies({QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"),
+                      QStringLiteral("Noto Sans CJK JP")});
+    font.setPixelSize(12);
+    return font;
+}
+
+// The one local file of a drag, or empty.
+QString droppedFile(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls() || mime->urls().size() != 1) return {};
+    const QUrl url = mime->urls().constFirst();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      controls_(buildControls(*this, dialogs ? *dialogs : *new QtPictureDialogs)),
+      port_(*this, controls_),
+      locale_(locale),
+      workflow_(port_, locale_),
+      opener_(*this, controls_) {
+    setObjectName(toQString(kFormName));
+    setWindowTitle(toQString(kWindowTitle));
+    setWindowIcon(QIcon(QStringLiteral(":/pokotamu.png")));
+    setFont(windowFont());
+    setFixedSize(toPixels(kFormClientWidth), toPixels(kFormClientHeight));
+    setAcceptDrops(true);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    connectEvents();
+    workflow_.formLoad();
+    controls_.Picture1->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::connectEvents() {
+    const FormControls& c = controls_;
+    Workflow* w = &workflow_;
+    connect(c.Option1, &QRadioButton::clicked, this, [w] { w->option1Click(); });
+    connect(c.Option2, &QRadioButton::clicked, this, [w] { w->option2Click(); });
+    connect(c.Option3, &QRadioButton::clicked, this, [w] { w->option3Click(); });
+    connect(c.Command1, &QPushButton::clicked, this, [this] { opener_.command1Click(); });
+    connect(c.Command2, &QPushButton::clicked, this, [this] { opener_.command2Click(); });
+    connect(c.Command3, &QPushButton::clicked, this, [w] { w->command3Click(); });
+    connect(c.Text1, &QLineEdit::textChanged, this, [w] { w->text1Change(); });
+    connect(c.Text2, &QLineEdit::textChanged, this, [w] { w->text2Change(); });
+    connect(c.Picture1, &PictureBox::mouseDown, this,
+            [w](QPointF p) { w->picture1MouseDown(float(p.x()), float(p.y())); });
+    connect(c.Picture1, &PictureBox::mouseMove, this,
+            [w](QPointF p) { w->picture1MouseMove(float(p.x())); });
+    connect(c.Image1, &StretchImage::mouseDown, this,
+            [w](QPointF p) { w->image1MouseDown(float(p.x()), float(p.y())); });
+    connect(c.Image1, &StretchImage::mouseMove, this,
+            [w](QPointF p) { w->image1MouseMove(float(p.x()), float(p.y())); });
+    connect(c.Image1, &StretchImage::mouseUp, this, [w] { w->image1MouseUp(); });
+}
+
+// A dropped file does what the "..." button of the chosen task would do with it.
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const bool loadingTask = controls_.Command1->isEnabled() || controls_.Command2->isEnabled();
+    if (loadingTask && !droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    if (controls_.Command1->isEnabled()) {
+        opener_.openBackground(path);
+    } else if (controls_.Command2->isEnabled()) {
+        opener_.openForeground(path);
+    }
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+#include "form_controls.h"
+#include "picture_opener.h"
+#include "qt_number_locale.h"
+#include "qt_window_port.h"
+#include "workflow.h"
+
+// The program's one window. It builds the controls, forwards each event to the workflow
+// or to picture loading, and draws; it decides nothing itself.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    // The window owns the dialogs; without them it uses the real file dialog and warnings.
+    explicit MainWindow(PictureDialogs* dialogs = nullptr, const QLocale& locale = QLocale());
+
+    const WorkflowState& workflowState() const { return workflow_.state(); }
+    const FormControls& controls() const { return controls_; }
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void connectEvents();
+
+    FormControls controls_;
+    QtWindowPort port_;
+    QtNumberLocale locale_;
+    Workflow workflow_;
+    PictureOpener opener_;
+};

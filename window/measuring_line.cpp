@@ -1,0 +1,41 @@
+#include "measuring_line.h"
+
+#include <QEvent>
+#include <QPainter>
+
+#include "twips.h"
+
+MeasuringLine::MeasuringLine(QWidget* container) : QWidget(container) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setGeometry(container->rect());
+    container->installEventFilter(this);
+}
+
+void MeasuringLine::setEnds(const LineEnds& ends) {
+    if (ends == ends_) return;
+    // Repaint only where the line was and where it goes.
+    const QRect before = pixelBounds();
+    ends_ = ends;
+    update(before | pixelBounds());
+}
+
+QRect MeasuringLine::pixelBounds() const {
+    return QRect(QPoint(toPixels(ends_.x1), toPixels(ends_.y1)),
+                 QPoint(toPixels(ends_.x2), toPixels(ends_.y2)))
+        .normalized()
+        .adjusted(-1, -1, 1, 1);
+}
+
+void MeasuringLine::paintEvent(QPaintEvent*) {
+    if (ends_.x1 == ends_.x2 && ends_.y1 == ends_.y2) return;
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(255, 0, 0), 0));  // cosmetic: one pixel wide
+    painter.drawLine(QPoint(toPixels(ends_.x1), toPixels(ends_.y1)),
+                     QPoint(toPixels(ends_.x2), toPixels(ends_.y2)));
+}
+
+bool MeasuringLine::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent() && event->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(watched, event);
+}

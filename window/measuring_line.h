@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+#include "window_port.h"
+
+// The red measuring line, drawn over everything else in its container and transparent to
+// the mouse, so that presses and moves reach the control beneath.
+class MeasuringLine : public QWidget {
+public:
+    explicit MeasuringLine(QWidget* container);
+
+    const LineEnds& ends() const { return ends_; }
+    void setEnds(const LineEnds& ends);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QRect pixelBounds() const;
+
+    LineEnds ends_;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+
+#include "twips.h"
+
+// A box with a flat one-pixel border that shows its picture unscaled from its inner corner,
+// sizes itself to every picture it is given, and contains other controls.
+class PictureBox : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr int kBorderPixels = 1;
+
+    explicit PictureBox(QWidget* parent);
+
+    // The container for the controls inside; its origin is the inner top-left corner.
+    QWidget* contents() const { return canvas_; }
+
+    const QImage& picture() const { return picture_; }
+    // The outer size becomes the picture's size plus the border on each side.
+    void setPicture(const QImage& picture);
+
+    const TwipRect& twips() const { return twips_; }
+    void setTwips(const TwipRect& twips);
+
+signals:
+    // Twips from the inner top-left corner.
+    void mouseDown(QPointF position);
+    void mouseMove(QPointF position);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QPointF innerTwips(QPointF pixels) const;
+
+    QImage picture_;
+    TwipRect twips_;
+    QWidget* canvas_;
+};

@@ -1,0 +1,41 @@
+#include "picture_dialogs.h"
+
+#include <QFileDialog>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QStringList>
+
+#include "messages.h"
+#include "qstring_view.h"
+
+QString QtPictureDialogs::pictureFilter() {
+    QStringList patterns;
+    for (const QByteArray& suffix : QImageReader::supportedImageFormats()) {
+        patterns << QStringLiteral("*.") + QString::fromLatin1(suffix);
+    }
+    return QStringLiteral("画像ファイル (%1)").arg(patterns.join(u' '));
+}
+
+QString QtPictureDialogs::choosePicture(QWidget* parent) {
+    QFileDialog dialog(parent);
+    // Qt's own dialog on every platform: the system dialogs keep lists of recent files.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // A typed name need not exist; a missing file is reported when it is read.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({pictureFilter(), QStringLiteral("すべてのファイル (*)")});
+    dialog.selectFile(QString());
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
+QString unreadableMessage(const QString& path, const QString& reason) {
+    return QStringLiteral("画像を読み込めませんでした。\n%1\n%2").arg(path, reason);
+}
+
+void QtPictureDialogs::reportUnreadable(QWidget* parent, const QString& path,
+                                        const QString& reason) {
+    QMessageBox box(QMessageBox::Warning, toQString(kWindowTitle),
+                    unreadableMessage(path, reason), QMessageBox::Ok, parent);
+    box.exec();
+}

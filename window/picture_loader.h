@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Reading picture files: any format Qt's image plugins decode, upright by the photo's
+// orientation tag, one picture pixel per logical pixel.
+
+enum class PictureProblem { None, Missing, Unopenable, Empty, NotAPicture, Damaged, TooLarge };
+
+struct LoadedPicture {
+    QImage image;  // in a format that paints without conversion
+    PictureProblem problem = PictureProblem::None;
+};
+
+// Bounds that keep a hostile file from allocating without limit; a 24-megapixel photo is
+// far inside them.
+inline constexpr int kMaxPictureSide = 32767;
+inline constexpr qint64 kMaxPicturePixels = 100'000'000;
+
+LoadedPicture loadPicture(const QString& path);
+
+// The reason in the window's language, one sentence.
+QString describe(PictureProblem problem);

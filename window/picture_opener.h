@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <optional>
+
+#include "form_controls.h"
+
+// The two "..." buttons: the background into Picture1 with the window fitted to it, the
+// foreground into Image1 at the top-left corner, sized through the hidden Picture2.
+class PictureOpener {
+public:
+    // The smallest width and height of the background box after a load, in twips: the
+    // bottom edge of the status line.
+    static constexpr float kMinBackgroundTwips = 4575;
+
+    PictureOpener(QWidget& form, const FormControls& controls) : form_(form), c_(controls) {}
+
+    void command1Click();
+    void command2Click();
+
+    // The steps after the file is chosen; a file that cannot be read is reported and
+    // changes nothing more. Also used for a dropped file.
+    void openBackground(const QString& path);
+    void openForeground(const QString& path);
+
+private:
+    QString chooseFile();
+    std::optional<QImage> read(const QString& path);
+    void fitFormToBackground();
+
+    QWidget& form_;
+    const FormControls& c_;
+};

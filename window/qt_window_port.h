@@ -1,0 +1,29 @@
+#pragma once
+
+#include "form_controls.h"
+#include "window_port.h"
+
+class QWidget;
+
+// The workflow's view of the window, carried out on the real controls.
+class QtWindowPort : public WindowPort {
+public:
+    QtWindowPort(QWidget& form, const FormControls& controls) : form_(form), c_(controls) {}
+
+    void setTitle(std::string_view title) override;
+    std::string text(TextBox box) const override;
+    void setText(TextBox box, std::string_view text) override;
+    void setCaption(Label label, std::string_view caption) override;
+    void setStatusColor(Rgb color) override;
+    void setEnabled(Control control, bool enabled) override;
+    void giveFocus(TextBox box) override;
+    void setLine(const LineEnds& ends) override;
+    float foreground(Extent extent) const override;
+    void setForeground(Extent extent, float twips) override;
+
+private:
+    QLineEdit* box(TextBox box) const;
+
+    QWidget& form_;
+    const FormControls& c_;
+};

@@ -1,0 +1,78 @@
+#include "stretch_image.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+StretchImage::StretchImage(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+}
+
+void StretchImage::setPicture(const QImage& picture) {
+    picture_ = picture;
+    stretched_ = QImage();
+    update();
+}
+
+void StretchImage::setTwips(const TwipRect& twips) {
+    twips_ = twips;
+    placeWidget(*this, twips_);
+}
+
+float StretchImage::extent(Extent extent) const {
+    switch (extent) {
+        case Extent::Left: return twips_.left;
+        case Extent::Top: return twips_.top;
+        case Extent::Width: return twips_.width;
+        case Extent::Height: return twips_.height;
+    }
+    return 0;
+}
+
+void StretchImage::setExtent(Extent extent, float twips) {
+    TwipRect next = twips_;
+    switch (extent) {
+        case Extent::Left: next.left = twips; break;
+        case Extent::Top: next.top = twips; break;
+        case Extent::Width: next.width = twips; break;
+        case Extent::Height: next.height = twips; break;
+    }
+    setTwips(next);
+}
+
+bool StretchImage::refreshStretchedCopy() {
+    if (stretched_.size() == size()) return true;
+    stretched_ = QImage();
+    if (qint64(width()) * height() > kMaxStretchedPixels) return false;
+    stretched_ = picture_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return !stretched_.isNull();
+}
+
+void StretchImage::paintEvent(QPaintEvent* event) {
+    if (picture_.isNull() || width() <= 0 || height() <= 0) return;
+    const QRect exposed = event->rect() & rect();
+    if (exposed.isEmpty()) return;
+    QPainter painter(this);
+    if (refreshStretchedCopy()) {
+        // A move only blits: the picture was stretched once for this size.
+        painter.drawImage(exposed.topLeft(), stretched_, exposed);
+        return;
+    }
+    const double scaleX = double(picture_.width()) / width();
+    const double scaleY = double(picture_.height()) / height();
+    const QRectF source(exposed.x() * scaleX, exposed.y() * scaleY, exposed.width() * scaleX,
+                        exposed.height() * scaleY);
+    painter.drawImage(QRectF(exposed), picture_, source);
+}
+
+void StretchImage::mousePressEvent(QMouseEvent* event) {
+    emit mouseDown(toTwips(event->position()));
+}
+
+void StretchImage::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMove(toTwips(event->position()));
+}
+
+void StretchImage::mouseReleaseEvent(QMouseEvent*) {
+    emit mouseUp();
+}

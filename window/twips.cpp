@@ -1,0 +1,31 @@
+#include "twips.h"
+
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr double kPixelLimit = 1 << 30;
+}
+
+int toPixels(double twips) {
+    if (std::isnan(twips)) return 0;
+    return static_cast<int>(std::clamp(std::round(twips / kTwipsPerPixel), -kPixelLimit, kPixelLimit));
+}
+
+QRect toPixelRect(const TwipRect& twips) {
+    return QRect(toPixels(twips.left), toPixels(twips.top), toPixels(twips.width),
+                 toPixels(twips.height));
+}
+
+float toTwips(double pixels) {
+    return static_cast<float>(pixels * kTwipsPerPixel);
+}
+
+QPointF toTwips(QPointF pixels) {
+    return pixels * kTwipsPerPixel;
+}
+
+void placeWidget(QWidget& widget, const TwipRect& twips) {
+    widget.setGeometry(toPixelRect(twips));
+}

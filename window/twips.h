@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QPointF>
+#include <QRect>
+
+class QWidget;
+
+// The window measures in twips: 15 to a logical pixel. Qt's logical pixels keep high-DPI
+// screens right.
+inline constexpr double kTwipsPerPixel = 15.0;
+
+// A control's place and size in single-precision twips, kept as set and read back exactly.
+struct TwipRect {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+    friend constexpr bool operator==(const TwipRect&, const TwipRect&) = default;
+};
+
+// Nearest whole pixel, clamped far inside int range so that widget arithmetic cannot overflow.
+int toPixels(double twips);
+QRect toPixelRect(const TwipRect& twips);
+float toTwips(double pixels);
+QPointF toTwips(QPointF pixels);
+
+void placeWidget(QWidget& widget, const TwipRect& twips);
