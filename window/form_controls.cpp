@@ -110,7 +110,11 @@ FormControls buildControls(QWidget& form, PictureDialogs& fileDialog) {
         // Each row lies behind the ones before it in the same container.
         control->lower();
         byName.emplace(row.name, control);
-        if (row.tabIndex >= 0) tabOrder.emplace_back(row.tabIndex, control);
+        // Frames and labels keep their tab index but never take the focus; chaining them would
+        // drag their children along.
+        if (row.tabIndex >= 0 && (control->focusPolicy() & Qt::TabFocus)) {
+            tabOrder.emplace_back(row.tabIndex, control);
+        }
     }
     std::sort(tabOrder.begin(), tabOrder.end());
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {

@@ -53,9 +53,6 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
     setFont(windowFont());
     setFixedSize(toPixels(kFormClientWidth), toPixels(kFormClientHeight));
     setAcceptDrops(true);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
     connectEvents();
     workflow_.formLoad();
     controls_.Picture1->setFocus(Qt::OtherFocusReason);
@@ -81,6 +78,17 @@ void MainWindow::connectEvents() {
     connect(c.Image1, &StretchImage::mouseMove, this,
             [w](QPointF p) { w->image1MouseMove(float(p.x()), float(p.y())); });
     connect(c.Image1, &StretchImage::mouseUp, this, [w] { w->image1MouseUp(); });
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (centred_) return;
+    centred_ = true;
+    // The frame is known once the window is shown; the whole window is centred.
+    if (const QScreen* screen = this->screen()) {
+        const QRect frame = frameGeometry();
+        move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
+    }
 }
 
 // A dropped file does what the "..." button of the chosen task would do with it.

@@ -22,6 +22,7 @@ public:
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void connectEvents();
@@ -31,4 +32,5 @@ private:
     QtNumberLocale locale_;
     Workflow workflow_;
     PictureOpener opener_;
+    bool centred_ = false;
 };

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "gate_frame.h"
+#include "main_window.h"
+#include "measuring_line.h"
+#include "picture_box.h"
+#include "picture_dialogs.h"
+#include "stretch_image.h"
+
+// Answers the file dialog from a script and keeps every report instead of showing it.
+class ScriptedDialogs : public PictureDialogs {
+public:
+    struct Report {
+        QString path;
+        QString reason;
+    };
+    std::deque<QString> answers;  // an empty answer is a cancel
+    std::vector<Report> reports;
+    int asked = 0;
+
+    QString choosePicture(QWidget*) override {
+        ++asked;
+        if (answers.empty()) return {};
+        QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void reportUnreadable(QWidget*, const QString& path, const QString& reason) override {
+        reports.push_back({path, reason});
+    }
+};
+
+// A shown window with scripted dialogs, and helpers that act as a user would: through the
+// window's own event routing, so that stacking, capture and gating all take part.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dialogs = new ScriptedDialogs;  // owned by the window
+        window = std::make_unique<MainWindow>(dialogs, QLocale(QLocale::English, QLocale::UnitedStates));
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ASSERT_TRUE(dir.isValid());
+    }
+
+    const FormControls& c() const { return window->controls(); }
+    const WorkflowState& state() const { return window->workflowState(); }
+
+    // A point of a control in the window's coordinates.
+    QPoint at(const QWidget* widget, QPoint local) const { return widget->mapTo(window.get(), local); }
+
+    void press(const QWidget* widget, QPoint local, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(window->windowHandle(), button, {}, at(widget, local));
+    }
+    void release(const QWidget* widget, QPoint local, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseRelease(window->windowHandle(), button, {}, at(widget, local));
+    }
+    void click(const QWidget* widget, QPoint local, Qt::MouseButton button = Qt::LeftButton) {
+        press(widget, local, button);
+        release(widget, local, button);
+    }
+    void click(const QWidget* widget) { click(widget, widget->rect().center()); }
+    void move(const QWidget* widget, QPoint local) {
+        QTest::mouseMove(window->windowHandle(), at(widget, local));
+    }
+
+    // Writes a picture of the given pixel size; the box that shows it is 2 pixels larger.
+    QString writePicture(const QString& name, QSize size, QColor color = Qt::darkCyan,
+                         const char* format = "PNG") {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(color);
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(image.save(path, format)) << name.toStdString();
+        return path;
+    }
+
+    void openBackground(const QString& path) {
+        dialogs->answers.push_back(path);
+        click(c().Command1);
+    }
+    void openForeground(const QString& path) {
+        click(c().Option2);
+        dialogs->answers.push_back(path);
+        click(c().Command2);
+    }
+    QSize clientTwips() const { return window->size() * 15; }
+
+    QTemporaryDir dir;
+    ScriptedDialogs* dialogs = nullptr;
+    std::unique_ptr<MainWindow> window;
+};
