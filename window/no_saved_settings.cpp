@@ -1,21 +1,13 @@
 #include "no_saved_settings.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
-namespace {
-
-bool readNothing(QIODevice&, QSettings::SettingsMap&) {
-    return true;
-}
-
-bool writeNothing(QIODevice&, const QSettings::SettingsMap&) {
-    return false;  // a failed write leaves no file behind
-}
-
-}  // namespace
-
 void keepNoSettings() {
-    static const QSettings::Format format =
-        QSettings::registerFormat(QStringLiteral("unsaved"), readNothing, writeNothing);
-    QSettings::setDefaultFormat(format);
+    const QString nowhere = QCoreApplication::applicationFilePath() + QStringLiteral("/settings");
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        for (QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
+            QSettings::setPath(format, scope, nowhere);
+        }
+    }
 }

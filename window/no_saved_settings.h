@@ -1,5 +1,8 @@
 #pragma once
 
-// The program writes nothing. Qt's file dialog would save its history and last folder
-// through QSettings; this makes every QSettings of the process read nothing and write nothing.
+// The program writes nothing. Qt's file dialog saves its history and last folder through
+// QSettings when it closes; this points the settings of the user and of the system at a
+// place beneath the program file itself, where no folder can ever be made, so every such
+// write fails quietly. (On Windows the native settings live in the registry, which this
+// does not reach; the file dialog used there is Qt's own, which saves the same way.)
 void keepNoSettings();

@@ -102,3 +102,11 @@ protected:
     ScriptedDialogs* dialogs = nullptr;
     std::unique_ptr<MainWindow> window;
 };
+
+// Readable failures for Qt's strings (found by argument-dependent lookup in Qt's namespace).
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& list, std::ostream* out) {
+    *out << '{' << list.join(QStringLiteral(", ")).toStdString() << '}';
+}
+QT_END_NAMESPACE
