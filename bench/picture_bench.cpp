@@ -46,9 +46,7 @@ public:
     void reportUnreadable(QWidget*, const QString&, const QString&) override {}
 };
 
-double elapsedMs(QElapsedTimer& timer) {
-    return double(timer.nsecsElapsed()) / 1e6;
-}
+double elapsedMs(QElapsedTimer& timer) { return double(timer.nsecsElapsed()) / 1e6; }
 
 }  // namespace
 

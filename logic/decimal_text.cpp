@@ -8,7 +8,8 @@ std::string decimalText(double value, std::string_view decimalSeparator) {
 
     // Round to 15 significant digits first, then print that value in its shortest fixed form.
     std::array<char, 64> buffer{};
-    auto general = std::to_chars(buffer.begin(), buffer.end(), value, std::chars_format::general, 15);
+    auto general =
+        std::to_chars(buffer.begin(), buffer.end(), value, std::chars_format::general, 15);
     double rounded = value;
     std::from_chars(buffer.data(), general.ptr, rounded);
 

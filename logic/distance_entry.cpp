@@ -24,15 +24,23 @@ struct DistanceEntry {
     bool enablesApply;
 };
 
-constexpr DistanceEntry kBackground{TextBox::Text1,        Mode::AwaitBgDistance,
-                                    Mode::AwaitFgStart,    &WorkflowState::bgStartX,
-                                    &WorkflowState::bgEndX, &WorkflowState::bgMmPerUnit,
-                                    Label::Label2,         MsgFgStart,
+constexpr DistanceEntry kBackground{TextBox::Text1,
+                                    Mode::AwaitBgDistance,
+                                    Mode::AwaitFgStart,
+                                    &WorkflowState::bgStartX,
+                                    &WorkflowState::bgEndX,
+                                    &WorkflowState::bgMmPerUnit,
+                                    Label::Label2,
+                                    MsgFgStart,
                                     false};
-constexpr DistanceEntry kForeground{TextBox::Text2,         Mode::AwaitFgDistance,
-                                    Mode::ReadyToResize,    &WorkflowState::fgStartX,
-                                    &WorkflowState::fgEndX, &WorkflowState::fgMmPerUnit,
-                                    Label::Label3,          MsgPressChange,
+constexpr DistanceEntry kForeground{TextBox::Text2,
+                                    Mode::AwaitFgDistance,
+                                    Mode::ReadyToResize,
+                                    &WorkflowState::fgStartX,
+                                    &WorkflowState::fgEndX,
+                                    &WorkflowState::fgMmPerUnit,
+                                    Label::Label3,
+                                    MsgPressChange,
                                     true};
 
 // |start - end| as the workflow's signed 32-bit arithmetic allows it.
@@ -46,7 +54,8 @@ std::optional<Currency> typedScale(const WorkflowState& state, const DistanceEnt
                                    const WindowPort& window, const NumberLocale& locale) {
     const std::optional<double> typed = locale.toNumber(window.text(entry.box));
     if (!typed) return std::nullopt;
-    const std::optional<std::int32_t> distance = pointerDistance(state.*entry.start, state.*entry.end);
+    const std::optional<std::int32_t> distance =
+        pointerDistance(state.*entry.start, state.*entry.end);
     if (!distance) return std::nullopt;
     const std::optional<double> quotient = checked::divide(*typed, *distance);
     if (!quotient) return std::nullopt;

@@ -82,8 +82,7 @@ void onPicture1MouseMove(WorkflowState& state, WindowPort& window, float x) {
 
 void onImage1MouseDown(WorkflowState& state, WindowPort& window, float x, float y) {
     if (awaitsPoint(state.mode)) {
-        calibrationPress(state, window,
-                         static_cast<double>(window.foreground(Extent::Left)) + x,
+        calibrationPress(state, window, static_cast<double>(window.foreground(Extent::Left)) + x,
                          static_cast<double>(window.foreground(Extent::Top)) + y);
         return;
     }
@@ -98,11 +97,11 @@ void onImage1MouseDown(WorkflowState& state, WindowPort& window, float x, float 
 void onImage1MouseMove(WorkflowState& state, WindowPort& window, float x, float y) {
     if (state.dragging == kFlagTrue) {
         // Keeps the grabbed point under the pointer; positions stay fractional.
-        const auto left = checked::toSingle(
-            static_cast<double>(window.foreground(Extent::Left)) + x - state.grabX);
+        const auto left = checked::toSingle(static_cast<double>(window.foreground(Extent::Left)) +
+                                            x - state.grabX);
         if (left) window.setForeground(Extent::Left, *left);
-        const auto top = checked::toSingle(
-            static_cast<double>(window.foreground(Extent::Top)) + y - state.grabY);
+        const auto top = checked::toSingle(static_cast<double>(window.foreground(Extent::Top)) + y -
+                                           state.grabY);
         if (top) window.setForeground(Extent::Top, *top);
         return;
     }
@@ -111,6 +110,4 @@ void onImage1MouseMove(WorkflowState& state, WindowPort& window, float x, float 
     if (pictureX) followPointer(state, window, *pictureX);
 }
 
-void onImage1MouseUp(WorkflowState& state) {
-    state.dragging = kFlagFalse;
-}
+void onImage1MouseUp(WorkflowState& state) { state.dragging = kFlagFalse; }

@@ -6,7 +6,17 @@
 // The window description: one row per control, in its order (within a container, frontmost
 // first). Places and sizes are twips relative to the container's client area.
 
-enum class ControlKind { Frame, OptionButton, PushButton, TextBox, Label, PictureBox, FileDialog, Line, Image };
+enum class ControlKind {
+    Frame,
+    OptionButton,
+    PushButton,
+    TextBox,
+    Label,
+    PictureBox,
+    FileDialog,
+    Line,
+    Image
+};
 enum class Initially { Plain, Enabled, Disabled, Selected, NotSelected, Hidden };
 
 struct ControlRow {

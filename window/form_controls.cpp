@@ -10,10 +10,10 @@
 
 #include "control_table.h"
 #include "gate_frame.h"
-#include "qstring_view.h"
 #include "measuring_line.h"
 #include "picture_box.h"
 #include "picture_dialogs.h"
+#include "qstring_view.h"
 #include "stretch_image.h"
 
 namespace {
@@ -123,15 +123,15 @@ FormControls buildControls(QWidget& form, PictureDialogs& fileDialog) {
 
     auto get = [&byName](std::string_view name) { return byName.at(name); };
     return FormControls{
-        static_cast<GateFrame*>(get("Frame1")),      static_cast<GateFrame*>(get("Frame2")),
-        static_cast<QRadioButton*>(get("Option1")),  static_cast<QRadioButton*>(get("Option2")),
-        static_cast<QRadioButton*>(get("Option3")),  static_cast<QPushButton*>(get("Command1")),
-        static_cast<QPushButton*>(get("Command2")),  static_cast<QPushButton*>(get("Command3")),
-        static_cast<QLineEdit*>(get("Text1")),       static_cast<QLineEdit*>(get("Text2")),
-        static_cast<QLabel*>(get("Label1")),         static_cast<QLabel*>(get("Label2")),
-        static_cast<QLabel*>(get("Label3")),         static_cast<QLabel*>(get("Label4")),
-        static_cast<QLabel*>(get("Label6")),         static_cast<PictureBox*>(get("Picture1")),
-        static_cast<PictureBox*>(get("Picture2")),   static_cast<StretchImage*>(get("Image1")),
-        static_cast<MeasuringLine*>(get("Line1")),   &fileDialog,
+        static_cast<GateFrame*>(get("Frame1")),     static_cast<GateFrame*>(get("Frame2")),
+        static_cast<QRadioButton*>(get("Option1")), static_cast<QRadioButton*>(get("Option2")),
+        static_cast<QRadioButton*>(get("Option3")), static_cast<QPushButton*>(get("Command1")),
+        static_cast<QPushButton*>(get("Command2")), static_cast<QPushButton*>(get("Command3")),
+        static_cast<QLineEdit*>(get("Text1")),      static_cast<QLineEdit*>(get("Text2")),
+        static_cast<QLabel*>(get("Label1")),        static_cast<QLabel*>(get("Label2")),
+        static_cast<QLabel*>(get("Label3")),        static_cast<QLabel*>(get("Label4")),
+        static_cast<QLabel*>(get("Label6")),        static_cast<PictureBox*>(get("Picture1")),
+        static_cast<PictureBox*>(get("Picture2")),  static_cast<StretchImage*>(get("Image1")),
+        static_cast<MeasuringLine*>(get("Line1")),  &fileDialog,
     };
 }

@@ -35,7 +35,7 @@ QString unreadableMessage(const QString& path, const QString& reason) {
 
 void QtPictureDialogs::reportUnreadable(QWidget* parent, const QString& path,
                                         const QString& reason) {
-    QMessageBox box(QMessageBox::Warning, toQString(kWindowTitle),
-                    unreadableMessage(path, reason), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, toQString(kWindowTitle), unreadableMessage(path, reason),
+                    QMessageBox::Ok, parent);
     box.exec();
 }

@@ -48,15 +48,21 @@ LoadedPicture loadPicture(const QString& path) {
 
 QString describe(PictureProblem problem) {
     switch (problem) {
-        case PictureProblem::None: return {};
-        case PictureProblem::Missing: return QStringLiteral("ファイルが見つかりません。");
-        case PictureProblem::Unopenable: return QStringLiteral("ファイルを開けません。");
-        case PictureProblem::Empty: return QStringLiteral("ファイルが空です。");
+        case PictureProblem::None:
+            return {};
+        case PictureProblem::Missing:
+            return QStringLiteral("ファイルが見つかりません。");
+        case PictureProblem::Unopenable:
+            return QStringLiteral("ファイルを開けません。");
+        case PictureProblem::Empty:
+            return QStringLiteral("ファイルが空です。");
         case PictureProblem::NotAPicture:
             return QStringLiteral("画像ファイルではないか、対応していない形式です。");
-        case PictureProblem::Damaged: return QStringLiteral("画像ファイルが壊れています。");
+        case PictureProblem::Damaged:
+            return QStringLiteral("画像ファイルが壊れています。");
         case PictureProblem::TooLarge:
-            return QStringLiteral("画像が大きすぎます（幅と高さは %1 ピクセル、全体で %2 万画素まで）。")
+            return QStringLiteral(
+                       "画像が大きすぎます（幅と高さは %1 ピクセル、全体で %2 万画素まで）。")
                 .arg(kMaxPictureSide)
                 .arg(kMaxPicturePixels / 10000);
     }

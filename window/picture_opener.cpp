@@ -21,9 +21,7 @@ public:
 
 }  // namespace
 
-QString PictureOpener::chooseFile() {
-    return c_.CommonDialog1->choosePicture(&form_);
-}
+QString PictureOpener::chooseFile() { return c_.CommonDialog1->choosePicture(&form_); }
 
 void PictureOpener::command1Click() {
     const QString path = chooseFile();
@@ -66,7 +64,8 @@ void PictureOpener::openBackground(const QString& path) {
 // frame; the window keeps its top-left corner and shrinks as readily as it grows.
 void PictureOpener::fitFormToBackground() {
     const TwipRect box = c_.Picture1->twips();
-    form_.setFixedSize(toPixels(double(box.left) + box.width), toPixels(double(box.top) + box.height));
+    form_.setFixedSize(toPixels(double(box.left) + box.width),
+                       toPixels(double(box.top) + box.height));
 }
 
 void PictureOpener::openForeground(const QString& path) {

@@ -22,7 +22,8 @@ QtNumberLocale::QtNumberLocale(const QLocale& locale) : locale_(locale) {
 }
 
 std::optional<double> QtNumberLocale::toNumber(std::string_view text) const {
-    const QString typed = narrowed(QString::fromUtf8(text.data(), qsizetype(text.size()))).trimmed();
+    const QString typed =
+        narrowed(QString::fromUtf8(text.data(), qsizetype(text.size()))).trimmed();
     bool ok = false;
     const double value = locale_.toDouble(typed, &ok);
     if (!ok) return std::nullopt;

@@ -4,9 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-StretchImage::StretchImage(QWidget* parent) : QWidget(parent) {
-    setMouseTracking(true);
-}
+StretchImage::StretchImage(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
 
 void StretchImage::setPicture(const QImage& picture) {
     picture_ = picture;
@@ -21,10 +19,14 @@ void StretchImage::setTwips(const TwipRect& twips) {
 
 float StretchImage::extent(Extent extent) const {
     switch (extent) {
-        case Extent::Left: return twips_.left;
-        case Extent::Top: return twips_.top;
-        case Extent::Width: return twips_.width;
-        case Extent::Height: return twips_.height;
+        case Extent::Left:
+            return twips_.left;
+        case Extent::Top:
+            return twips_.top;
+        case Extent::Width:
+            return twips_.width;
+        case Extent::Height:
+            return twips_.height;
     }
     return 0;
 }
@@ -32,10 +34,18 @@ float StretchImage::extent(Extent extent) const {
 void StretchImage::setExtent(Extent extent, float twips) {
     TwipRect next = twips_;
     switch (extent) {
-        case Extent::Left: next.left = twips; break;
-        case Extent::Top: next.top = twips; break;
-        case Extent::Width: next.width = twips; break;
-        case Extent::Height: next.height = twips; break;
+        case Extent::Left:
+            next.left = twips;
+            break;
+        case Extent::Top:
+            next.top = twips;
+            break;
+        case Extent::Width:
+            next.width = twips;
+            break;
+        case Extent::Height:
+            next.height = twips;
+            break;
     }
     setTwips(next);
 }
@@ -73,6 +83,4 @@ void StretchImage::mouseMoveEvent(QMouseEvent* event) {
     emit mouseMove(toTwips(event->position()));
 }
 
-void StretchImage::mouseReleaseEvent(QMouseEvent*) {
-    emit mouseUp();
-}
+void StretchImage::mouseReleaseEvent(QMouseEvent*) { emit mouseUp(); }

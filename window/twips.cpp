@@ -10,7 +10,8 @@ constexpr double kPixelLimit = 1 << 30;
 
 int toPixels(double twips) {
     if (std::isnan(twips)) return 0;
-    return static_cast<int>(std::clamp(std::round(twips / kTwipsPerPixel), -kPixelLimit, kPixelLimit));
+    return static_cast<int>(
+        std::clamp(std::round(twips / kTwipsPerPixel), -kPixelLimit, kPixelLimit));
 }
 
 QRect toPixelRect(const TwipRect& twips) {
@@ -18,14 +19,8 @@ QRect toPixelRect(const TwipRect& twips) {
                  toPixels(twips.height));
 }
 
-float toTwips(double pixels) {
-    return static_cast<float>(pixels * kTwipsPerPixel);
-}
+float toTwips(double pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
 
-QPointF toTwips(QPointF pixels) {
-    return pixels * kTwipsPerPixel;
-}
+QPointF toTwips(QPointF pixels) { return pixels * kTwipsPerPixel; }
 
-void placeWidget(QWidget& widget, const TwipRect& twips) {
-    widget.setGeometry(toPixelRect(twips));
-}
+void placeWidget(QWidget& widget, const TwipRect& twips) { widget.setGeometry(toPixelRect(twips)); }

@@ -20,9 +20,9 @@ public:
     std::map<TextBox, std::string> texts{{TextBox::Text1, ""}, {TextBox::Text2, ""}};
     std::map<Label, std::string> captions;
     std::optional<Rgb> statusColor;  // empty: the label's initial colour
-    std::map<Control, bool> enabled{{Control::Command1, true}, {Control::Command2, false},
+    std::map<Control, bool> enabled{{Control::Command1, true},  {Control::Command2, false},
                                     {Control::Command3, false}, {Control::Frame2, true},
-                                    {Control::Text1, false},   {Control::Text2, false}};
+                                    {Control::Text1, false},    {Control::Text2, false}};
     std::optional<TextBox> focus;
     LineEnds line{1, 2, 3, 4};  // not collapsed, so that collapsing shows
     std::map<Extent, float> image{
@@ -75,21 +75,31 @@ private:
     }
     static std::string name(Control control) {
         switch (control) {
-            case Control::Command1: return "Command1";
-            case Control::Command2: return "Command2";
-            case Control::Command3: return "Command3";
-            case Control::Frame2: return "Frame2";
-            case Control::Text1: return "Text1";
-            case Control::Text2: return "Text2";
+            case Control::Command1:
+                return "Command1";
+            case Control::Command2:
+                return "Command2";
+            case Control::Command3:
+                return "Command3";
+            case Control::Frame2:
+                return "Frame2";
+            case Control::Text1:
+                return "Text1";
+            case Control::Text2:
+                return "Text2";
         }
         return "?";
     }
     static std::string name(Extent extent) {
         switch (extent) {
-            case Extent::Left: return "Left";
-            case Extent::Top: return "Top";
-            case Extent::Width: return "Width";
-            case Extent::Height: return "Height";
+            case Extent::Left:
+                return "Left";
+            case Extent::Top:
+                return "Top";
+            case Extent::Width:
+                return "Width";
+            case Extent::Height:
+                return "Height";
         }
         return "?";
     }

@@ -63,9 +63,10 @@ TEST(ForegroundResize, StepsRunInOrderAndTheMessageKeepsTheLabelColour) {
     Scene s(0.5, 0.25, 1275, 765);
     s.window.statusColor = kRed;  // the last edit of the length was an error
     s.press();
-    EXPECT_EQ(s.window.log, (std::vector<std::string>{
-                                "Text2 disabled", "Command3 disabled", "line", "Image1 Width",
-                                "Image1 Height", "Label1 caption 200" + std::string(MsgEnlargedSuffix)}));
+    EXPECT_EQ(s.window.log,
+              (std::vector<std::string>{"Text2 disabled", "Command3 disabled", "line",
+                                        "Image1 Width", "Image1 Height",
+                                        "Label1 caption 200" + std::string(MsgEnlargedSuffix)}));
     EXPECT_EQ(s.window.statusColor, kRed);
 }
 
@@ -75,9 +76,9 @@ TEST(ForegroundResize, ARatioThatCannotBeAppliedLeavesTheForegroundAndSaysSoInRe
         float width, height;
     };
     const Case cases[] = {
-        {0.5, 0, 1275, 765},                  // background length typed as 0
-        {0, 0, 1275, 765},                    // both 0
-        {-0.5, 0.25, 1275, 765},              // one length negative
+        {0.5, 0, 1275, 765},      // background length typed as 0
+        {0, 0, 1275, 765},        // both 0
+        {-0.5, 0.25, 1275, 765},  // one length negative
         {0.5, -0.25, 1275, 765},
         {900000000000000.0, 0.0001, 1275, 765},  // far wider than any control
         {1000, 0.0001, 100, 3e8f},               // the height alone too large

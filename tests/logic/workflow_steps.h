@@ -10,14 +10,29 @@ inline void advanceTo(Harness& h, Mode target) {
         {Extent::Left, 3000}, {Extent::Top, 600}, {Extent::Width, 2000}, {Extent::Height, 1500}};
     while (h.state().mode != target) {
         switch (h.state().mode) {
-            case Mode::Idle: h.workflow.option3Click(); break;
-            case Mode::AwaitBgStart: h.workflow.picture1MouseDown(1200, 2250); break;
-            case Mode::AwaitBgEnd: h.workflow.image1MouseDown(450, 10); break;
-            case Mode::AwaitBgDistance: h.window.type(TextBox::Text1, "90"); break;
-            case Mode::AwaitFgStart: h.workflow.image1MouseDown(150, 300); break;
-            case Mode::AwaitFgEnd: h.workflow.image1MouseDown(1350, 0); break;
-            case Mode::AwaitFgDistance: h.window.type(TextBox::Text2, "60"); break;
-            case Mode::ReadyToResize: return;  // no step leads further
+            case Mode::Idle:
+                h.workflow.option3Click();
+                break;
+            case Mode::AwaitBgStart:
+                h.workflow.picture1MouseDown(1200, 2250);
+                break;
+            case Mode::AwaitBgEnd:
+                h.workflow.image1MouseDown(450, 10);
+                break;
+            case Mode::AwaitBgDistance:
+                h.window.type(TextBox::Text1, "90");
+                break;
+            case Mode::AwaitFgStart:
+                h.workflow.image1MouseDown(150, 300);
+                break;
+            case Mode::AwaitFgEnd:
+                h.workflow.image1MouseDown(1350, 0);
+                break;
+            case Mode::AwaitFgDistance:
+                h.window.type(TextBox::Text2, "60");
+                break;
+            case Mode::ReadyToResize:
+                return;  // no step leads further
         }
     }
 }

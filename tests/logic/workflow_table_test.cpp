@@ -19,9 +19,9 @@ TEST(WorkflowTable, LoadShowsTheOpenPromptInIdle) {
 
 TEST(WorkflowTable, TheTypicalRunWalksModesOneToSevenAndResizes) {
     Harness h;
-    const std::vector<std::string_view> messages = {
-        MsgBgStart, MsgBgEnd, MsgEnterDistance, MsgFgStart, MsgFgEnd, MsgEnterDistance,
-        MsgPressChange};
+    const std::vector<std::string_view> messages = {MsgBgStart,    MsgBgEnd, MsgEnterDistance,
+                                                    MsgFgStart,    MsgFgEnd, MsgEnterDistance,
+                                                    MsgPressChange};
     for (int mode = 1; mode <= 7; ++mode) {
         advanceTo(h, modeNumber(mode));
         EXPECT_EQ(h.window.captions[Label::Label1], messages[mode - 1]) << "mode " << mode;

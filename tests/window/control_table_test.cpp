@@ -27,17 +27,17 @@ const Expected kRows[] = {
     {"Command3", "QPushButton", "Frame2", 90, 1800, 2145, 345, "変  更", "disabled"},
     {"Text2", "QLineEdit", "Frame2", 1440, 1080, 795, 270, "", "disabled"},
     {"Text1", "QLineEdit", "Frame2", 1440, 300, 795, 270, "", "disabled"},
-    {"Label4", "QLabel", "Frame2", 90, 1020, 1305, 375,
-     "前景距離              （単位：mm）", "enabled"},
+    {"Label4", "QLabel", "Frame2", 90, 1020, 1305, 375, "前景距離              （単位：mm）",
+     "enabled"},
     {"Label3", "QLabel", "Frame2", 90, 1410, 2145, 225, "1pixcel=0mm", "enabled"},
     {"Label2", "QLabel", "Frame2", 90, 630, 2145, 225, "1pixcel=0mm", "enabled"},
-    {"Label6", "QLabel", "Frame2", 90, 240, 1305, 375,
-     "背景距離              （単位：mm）", "enabled"},
+    {"Label6", "QLabel", "Frame2", 90, 240, 1305, 375, "背景距離              （単位：mm）",
+     "enabled"},
     {"Picture2", "PictureBox", "Form1", 8040, 6000, 945, 615, "", "hidden"},
     {"Picture1", "PictureBox", "Form1", 2550, 30, 7000, 7000, "", "enabled"},
     {"Image1", "StretchImage", "Picture1", 870, 840, 1275, 765, "", "enabled"},
-    {"Label1", "QLabel", "Form1", 30, 3480, 2505, 1095,
-     "　... ボタンを押して画像を開いてください", "enabled"},
+    {"Label1", "QLabel", "Form1", 30, 3480, 2505, 1095, "　... ボタンを押して画像を開いてください",
+     "enabled"},
 };
 
 QString textOf(QWidget* widget) {
@@ -133,8 +133,8 @@ TEST_F(WindowTest, TabVisitsTheControlsInTheirOrder) {
         visited.push_back(QApplication::focusWidget()->objectName().toStdString());
     }
     // The option group is one stop, at its selected button.
-    EXPECT_EQ(visited, (std::vector<std::string>{"Option3", "Text1", "Text2", "Command3", "Picture1",
-                                                 "Option3", "Text1"}));
+    EXPECT_EQ(visited, (std::vector<std::string>{"Option3", "Text1", "Text2", "Command3",
+                                                 "Picture1", "Option3", "Text1"}));
 }
 
 TEST_F(WindowTest, PictureTwoStaysHiddenThroughLoading) {

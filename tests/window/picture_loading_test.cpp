@@ -15,9 +15,9 @@
 
 TEST_F(WindowTest, TheBackgroundBoxTakesAtLeast4575TwipsAndTheWindowFitsIt) {
     struct Case {
-        QSize pixels;      // the picture
-        TwipRect box;      // Picture1 after the load
-        QSize client;      // the window's client area, twips
+        QSize pixels;  // the picture
+        TwipRect box;  // Picture1 after the load
+        QSize client;  // the window's client area, twips
     };
     const Case cases[] = {
         {{398, 265}, {2550, 30, 4575, 4575}, {7125, 4605}},  // box 6000 x 4005: both set to 4575
@@ -87,8 +87,8 @@ TEST_F(WindowTest, EveryFormatOfThePluginsOpens) {
     const QList<QByteArray> formats = {"png", "jpg", "bmp", "tiff", "webp", "ico"};
     for (const QByteArray& format : formats) {
         SCOPED_TRACE(format.toStdString());
-        const QString path =
-            writePicture(QStringLiteral("p.") + QString::fromLatin1(format), {48, 32}, Qt::red, format);
+        const QString path = writePicture(QStringLiteral("p.") + QString::fromLatin1(format),
+                                          {48, 32}, Qt::red, format);
         const LoadedPicture loaded = loadPicture(path);
         EXPECT_EQ(loaded.problem, PictureProblem::None);
         EXPECT_EQ(loaded.image.size(), QSize(48, 32));
@@ -144,7 +144,8 @@ protected:
         } else if (name == "truncated.png") {
             QImage noise(300, 300, QImage::Format_RGB32);
             for (int y = 0; y < noise.height(); ++y) {
-                for (int x = 0; x < noise.width(); ++x) noise.setPixel(x, y, QRandomGenerator::global()->generate());
+                for (int x = 0; x < noise.width(); ++x)
+                    noise.setPixel(x, y, QRandomGenerator::global()->generate());
             }
             QByteArray bytes;
             QBuffer buffer(&bytes);
@@ -216,10 +217,12 @@ TEST_F(BadFiles, ABadForegroundIsReportedWithTheImageAlreadyInTheCorner) {
 }
 
 TEST(PictureDialogs, TheWarningNamesTheFileOnItsOwnLine) {
-    EXPECT_EQ(unreadableMessage("/tmp/a b.png", describe(PictureProblem::Damaged)),
-              QStringLiteral("画像を読み込めませんでした。\n/tmp/a b.png\n画像ファイルが壊れています。"));
+    EXPECT_EQ(
+        unreadableMessage("/tmp/a b.png", describe(PictureProblem::Damaged)),
+        QStringLiteral("画像を読み込めませんでした。\n/tmp/a b.png\n画像ファイルが壊れています。"));
     EXPECT_TRUE(QtPictureDialogs::pictureFilter().startsWith(QStringLiteral("画像ファイル (")));
-    for (const char* pattern : {"*.png", "*.jpg", "*.jpeg", "*.bmp", "*.gif", "*.tif", "*.webp", "*.ico"}) {
+    for (const char* pattern :
+         {"*.png", "*.jpg", "*.jpeg", "*.bmp", "*.gif", "*.tif", "*.webp", "*.ico"}) {
         EXPECT_TRUE(QtPictureDialogs::pictureFilter().contains(QLatin1String(pattern))) << pattern;
     }
 }

@@ -50,7 +50,8 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dialogs = new ScriptedDialogs;  // owned by the window
-        window = std::make_unique<MainWindow>(dialogs, QLocale(QLocale::English, QLocale::UnitedStates));
+        window =
+            std::make_unique<MainWindow>(dialogs, QLocale(QLocale::English, QLocale::UnitedStates));
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         ASSERT_TRUE(dir.isValid());
@@ -60,7 +61,9 @@ protected:
     const WorkflowState& state() const { return window->workflowState(); }
 
     // A point of a control in the window's coordinates.
-    QPoint at(const QWidget* widget, QPoint local) const { return widget->mapTo(window.get(), local); }
+    QPoint at(const QWidget* widget, QPoint local) const {
+        return widget->mapTo(window.get(), local);
+    }
 
     void press(const QWidget* widget, QPoint local, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mousePress(window->windowHandle(), button, {}, at(widget, local));
@@ -105,7 +108,9 @@ protected:
 
 // Readable failures for Qt's strings (found by argument-dependent lookup in Qt's namespace).
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 inline void PrintTo(const QStringList& list, std::ostream* out) {
     *out << '{' << list.join(QStringLiteral(", ")).toStdString() << '}';
 }
