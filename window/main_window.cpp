@@ -2,7 +2,6 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMimeData>
@@ -11,7 +10,6 @@
 #include <QScreen>
 
 #include "control_table.h"
-#include "measuring_line.h"
 #include "messages.h"
 #include "picture_box.h"
 #include "picture_dialogs.h"
