@@ -17,36 +17,29 @@ void StretchImage::setTwips(const TwipRect& twips) {
     placeWidget(*this, twips_);
 }
 
-float StretchImage::extent(Extent extent) const {
+namespace {
+
+float TwipRect::*memberOf(Extent extent) {
     switch (extent) {
         case Extent::Left:
-            return twips_.left;
+            return &TwipRect::left;
         case Extent::Top:
-            return twips_.top;
+            return &TwipRect::top;
         case Extent::Width:
-            return twips_.width;
+            return &TwipRect::width;
         case Extent::Height:
-            return twips_.height;
+            break;
     }
-    return 0;
+    return &TwipRect::height;
 }
+
+}  // namespace
+
+float StretchImage::extent(Extent extent) const { return twips_.*memberOf(extent); }
 
 void StretchImage::setExtent(Extent extent, float twips) {
     TwipRect next = twips_;
-    switch (extent) {
-        case Extent::Left:
-            next.left = twips;
-            break;
-        case Extent::Top:
-            next.top = twips;
-            break;
-        case Extent::Width:
-            next.width = twips;
-            break;
-        case Extent::Height:
-            next.height = twips;
-            break;
-    }
+    next.*memberOf(extent) = twips;
     setTwips(next);
 }
 
