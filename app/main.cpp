@@ -4,11 +4,9 @@
 #include <QTranslator>
 
 #include "main_window.h"
-#include "no_saved_settings.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    keepNoSettings();
 
     // The window speaks Japanese whatever the system's language, and so do Qt's dialogs.
     QTranslator qtTexts;

@@ -1,20 +1,17 @@
 #include "foreground_resize.h"
 
-#include <cmath>
 #include <optional>
 #include <string>
 
 #include "checked_math.h"
-#include "decimal_text.h"
 #include "messages.h"
+#include "percent_text.h"
 
 namespace {
 
 struct Resize {
     float width;
     float height;
-    double percent;
-    double shownNumber;  // the percentage cut (not rounded) to four decimals
 };
 
 std::optional<float> scaledExtent(double ratio, float extent) {
@@ -34,12 +31,8 @@ std::optional<Resize> planResize(const WorkflowState& state, float width, float 
 
     const std::optional<float> newWidth = scaledExtent(*ratio, width);
     const std::optional<float> newHeight = scaledExtent(*ratio, height);
-    const std::optional<double> percent = checked::multiply(*ratio, 100.0);
-    const std::optional<double> millionths = checked::multiply(*ratio, 1000000.0);
-    if (!newWidth || !newHeight || !percent || !millionths) return std::nullopt;
-    const std::optional<double> shown = checked::divide(std::floor(*millionths), 10000.0);
-    if (!shown) return std::nullopt;
-    return Resize{*newWidth, *newHeight, *percent, *shown};
+    if (!newWidth || !newHeight) return std::nullopt;
+    return Resize{*newWidth, *newHeight};
 }
 
 }  // namespace
@@ -60,7 +53,9 @@ void onCommand3Click(WorkflowState& state, WindowPort& window, const NumberLocal
     window.setForeground(Extent::Width, resize->width);
     window.setForeground(Extent::Height, resize->height);
     // The message keeps the label's colour: red if the last edit of the length was an error.
-    std::string message = decimalText(resize->shownNumber, locale.decimalSeparator());
-    message += resize->percent >= 100.0 ? MsgEnlargedSuffix : MsgReducedSuffix;
+    std::string message =
+        cutPercentText(state.fgMmPerUnit, state.bgMmPerUnit, locale.decimalSeparator());
+    message += isEnlargement(state.fgMmPerUnit, state.bgMmPerUnit) ? MsgEnlargedSuffix
+                                                                  : MsgReducedSuffix;
     window.setCaption(Label::Label1, message);
 }

@@ -11,6 +11,7 @@
 
 #include "control_table.h"
 #include "messages.h"
+#include "no_saved_settings.h"
 #include "picture_box.h"
 #include "picture_dialogs.h"
 #include "qstring_view.h"
@@ -51,6 +52,9 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
     setFont(windowFont());
     setFixedSize(toPixels(kFormClientWidth), toPixels(kFormClientHeight));
     setAcceptDrops(true);
+    keepNoSettings();  // the window's file dialog would save its history
+    secondPresses_.watch(*controls_.Picture1);
+    secondPresses_.watch(*controls_.Image1);
     connectEvents();
     workflow_.formLoad();
     controls_.Picture1->setFocus(Qt::OtherFocusReason);

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "double_click.h"
 #include "form_controls.h"
 #include "picture_opener.h"
 #include "qt_number_locale.h"
@@ -32,5 +33,6 @@ private:
     QtNumberLocale locale_;
     Workflow workflow_;
     PictureOpener opener_;
+    SecondPressFilter secondPresses_;
     bool centred_ = false;
 };

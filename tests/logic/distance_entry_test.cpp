@@ -54,7 +54,7 @@ TEST(DistanceEntry, EmptyingTheDistanceKeepsTheLastGoodScale) {
         awaitingBackgroundLength(h);
         h.window.type(TextBox::Text1, "90");
         h.window.type(TextBox::Text1, bad);
-        EXPECT_EQ(h.window.captions[Label::Label1], MsgEnterNumber) << "'" << bad << "'";
+        EXPECT_EQ(h.window.captions[Label::Label1], "数値を入力して下さい") << "'" << bad << "'";
         EXPECT_EQ(h.window.statusColor, kRed);
         EXPECT_EQ(h.window.captions[Label::Label2], "1pixel=0.2mm");
         EXPECT_EQ(h.state().bgMmPerUnit.units(), 2000);

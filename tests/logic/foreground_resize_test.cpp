@@ -35,7 +35,7 @@ TEST(ForegroundResize, WorkedExamples) {
         float newWidth, newHeight;
         std::string message;
     };
-    const std::string up(MsgEnlargedSuffix), down(MsgReducedSuffix);
+    const std::string up = "％ 拡大しました", down = "％ 縮小しました";
     const Case cases[] = {
         {0.5, 0.25, 1275, 765, 2550, 1530, "200" + up},
         {0.5, 0.2, 1275, 765, 3187.5f, 1912.5f, "250" + up},
@@ -44,6 +44,9 @@ TEST(ForegroundResize, WorkedExamples) {
         {0.2, 0.3, 3000, 2000, 2000, 1333.3334f, "66.6666" + down},
         {0, 0.2, 1275, 765, 0, 0, "0" + down},
         {-0.5, -0.25, 100, 10, 200, 20, "200" + up},
+        {0.7, 0.1, 100, 10, 700, 70, "700" + up},  // exact, though 0.7 / 0.1 is not
+        {0.3, 0.1, 100, 10, 300, 30, "300" + up},
+        {0.0999, 0.1, 1000, 10, 999, 9.99f, "99.9" + down},
     };
     for (const Case& c : cases) {
         Scene s(c.fg, c.bg, c.width, c.height);
@@ -56,7 +59,26 @@ TEST(ForegroundResize, WorkedExamples) {
         EXPECT_FALSE(s.window.enabled[Control::Command3]);
         EXPECT_EQ(s.window.line, kCollapsedLine);
     }
-    EXPECT_EQ(1333.3334f, static_cast<float>(2000.0 / 3.0 * 2.0));
+}
+
+// Every pair of small scales against the percentage worked out in whole numbers.
+TEST(ForegroundResize, ThePercentageIsCutFromTheExactRatio) {
+    for (std::int64_t fg = 0; fg <= 120; ++fg) {
+        for (std::int64_t bg = 1; bg <= 120; ++bg) {
+            const std::int64_t cut = fg * 1000000 / bg;  // ten-thousandths of a percent
+            std::string decimals = std::to_string(10000 + cut % 10000).substr(1);
+            decimals.erase(decimals.find_last_not_of('0') + 1);
+            const std::string expected = std::to_string(cut / 10000) +
+                                         (decimals.empty() ? "" : "," + decimals) +
+                                         (fg >= bg ? "％ 拡大しました" : "％ 縮小しました");
+            Scene s(double(fg) / 10000, double(bg) / 10000, 100, 100, ',');
+            s.press();
+            ASSERT_EQ(s.window.captions[Label::Label1], expected) << fg << "/" << bg;
+        }
+    }
+    Scene wide(123456789012.3456, 0.0001, 0, 0);  // 15 significant digits, as any number
+    wide.press();
+    EXPECT_EQ(wide.window.captions[Label::Label1], "123456789012346000％ 拡大しました");
 }
 
 TEST(ForegroundResize, StepsRunInOrderAndTheMessageKeepsTheLabelColour) {
@@ -88,7 +110,7 @@ TEST(ForegroundResize, ARatioThatCannotBeAppliedLeavesTheForegroundAndSaysSoInRe
         s.press();
         EXPECT_EQ(s.window.image[Extent::Width], c.width) << c.fg << "/" << c.bg;
         EXPECT_EQ(s.window.image[Extent::Height], c.height) << c.fg << "/" << c.bg;
-        EXPECT_EQ(s.window.captions[Label::Label1], MsgCannotScale);
+        EXPECT_EQ(s.window.captions[Label::Label1], "拡大率を計算できません。③からやり直して下さい");
         EXPECT_EQ(s.window.statusColor, kRed);
         EXPECT_FALSE(s.window.enabled[Control::Text2]);
         EXPECT_FALSE(s.window.enabled[Control::Command3]);
@@ -102,13 +124,13 @@ TEST(ForegroundResize, AnEmptyForegroundTakesAnyFiniteRatio) {
     s.press();
     EXPECT_EQ(s.window.image[Extent::Width], 0);
     EXPECT_EQ(s.window.captions[Label::Label1],
-              "900000000000000000000" + std::string(MsgEnlargedSuffix));
+              "900000000000000000000％ 拡大しました");
 }
 
 TEST(ForegroundResize, ACommaLocaleShowsACommaInThePercentage) {
     Scene s(0.2, 0.3, 3000, 2000, ',');
     s.press();
-    EXPECT_EQ(s.window.captions[Label::Label1], "66,6666" + std::string(MsgReducedSuffix));
+    EXPECT_EQ(s.window.captions[Label::Label1], "66,6666％ 縮小しました");
 }
 
 TEST(ForegroundResize, AfterAnInputErrorTheLastGoodLengthIsUsedAndTheResultIsRed) {
@@ -117,7 +139,7 @@ TEST(ForegroundResize, AfterAnInputErrorTheLastGoodLengthIsUsedAndTheResultIsRed
     h.window.type(TextBox::Text2, "60x");
     h.workflow.command3Click();
     EXPECT_EQ(h.window.image[Extent::Width], 2500);
-    EXPECT_EQ(h.window.captions[Label::Label1], "125" + std::string(MsgEnlargedSuffix));
+    EXPECT_EQ(h.window.captions[Label::Label1], "125％ 拡大しました");
     EXPECT_EQ(h.window.statusColor, kRed);
 }
 

@@ -19,8 +19,8 @@ TEST(TaskSelection, OptionThreeRunsItsStepsInOrderWithTheNestedChangeInside) {
         (std::vector<std::string>{
             "Command1 disabled", "Command2 disabled", "Frame2 enabled", "line", "Text1 text ''",
             "Label1 red",  // the nested change finds empty text in mode 4
-            caption("Label1", MsgEnterNumber), "Text2 text ''", caption("Label2", ScaleResetText),
-            caption("Label3", ScaleResetText), "Label1 black", caption("Label1", MsgBgStart)}));
+            caption("Label1", MsgEnterNumber), "Text2 text ''", caption("Label2", "1pixcel=0mm"),
+            caption("Label3", "1pixcel=0mm"), "Label1 black", caption("Label1", MsgBgStart)}));
     EXPECT_EQ(h.state().mode, Mode::AwaitBgStart);
     EXPECT_EQ(h.state().bgMmPerUnit, Currency());
     EXPECT_EQ(h.state().fgMmPerUnit, Currency());

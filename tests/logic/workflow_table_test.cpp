@@ -10,18 +10,20 @@ TEST(WorkflowTable, LoadShowsTheOpenPromptInIdle) {
     Harness h;
     EXPECT_EQ(h.window.log,
               (std::vector<std::string>{"title ポコタム", "line",
-                                        "Label1 caption " + std::string(MsgOpenPrompt)}));
+                                        "Label1 caption 　... ボタンを押して画像を開いてください"}));
     EXPECT_EQ(h.state(), WorkflowState{});
     EXPECT_EQ(h.window.line, kCollapsedLine);
     EXPECT_FALSE(h.window.statusColor.has_value()) << "the prompt keeps the initial colour";
-    EXPECT_EQ(MsgOpenPrompt.substr(0, 7), "\xE3\x80\x80... ") << "ideographic space first";
+    EXPECT_EQ(h.window.log.back().substr(15, 7), "\xE3\x80\x80... ") << "ideographic space first";
 }
 
 TEST(WorkflowTable, TheTypicalRunWalksModesOneToSevenAndResizes) {
     Harness h;
-    const std::vector<std::string_view> messages = {MsgBgStart,    MsgBgEnd, MsgEnterDistance,
-                                                    MsgFgStart,    MsgFgEnd, MsgEnterDistance,
-                                                    MsgPressChange};
+    const std::vector<std::string> messages = {
+        "背景画像の開始点をクリックして下さい", "背景画像の終了点をクリックして下さい",
+        "距離を入力して下さい",                 "前景画像の開始点をクリックして下さい",
+        "前景画像の終了点をクリックして下さい", "距離を入力して下さい",
+        "変更ボタンを押して画像を拡大縮小して下さい"};
     for (int mode = 1; mode <= 7; ++mode) {
         advanceTo(h, modeNumber(mode));
         EXPECT_EQ(h.window.captions[Label::Label1], messages[mode - 1]) << "mode " << mode;
@@ -41,7 +43,7 @@ TEST(WorkflowTable, TheTypicalRunWalksModesOneToSevenAndResizes) {
     h.workflow.command3Click();
     EXPECT_EQ(h.window.image[Extent::Width], 2500);
     EXPECT_EQ(h.window.image[Extent::Height], 1875);
-    EXPECT_EQ(h.window.captions[Label::Label1], "125" + std::string(MsgEnlargedSuffix));
+    EXPECT_EQ(h.window.captions[Label::Label1], "125％ 拡大しました");
     EXPECT_EQ(h.state().mode, Mode::ReadyToResize);
 }
 

@@ -1,0 +1,33 @@
+#include "double_click.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QStyleHints>
+#include <QWidget>
+#include <cmath>
+
+void SecondPressFilter::watch(QWidget& widget) { widget.installEventFilter(this); }
+
+bool SecondPressFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) return true;
+    if (event->type() == QEvent::MouseButtonPress) {
+        return isSecondPress(*static_cast<QMouseEvent*>(event));
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// The system's own rule: the same button again, soon enough and near enough.
+bool SecondPressFilter::isSecondPress(const QMouseEvent& press) {
+    const QStyleHints* hints = QGuiApplication::styleHints();
+    const QPointF where = press.globalPosition();
+    const double reach = hints->mouseDoubleClickDistance();
+    const bool second = armed_ && press.button() == button_ &&
+                        press.timestamp() - time_ < quint64(hints->mouseDoubleClickInterval()) &&
+                        std::abs(where.x() - where_.x()) < reach &&
+                        std::abs(where.y() - where_.y()) < reach;
+    armed_ = !second;  // a third press starts afresh
+    time_ = press.timestamp();
+    button_ = press.button();
+    where_ = where;
+    return second;
+}
