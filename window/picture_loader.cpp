@@ -61,10 +61,11 @@ QString describe(PictureProblem problem) {
         case PictureProblem::Damaged:
             return QStringLiteral("画像ファイルが壊れています。");
         case PictureProblem::TooLarge:
+            // Written as a Japanese reader writes the bound: 1 億 is 100 million.
             return QStringLiteral(
-                       "画像が大きすぎます（幅と高さは %1 ピクセル、全体で %2 万画素まで）。")
+                       "画像が大きすぎます（幅と高さは %1 ピクセル、全体で %2 億画素まで）。")
                 .arg(kMaxPictureSide)
-                .arg(kMaxPicturePixels / 10000);
+                .arg(kMaxPicturePixels / 100'000'000);
     }
     return {};
 }

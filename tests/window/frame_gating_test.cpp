@@ -1,3 +1,5 @@
+#include <QSignalSpy>
+
 #include "window_fixture.h"
 
 // Task 1 closes Frame2; Text1 is then enabled by its own state alone.
@@ -17,6 +19,10 @@ TEST_F(FrameGating, AClosedFrameBlocksAnEnabledChildWithoutGreyingIt) {
     EXPECT_TRUE(c().Text1->isEnabled()) << "the child keeps its own state";
     EXPECT_EQ(c().Text1->grab().toImage(), openLook) << "and its look";
 
+    c().Command3->setEnabled(true);
+    QSignalSpy pressed(c().Command3, &QPushButton::clicked);
+    click(c().Command3);
+    EXPECT_EQ(pressed.count(), 0) << "no click";
     click(c().Text1);
     EXPECT_NE(QApplication::focusWidget(), c().Text1) << "no focus from a click";
     QTest::keyClicks(window.get(), "12");

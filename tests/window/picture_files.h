@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QString>
 #include <QtEndian>
+#include <zlib.h>
 
 // Picture files that Qt cannot write itself, made byte by byte.
 namespace picture_files {
@@ -26,16 +27,60 @@ inline QByteArray pngChunk(const char* type, const QByteArray& data) {
     return chunk + body + crc;
 }
 
-// A PNG whose header declares the given size and whose pixel data is an empty stream.
-inline QByteArray pngHeaderOnly(quint32 width, quint32 height) {
+inline QByteArray pngHeader(quint32 width, quint32 height, int bitDepth, int colorType) {
     QByteArray header(13, '\0');
     qToBigEndian<quint32>(width, header.data());
     qToBigEndian<quint32>(height, header.data() + 4);
-    header[8] = 8;  // bit depth
-    header[9] = 2;  // RGB
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) +
+    header[8] = char(bitDepth);
+    header[9] = char(colorType);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header);
+}
+
+// A PNG whose header declares the given size and whose pixel data is an empty stream.
+inline QByteArray pngHeaderOnly(quint32 width, quint32 height) {
+    return pngHeader(width, height, 8, 2) +
            pngChunk("IDAT", QByteArray("\x78\x9c\x03\x00\x00\x00\x00\x01", 8)) +
            pngChunk("IEND", {});
+}
+
+// A black PNG (every sample 0), compressed a row at a time so that even 100 megapixels are
+// made in little memory. Colour types: 0 grey, 2 RGB, 4 grey and alpha, 6 RGBA.
+inline QByteArray blackPng(quint32 width, quint32 height, int bitDepth = 8, int colorType = 2) {
+    const int channels = colorType == 2 ? 3 : colorType == 4 ? 2 : colorType == 6 ? 4 : 1;
+    const QByteArray row(1 + int((qint64(width) * channels * bitDepth + 7) / 8), '\0');
+    QByteArray stream;
+    z_stream z{};
+    deflateInit(&z, Z_BEST_SPEED);
+    char out[1 << 16];
+    auto pump = [&](int flush) {
+        do {
+            z.next_out = reinterpret_cast<Bytef*>(out);
+            z.avail_out = sizeof out;
+            deflate(&z, flush);
+            stream.append(out, int(sizeof out - z.avail_out));
+        } while (z.avail_out == 0);
+    };
+    for (quint32 y = 0; y < height; ++y) {
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(row.data()));
+        z.avail_in = uInt(row.size());
+        pump(Z_NO_FLUSH);
+    }
+    pump(Z_FINISH);
+    deflateEnd(&z);
+    return pngHeader(width, height, bitDepth, colorType) + pngChunk("IDAT", stream) +
+           pngChunk("IEND", {});
+}
+
+// The JPEG with an orientation tag placed after its start marker (a minimal EXIF block).
+inline QByteArray withOrientation(const QByteArray& jpeg, quint16 orientation) {
+    QByteArray exif("Exif\0\0MM\0\x2a\0\0\0\x08", 14);  // big-endian TIFF, IFD at 8
+    exif += QByteArray("\0\x01\x01\x12\0\x03\0\0\0\x01", 10);  // one entry: SHORT tag 0x112
+    exif += char(orientation >> 8);
+    exif += char(orientation & 0xff);
+    exif += QByteArray(6, '\0');  // value padding, no next IFD
+    QByteArray segment("\xff\xe1\0\0", 4);
+    qToBigEndian<quint16>(quint16(exif.size() + 2), segment.data() + 2);
+    return jpeg.left(2) + segment + exif + jpeg.mid(2);
 }
 
 // Two frames of 4 x 3 pixels: red, then blue.

@@ -52,7 +52,7 @@ TEST_F(WindowTest, LoadingAPictureLeavesTheWorkflowAlone) {
     EXPECT_EQ(c().Label1->text(), label);
 }
 
-TEST_F(WindowTest, CancellingTheDialogChangesNothing) {
+TEST_F(WindowTest, CancellingEitherDialogChangesNothing) {
     openBackground(writePicture("bg.png", {500, 400}));
     const qint64 picture = c().Picture1->picture().cacheKey();
     const QSize client = clientTwips();
@@ -60,6 +60,17 @@ TEST_F(WindowTest, CancellingTheDialogChangesNothing) {
     EXPECT_EQ(dialogs->asked, 2);
     EXPECT_EQ(c().Picture1->picture().cacheKey(), picture);
     EXPECT_EQ(clientTwips(), client);
+
+    openForeground(writePicture("fg.png", {50, 40}));
+    press(c().Image1, {10, 10});
+    move(c().Image1, {40, 30});
+    release(c().Image1, {40, 30});
+    const TwipRect dragged = c().Image1->twips();
+    const qint64 foreground = c().Image1->picture().cacheKey();
+    openForeground(QString());
+    EXPECT_EQ(dialogs->asked, 4);
+    EXPECT_EQ(c().Image1->twips(), dragged) << "not even moved to the corner";
+    EXPECT_EQ(c().Image1->picture().cacheKey(), foreground);
     EXPECT_TRUE(dialogs->reports.empty()) << "a cancel is no error";
 }
 
@@ -102,14 +113,43 @@ TEST_F(WindowTest, EveryFormatOfThePluginsOpens) {
 }
 
 TEST_F(WindowTest, APhotoIsShownUprightByItsOrientationTag) {
-    QImage landscape(40, 20, QImage::Format_RGB32);
-    landscape.fill(Qt::white);
+    QImage landscape(40, 20, QImage::Format_RGB32);  // red left half, blue right half
+    landscape.fill(Qt::blue);
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 20; ++x) landscape.setPixelColor(x, y, Qt::red);
+    }
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(landscape.save(&buffer, "JPEG", 95));
     const QString path = dir.filePath("photo.jpg");
-    QImageWriter writer(path, "jpeg");
-    writer.setTransformation(QImageIOHandler::TransformationRotate90);
-    ASSERT_TRUE(writer.write(landscape));
-    openBackground(path);
-    EXPECT_EQ(c().Picture1->picture().size(), QSize(20, 40));
+    ASSERT_TRUE(picture_files::write(path, picture_files::withOrientation(jpeg, 6)));
+
+    openBackground(path);  // tag 6: turn a quarter clockwise, so the left half goes on top
+    const QImage& shown = c().Picture1->picture();
+    ASSERT_EQ(shown.size(), QSize(20, 40));
+    EXPECT_GT(shown.pixelColor(10, 5).red(), 200);
+    EXPECT_GT(shown.pixelColor(10, 35).blue(), 200);
+}
+
+TEST(PictureBounds, EverySideUpTo32767AndEveryPictureUpTo100MegapixelsOpens) {
+    QTemporaryDir dir;
+    struct Case {
+        quint32 width, height;
+        bool opens;
+    };
+    const Case cases[] = {
+        {32767, 1, true}, {32768, 1, false}, {1, 32767, true},
+        {1, 32768, false}, {10000, 10000, true}, {10000, 10001, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        const QString path = dir.filePath(QStringLiteral("black.png"));
+        ASSERT_TRUE(picture_files::write(path, picture_files::blackPng(c.width, c.height)));
+        const LoadedPicture loaded = loadPicture(path);
+        EXPECT_EQ(loaded.problem, c.opens ? PictureProblem::None : PictureProblem::TooLarge);
+        EXPECT_EQ(loaded.image.size(), c.opens ? QSize(c.width, c.height) : QSize(0, 0));
+    }
 }
 
 TEST_F(WindowTest, ANameWithSpacesAndJapaneseOpens) {
@@ -123,7 +163,7 @@ namespace {
 
 struct BadFile {
     const char* name;
-    PictureProblem problem;
+    const char* reason;
 };
 
 }  // namespace
@@ -165,11 +205,18 @@ protected:
     }
 };
 
+const char* const kNotAPicture = "画像ファイルではないか、対応していない形式です。";
+const char* const kTooLarge =
+    "画像が大きすぎます（幅と高さは 32767 ピクセル、全体で 1 億画素まで）。";
 const BadFile kBadFiles[] = {
-    {"missing.png", PictureProblem::Missing},   {"folder.png", PictureProblem::NotAPicture},
-    {"empty.png", PictureProblem::Empty},       {"words.png", PictureProblem::NotAPicture},
-    {"truncated.png", PictureProblem::Damaged}, {"huge.png", PictureProblem::TooLarge},
-    {"wide.png", PictureProblem::TooLarge},     {"pipe.png", PictureProblem::NotAPicture},
+    {"missing.png", "ファイルが見つかりません。"},
+    {"folder.png", kNotAPicture},
+    {"empty.png", "ファイルが空です。"},
+    {"words.png", kNotAPicture},
+    {"truncated.png", "画像ファイルが壊れています。"},
+    {"huge.png", kTooLarge},
+    {"wide.png", kTooLarge},
+    {"pipe.png", kNotAPicture},
 };
 
 TEST_F(BadFiles, ABadBackgroundIsReportedAndKeepsTheOldOne) {
@@ -186,7 +233,7 @@ TEST_F(BadFiles, ABadBackgroundIsReportedAndKeepsTheOldOne) {
         EXPECT_LT(timer.elapsed(), 1000) << "refused at once";
         ASSERT_FALSE(dialogs->reports.empty());
         EXPECT_EQ(dialogs->reports.back().path, path);
-        EXPECT_EQ(dialogs->reports.back().reason, describe(bad.problem));
+        EXPECT_EQ(dialogs->reports.back().reason.toStdString(), bad.reason);
         dialogs->reports.clear();
         EXPECT_EQ(c().Picture1->picture().cacheKey(), picture);
         EXPECT_EQ(c().Picture1->twips(), box);

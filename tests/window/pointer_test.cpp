@@ -101,6 +101,21 @@ TEST_F(Pointer, AnyButtonRecordsAPointOrStartsADrag) {
     }
 }
 
+TEST_F(Pointer, TheSecondPressOfADoubleClickIsNoPress) {
+    click(c().Option3);
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, at(background(), {20, 30}));
+    EXPECT_EQ(state().mode, Mode::AwaitBgEnd);
+    EXPECT_EQ(state().bgStartX, 300);
+    click(background(), {80, 30});  // the next press counts again
+    EXPECT_EQ(state().bgEndX, 1200);
+    type("90");
+    ASSERT_EQ(state().mode, Mode::AwaitFgStart);
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, at(c().Image1, {10, 10}));
+    EXPECT_EQ(state().mode, Mode::AwaitFgEnd) << "on the foreground too";
+    EXPECT_EQ(state().fgStartX, 3150);
+    EXPECT_EQ(state().dragging, kFlagFalse);
+}
+
 TEST_F(Pointer, TheDragKeepsThePointerAfterLeavingTheForeground) {
     press(c().Image1, {10, 10});
     move(background(), {400, 300});  // far outside the foreground, button held
