@@ -38,6 +38,19 @@ QLabel* makeLabel(QWidget* parent, std::string_view name) {
     return label;
 }
 
+// What a screen reader says for the controls whose visible text says too little or nothing;
+// the others are read by what they show.
+constexpr std::pair<std::string_view, std::string_view> kSpokenNames[] = {
+    {"Text1", "背景距離（mm）"},   {"Text2", "前景距離（mm）"}, {"Command1", "背景画像を開く"},
+    {"Command2", "前景画像を開く"}, {"Picture1", "背景画像"},    {"Image1", "前景画像"},
+};
+
+void nameForScreenReaders(QWidget& control, std::string_view name) {
+    for (const auto& [controlName, spoken] : kSpokenNames) {
+        if (controlName == name) control.setAccessibleName(toQString(spoken));
+    }
+}
+
 QWidget* makeControl(const ControlRow& row, QWidget* parent, PictureDialogs& fileDialog) {
     switch (row.kind) {
         case ControlKind::Frame: {
@@ -103,6 +116,7 @@ FormControls buildControls(QWidget& form, PictureDialogs& fileDialog) {
         QObject* named = control ? static_cast<QObject*>(control) : &fileDialog;
         named->setObjectName(toQString(row.name));
         if (!control) continue;
+        nameForScreenReaders(*control, row.name);
         if (row.kind != ControlKind::PictureBox && row.kind != ControlKind::Image &&
             row.kind != ControlKind::Line) {
             placeWidget(*control, twipsOf(row));

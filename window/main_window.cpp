@@ -48,7 +48,9 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
       opener_(*this, controls_) {
     setObjectName(toQString(kFormName));
     setWindowTitle(toQString(kWindowTitle));
-    setWindowIcon(QIcon(QStringLiteral(":/pokotamu.png")));
+    QIcon icon(QStringLiteral(":/pokotamu.png"));
+    icon.addFile(QStringLiteral(":/pokotamu-256.png"));  // sharp in docks and task switchers
+    setWindowIcon(icon);
     setFont(windowFont());
     setFixedSize(toPixels(kFormClientWidth), toPixels(kFormClientHeight));
     setAcceptDrops(true);

@@ -20,6 +20,9 @@ public:
     const WorkflowState& workflowState() const { return workflow_.state(); }
     const FormControls& controls() const { return controls_; }
 
+    // Opens a background as the first "..." button does once its dialog has chosen the file.
+    void openBackground(const QString& path) { opener_.openBackground(path); }
+
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

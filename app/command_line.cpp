@@ -1,0 +1,39 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace {
+// The usual status of a command called the wrong way.
+constexpr int kUsageError = 2;
+}  // namespace
+
+CommandLine readCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("二枚の画像を同じ縮尺で重ねます"));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("画像ファイル"),
+                                 QStringLiteral("背景として開く画像"),
+                                 QStringLiteral("[画像ファイル]"));
+
+    CommandLine result;
+    if (!parser.parse(arguments)) {
+        result.exitCode = kUsageError;
+        result.error = parser.errorText() + u'\n';
+    } else if (parser.isSet(help)) {
+        result.exitCode = 0;
+        result.output = parser.helpText();
+    } else if (parser.isSet(version)) {
+        result.exitCode = 0;
+        result.output = QCoreApplication::applicationName() + u' ' +
+                        QCoreApplication::applicationVersion() + u'\n';
+    } else if (parser.positionalArguments().size() > 1) {
+        result.exitCode = kUsageError;
+        result.error = QStringLiteral("開ける画像は一つだけです。\n");
+    } else if (!parser.positionalArguments().isEmpty()) {
+        result.picture = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
+    }
+    return result;
+}

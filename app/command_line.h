@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// What the command line asks of the program: `pokotamu [picture]`, --help or --version.
+struct CommandLine {
+    std::optional<int> exitCode;  // set: answer on the terminal and end without a window
+    QString output;               // for standard output
+    QString error;                // for standard error
+    QString picture;              // the background to open at start, or empty
+};
+
+// Reads the arguments left after Qt has taken its own (-platform, -style...). The program's
+// name and version are the application's.
+CommandLine readCommandLine(const QStringList& arguments);

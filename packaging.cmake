@@ -1,0 +1,19 @@
+# `bash scripts/package` (or `cpack` in a build folder) makes a Debian package of the program.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME pokotamu)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Pokotamu developers <pokotamu@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "二枚の画像を同じ縮尺で重ねる道具 / lays one picture over another at the same scale")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Open a background and a foreground picture, click the ends of a known distance on each\n"
+    " and type its length in millimetres: the foreground is scaled to the background's scale\n"
+    " and can be dragged into place.")
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time, so no library check can find them: the window system plugin, the
+# decoders of JPEG, TIFF, WebP and the rest, Qt's dialogs in Japanese, and a Japanese font.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, qt6-image-formats-plugins, qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk")
+set(CPACK_STRIP_FILES ON)
+include(CPack)
