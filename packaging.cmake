@@ -4,10 +4,9 @@ set(CPACK_PACKAGE_NAME pokotamu)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Pokotamu developers <pokotamu@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "二枚の画像を同じ縮尺で重ねる道具 / lays one picture over another at the same scale")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Open a background and a foreground picture, click the ends of a known distance on each\n"
-    " and type its length in millimetres: the foreground is scaled to the background's scale\n"
-    " and can be dragged into place.")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Open a background and a foreground picture, click the \
+ends of a known distance on each and type its length in millimetres: the foreground is scaled \
+to the background's scale and can be dragged into place.")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -19,16 +19,18 @@ CommandLine readCommandLine(const QStringList& arguments) {
                                  QStringLiteral("[画像ファイル]"));
 
     CommandLine result;
-    if (!parser.parse(arguments)) {
-        result.exitCode = kUsageError;
-        result.error = parser.errorText() + u'\n';
-    } else if (parser.isSet(help)) {
+    // Help and version are answered even beside options only Qt's application object knows.
+    const bool understood = parser.parse(arguments);
+    if (parser.isSet(help)) {
         result.exitCode = 0;
         result.output = parser.helpText();
     } else if (parser.isSet(version)) {
         result.exitCode = 0;
         result.output = QCoreApplication::applicationName() + u' ' +
                         QCoreApplication::applicationVersion() + u'\n';
+    } else if (!understood) {
+        result.exitCode = kUsageError;
+        result.error = parser.errorText() + u'\n';
     } else if (parser.positionalArguments().size() > 1) {
         result.exitCode = kUsageError;
         result.error = QStringLiteral("開ける画像は一つだけです。\n");

@@ -4,28 +4,49 @@
 #include <QTimer>
 #include <QTranslator>
 #include <cstdio>
+#include <optional>
 
 #include "command_line.h"
 #include "main_window.h"
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("pokotamu"));
-    QApplication::setApplicationVersion(QStringLiteral(POKOTAMU_VERSION));
+namespace {
 
-    // The window speaks Japanese whatever the system's language, and so do Qt's dialogs.
-    QTranslator qtTexts;
+// The program speaks Japanese whatever the system's language, and so do Qt's own texts.
+void speakJapanese(QCoreApplication& app, QTranslator& qtTexts) {
+    QCoreApplication::setApplicationName(QStringLiteral("pokotamu"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(POKOTAMU_VERSION));
     if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexts);
+        app.installTranslator(&qtTexts);
     }
+}
 
+int answer(const CommandLine& commandLine) {
+    std::fputs(commandLine.output.toLocal8Bit().constData(), stdout);
+    std::fputs(commandLine.error.toLocal8Bit().constData(), stderr);
+    return *commandLine.exitCode;
+}
+
+// --help and --version, answered without a window, so also where there is no display.
+std::optional<int> answerWithoutWindow(int& argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTranslator qtTexts;
+    speakJapanese(app, qtTexts);
+    const CommandLine commandLine = readCommandLine(QCoreApplication::arguments());
+    if (commandLine.exitCode != 0) return std::nullopt;  // Qt's own options are read next
+    return answer(commandLine);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (const std::optional<int> answered = answerWithoutWindow(argc, argv)) return *answered;
+
+    QApplication app(argc, argv);
+    QTranslator qtTexts;
+    speakJapanese(app, qtTexts);
     const CommandLine commandLine = readCommandLine(QApplication::arguments());
-    if (commandLine.exitCode) {
-        std::fputs(commandLine.output.toLocal8Bit().constData(), stdout);
-        std::fputs(commandLine.error.toLocal8Bit().constData(), stderr);
-        return *commandLine.exitCode;
-    }
+    if (commandLine.exitCode) return answer(commandLine);
 
     MainWindow window;
     QApplication::setWindowIcon(window.windowIcon());

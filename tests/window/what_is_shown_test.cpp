@@ -32,9 +32,9 @@ TEST_F(WhatIsShown, TheMeasuringLineIsRedWhereThePointsSayAndFollowsThePointer) 
 }
 
 TEST_F(WhatIsShown, EveryPictureLoadedIsShownEvenInPlaceOfOneOfTheSameSize) {
-    openBackground(writePicture("bg1.png", {300, 300}, QColor(200, 40, 40)));
+    openBackground(writePicture("bg1.png", {320, 320}, QColor(200, 40, 40)));
     EXPECT_EQ(shownAt(background(), {200, 200}), QColor(200, 40, 40));
-    openBackground(writePicture("bg2.png", {300, 300}, QColor(40, 200, 40)));
+    openBackground(writePicture("bg2.png", {320, 320}, QColor(40, 200, 40)));
     EXPECT_EQ(shownAt(background(), {200, 200}), QColor(40, 200, 40));
 
     openForeground(writePicture("fg1.png", {40, 30}, QColor(40, 40, 200)));
