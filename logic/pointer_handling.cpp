@@ -111,3 +111,8 @@ void onImage1MouseMove(WorkflowState& state, WindowPort& window, float x, float 
 }
 
 void onImage1MouseUp(WorkflowState& state) { state.dragging = kFlagFalse; }
+
+bool followsPointer(const WorkflowState& state) {
+    return state.dragging == kFlagTrue || state.mode == Mode::AwaitBgEnd ||
+           state.mode == Mode::AwaitFgEnd;
+}

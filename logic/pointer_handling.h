@@ -10,3 +10,7 @@ void onPicture1MouseMove(WorkflowState& state, WindowPort& window, float x);
 void onImage1MouseDown(WorkflowState& state, WindowPort& window, float x, float y);
 void onImage1MouseMove(WorkflowState& state, WindowPort& window, float x, float y);
 void onImage1MouseUp(WorkflowState& state);
+
+// The pointer is being followed: the foreground is dragged, or a calibration awaits the press
+// that ends it.
+bool followsPointer(const WorkflowState& state);

@@ -1,5 +1,8 @@
 #include "control_table.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "messages.h"
 
 using enum ControlKind;
@@ -30,3 +33,10 @@ const std::array<ControlRow, 20> kControlTable = {{
     {"Image1", Image, "Picture1", 870, 840, 1275, 765, -1, "", Plain},
     {"Label1", Label, "Form1", 30, 3480, 2505, 1095, 8, "", Plain},
 }};
+
+const ControlRow& controlRow(std::string_view name) {
+    const auto row = std::find_if(kControlTable.begin(), kControlTable.end(),
+                                  [name](const ControlRow& r) { return r.name == name; });
+    if (row == kControlTable.end()) throw std::out_of_range("no such control");
+    return *row;
+}

@@ -37,3 +37,6 @@ inline constexpr int kFormClientWidth = 9585;
 inline constexpr int kFormClientHeight = 7050;
 
 extern const std::array<ControlRow, 20> kControlTable;
+
+// The row of a control named in the table.
+const ControlRow& controlRow(std::string_view name);

@@ -108,11 +108,13 @@ QWidget* containerOf(QWidget* widget) {
 
 }  // namespace
 
-FormControls buildControls(QWidget& form, PictureDialogs& fileDialog) {
+FormControls buildControls(QWidget& form, QWidget& picturePlane, PictureDialogs& fileDialog) {
     std::map<std::string_view, QWidget*, std::less<>> byName{{kFormName, &form}};
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlRow& row : kControlTable) {
-        QWidget* control = makeControl(row, containerOf(byName.at(row.container)), fileDialog);
+        QWidget* container =
+            row.name == "Picture1" ? &picturePlane : containerOf(byName.at(row.container));
+        QWidget* control = makeControl(row, container, fileDialog);
         QObject* named = control ? static_cast<QObject*>(control) : &fileDialog;
         named->setObjectName(toQString(row.name));
         if (!control) continue;

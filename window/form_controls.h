@@ -36,5 +36,6 @@ struct FormControls {
 };
 
 // Creates the controls inside the form from the control table: places, texts, initial
-// states, stacking and tab order. The file dialog component is the one given.
-FormControls buildControls(QWidget& form, PictureDialogs& fileDialog);
+// states, stacking and tab order. The file dialog component is the one given. The background
+// box goes on the picture plane, which lies in the form's coordinates and scrolls.
+FormControls buildControls(QWidget& form, QWidget& picturePlane, PictureDialogs& fileDialog);

@@ -29,6 +29,12 @@ QFont windowFont() {
     return font;
 }
 
+// Where the background box stands in the window; the picture view starts there.
+QPoint pictureOrigin() {
+    const ControlRow& box = controlRow("Picture1");
+    return {toPixels(box.left), toPixels(box.top)};
+}
+
 // The one local file of a drag, or empty.
 QString droppedFile(const QMimeData* mime) {
     if (!mime || !mime->hasUrls() || mime->urls().size() != 1) return {};
@@ -41,11 +47,12 @@ QString droppedFile(const QMimeData* mime) {
 MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      controls_(buildControls(*this, dialogs ? *dialogs : *new QtPictureDialogs)),
+      view_(new PictureView(*this, pictureOrigin())),
+      controls_(buildControls(*this, *view_->plane(), dialogs ? *dialogs : *new QtPictureDialogs)),
       port_(*this, controls_),
       locale_(locale),
       workflow_(port_, locale_),
-      opener_(*this, controls_) {
+      opener_(*this, controls_, *view_) {
     setObjectName(toQString(kFormName));
     setWindowTitle(toQString(kWindowTitle));
     QIcon icon(QStringLiteral(":/pokotamu.png"));
@@ -53,11 +60,14 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
     setWindowIcon(icon);
     setFont(windowFont());
     setFixedSize(toPixels(kFormClientWidth), toPixels(kFormClientHeight));
+    view_->reachTo(size());
+    view_->setContentEnd(controls_.Picture1->geometry().bottomRight() + QPoint(1, 1));
     setAcceptDrops(true);
     keepNoSettings();  // the window's file dialog would save its history
     secondPresses_.watch(*controls_.Picture1);
     secondPresses_.watch(*controls_.Image1);
     connectEvents();
+    followPointerWhileScrolling();
     workflow_.formLoad();
     controls_.Picture1->setFocus(Qt::OtherFocusReason);
 }
@@ -82,6 +92,30 @@ void MainWindow::connectEvents() {
     connect(c.Image1, &StretchImage::mouseMove, this,
             [w](QPointF p) { w->image1MouseMove(float(p.x()), float(p.y())); });
     connect(c.Image1, &StretchImage::mouseUp, this, [w] { w->image1MouseUp(); });
+}
+
+// While the foreground is dragged or a calibration awaits its second press, a pointer held at
+// an edge of the view scrolls it, and the drag or the line goes on as if the pointer moved.
+void MainWindow::followPointerWhileScrolling() {
+    view_->followPointerOn(*controls_.Picture1);
+    view_->followPointerOn(*controls_.Image1);
+    const Workflow* w = &workflow_;
+    view_->autoScrollWhile([w] { return followsPointer(w->state()); });
+    connect(view_, &PictureView::scrolledUnderPointer, this, [this](QPoint pointer) {
+        if (workflow_.state().dragging == kFlagTrue) {
+            const QPointF at = toTwips(QPointF(controls_.Image1->mapFromGlobal(pointer)));
+            workflow_.image1MouseMove(float(at.x()), float(at.y()));
+        } else {
+            const QPointF at =
+                toTwips(QPointF(controls_.Picture1->contents()->mapFromGlobal(pointer)));
+            workflow_.picture1MouseMove(float(at.x()));
+        }
+    });
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    view_->reachTo(size());
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

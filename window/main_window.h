@@ -5,6 +5,7 @@
 #include "double_click.h"
 #include "form_controls.h"
 #include "picture_opener.h"
+#include "picture_view.h"
 #include "qt_number_locale.h"
 #include "qt_window_port.h"
 #include "workflow.h"
@@ -27,10 +28,13 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void connectEvents();
+    void followPointerWhileScrolling();
 
+    PictureView* view_;
     FormControls controls_;
     QtWindowPort port_;
     QtNumberLocale locale_;

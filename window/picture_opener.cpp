@@ -7,6 +7,7 @@
 #include "picture_dialogs.h"
 #include "picture_loader.h"
 #include "stretch_image.h"
+#include "window_fit.h"
 
 namespace {
 
@@ -61,11 +62,11 @@ void PictureOpener::openBackground(const QString& path) {
 }
 
 // The client area ends exactly at the background box's right and bottom edges, whatever the
-// frame; the window keeps its top-left corner and shrinks as readily as it grows.
+// frame, as far as the screen allows; the window shrinks as readily as it grows.
 void PictureOpener::fitFormToBackground() {
     const TwipRect box = c_.Picture1->twips();
-    form_.setFixedSize(toPixels(double(box.left) + box.width),
-                       toPixels(double(box.top) + box.height));
+    fitWindowTo(form_, view_,
+                {toPixels(double(box.left) + box.width), toPixels(double(box.top) + box.height)});
 }
 
 void PictureOpener::openForeground(const QString& path) {

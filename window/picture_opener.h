@@ -6,6 +6,8 @@
 
 #include "form_controls.h"
 
+class PictureView;
+
 // The two "..." buttons: the background into Picture1 with the window fitted to it, the
 // foreground into Image1 at the top-left corner, sized through the hidden Picture2.
 class PictureOpener {
@@ -14,7 +16,8 @@ public:
     // bottom edge of the status line.
     static constexpr float kMinBackgroundTwips = 4575;
 
-    PictureOpener(QWidget& form, const FormControls& controls) : form_(form), c_(controls) {}
+    PictureOpener(QWidget& form, const FormControls& controls, PictureView& view)
+        : form_(form), c_(controls), view_(view) {}
 
     void command1Click();
     void command2Click();
@@ -31,4 +34,5 @@ private:
 
     QWidget& form_;
     const FormControls& c_;
+    PictureView& view_;
 };

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QTimer>
+#include <functional>
+
+// The part of the window right of the controls: a view of the window's own plane, in which
+// the background box keeps its place and its twips. When the window cannot grow to show the
+// whole box, the view scrolls; scrolling changes what is seen, never a coordinate.
+class PictureView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    // Scrolled in steps of this many pixels by the wheel and the arrows.
+    static constexpr int kStepPixels = 20;
+
+    // origin: the window point shown at the view's top-left corner when not scrolled.
+    PictureView(QWidget& window, QPoint origin);
+
+    // The plane holds the background box at its place in the window's client area.
+    QWidget* plane() const { return plane_; }
+    // Shows the plane up to this point (the background box's right and bottom edges).
+    void setContentEnd(QPoint end);
+    // Spans from its origin to the right and bottom edges of a client area of this size.
+    void reachTo(QSize client);
+    // The room the scroll bars take when shown: the vertical bar's width, the horizontal's height.
+    QSize barExtents() const;
+
+    // While `wanted` holds, a pointer held near or past an edge of the view scrolls it that
+    // way; after each step `scrolledUnderPointer` tells where the pointer is on the screen.
+    void autoScrollWhile(std::function<bool()> wanted) { autoScrollWanted_ = std::move(wanted); }
+    // The widgets whose presses and moves the auto-scroll follows.
+    void followPointerOn(QWidget& widget);
+
+signals:
+    void scrolledUnderPointer(QPoint globalPointer);
+
+protected:
+    void scrollContentsBy(int dx, int dy) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void updateScrollRanges();
+    void placePlane();
+    QPoint edgePush() const;
+    void autoScrollStep();
+
+    QWidget* plane_;
+    QPoint origin_;
+    QPoint end_;
+    std::function<bool()> autoScrollWanted_;
+    QPoint pointer_;  // the last pointer position seen on the followed widgets, global
+    QTimer autoScroll_;
+};
