@@ -1,5 +1,6 @@
-// Large photos against what the decoder and a plain blit cost on their own, measured in the
-// same run and reported as ratios.
+// Large photos against what the decoder and a plain blit or repaint cost on their own,
+// measured in the same run and reported as ratios. `bash scripts/bench` runs them in an X
+// session of 1280 x 1024 pixels.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -7,43 +8,95 @@
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
 
 #include "main_window.h"
 #include "picture_box.h"
 #include "picture_dialogs.h"
 #include "picture_loader.h"
-#include "picture_opener.h"
+#include "picture_view.h"
 #include "stretch_image.h"
 
 namespace {
 
-constexpr QSize kPhoto(6000, 4000);  // 24 megapixels
+constexpr QSize kPhoto(6000, 4000);       // 24 megapixels
+constexpr QSize kSmallPhoto(4000, 3000);  // 12 megapixels
 
 // A photo-like picture: smooth gradients with fine detail, so that JPEG works for it.
-QString writePhoto(const QTemporaryDir& dir) {
-    QImage image(kPhoto, QImage::Format_RGB32);
+QString writePhoto(const QTemporaryDir& dir, QSize size, const QString& name) {
+    QImage image(size, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             line[x] = qRgb((x / 24) & 255, (y / 16) & 255, ((x ^ y) * 7) & 255);
         }
     }
-    const QString path = dir.filePath("photo.jpg");
+    const QString path = dir.filePath(name);
     image.save(path, "JPEG", 90);
     return path;
 }
 
-const QString& photoPath() {
+QTemporaryDir& photoDir() {
     static QTemporaryDir dir;
-    static const QString path = writePhoto(dir);
+    return dir;
+}
+
+const QString& photoPath() {
+    static const QString path = writePhoto(photoDir(), kPhoto, QStringLiteral("photo.jpg"));
     return path;
 }
 
-class NoDialogs : public PictureDialogs {
+const QString& smallPhotoPath() {
+    static const QString path = writePhoto(photoDir(), kSmallPhoto, QStringLiteral("small.jpg"));
+    return path;
+}
+
+// The file dialog answered at once, as if Return was pressed on the file.
+class AnsweringDialogs : public PictureDialogs {
 public:
-    QString choosePicture(QWidget*) override { return {}; }
+    QString answer;
+    QString choosePicture(QWidget*) override { return answer; }
     void reportUnreadable(QWidget*, const QString&, const QString&) override {}
+};
+
+// A window with the photo as its background and, if asked, a foreground.
+struct PhotoWindow {
+    AnsweringDialogs* dialogs = new AnsweringDialogs;  // owned by the window
+    MainWindow window{dialogs};
+
+    explicit PhotoWindow(const QString& foreground = {}) {
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window)) qFatal("the window never showed");
+        open(photoPath(), window.controls().Command1);
+        if (foreground.isEmpty()) return;
+        window.controls().Option2->click();
+        open(foreground, window.controls().Command2);
+    }
+    void open(const QString& path, QPushButton* button) {
+        dialogs->answer = path;
+        button->click();
+    }
+};
+
+// Waits until the widget has been painted (and so shown) since the last reset.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
+    bool painted = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted = true;
+        return false;
+    }
+    void wait() {
+        if (!QTest::qWaitFor([this] { return painted; }, 10000)) qFatal("never painted");
+        QCoreApplication::processEvents();  // the flush to the screen follows the paint
+        painted = false;
+    }
 };
 
 double elapsedMs(QElapsedTimer& timer) { return double(timer.nsecsElapsed()) / 1e6; }
@@ -75,15 +128,77 @@ static void LoadPhoto(benchmark::State& state) {
 }
 BENCHMARK(LoadPhoto)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// Opening the photo as the background, from the dialog's answer until the window shows it,
+// against decoding the file alone.
+static void OpenPhotoInWindow(benchmark::State& state) {
+    const QString path = photoPath();
+    PhotoWindow shown;
+    const QString other = smallPhotoPath();
+    PaintWatch watch(shown.window.controls().Picture1->contents());
+    double decoder = 0, ours = 0;
+    for (auto _ : state) {
+        shown.open(other, shown.window.controls().Command1);  // a different picture first
+        watch.wait();
+
+        QElapsedTimer timer;
+        timer.start();
+        shown.open(path, shown.window.controls().Command1);
+        watch.wait();
+        const double ms = elapsedMs(timer);
+        ours += ms;
+        state.SetIterationTime(ms / 1000);
+
+        timer.restart();
+        QImage decoded = QImageReader(path).read();
+        decoder += elapsedMs(timer);
+        benchmark::DoNotOptimize(decoded);
+    }
+    state.counters["decoder_ms"] = decoder / state.iterations();
+    state.counters["ours_ms"] = ours / state.iterations();
+    state.counters["ratio"] = ours / decoder;
+}
+BENCHMARK(OpenPhotoInWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// One wheel step over a 24-megapixel background with a 12-megapixel foreground on it,
+// against repainting the whole view from ready pixels.
+static void ScrollStep(benchmark::State& state) {
+    PhotoWindow shown(smallPhotoPath());
+    auto* view = shown.window.findChild<PictureView*>();
+    QWidget* seen = view->viewport();
+    PaintWatch watch(shown.window.controls().Picture1->contents());
+    seen->repaint();  // the foreground's one stretch
+    const QPointF middle = QRectF(seen->rect()).center();
+    double baseline = 0, ours = 0;
+    int step = 0;
+    for (auto _ : state) {
+        const int angle = step++ % 2 ? 120 : -120;  // down and back up, over the foreground
+        QElapsedTimer timer;
+        timer.start();
+        QWheelEvent wheel(middle, seen->mapToGlobal(middle), {}, {0, angle}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(seen, &wheel);
+        watch.wait();
+        const double ms = elapsedMs(timer);
+        ours += ms;
+        state.SetIterationTime(ms / 1000);
+
+        timer.restart();
+        seen->repaint();
+        QCoreApplication::processEvents();
+        baseline += elapsedMs(timer);
+    }
+    if (view->verticalScrollBar()->maximum() == 0) state.SkipWithError("the view does not scroll");
+    state.counters["repaint_ms"] = baseline / state.iterations();
+    state.counters["ours_ms"] = ours / state.iterations();
+    state.counters["ratio"] = ours / baseline;
+}
+BENCHMARK(ScrollStep)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+
 // One step of a drag of a 24-megapixel foreground over a 24-megapixel background: the move
 // and the repaint it causes, against painting the same frame straight from ready pixels.
 static void DragPhoto(benchmark::State& state) {
-    auto* dialogs = new NoDialogs;
-    MainWindow window(dialogs);
-    window.show();
-    PictureOpener opener(window, window.controls());
-    opener.openBackground(photoPath());
-    opener.openForeground(photoPath());
+    PhotoWindow shown(photoPath());
+    MainWindow& window = shown.window;
     StretchImage* image = window.controls().Image1;
     QWidget* canvas = window.controls().Picture1->contents();
     QCoreApplication::processEvents();  // first paint: the one stretch
@@ -127,7 +242,9 @@ static void DragPhoto(benchmark::State& state) {
 BENCHMARK(DragPhoto)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -74,7 +74,8 @@ void PictureView::updateScrollRanges() {
     placePlane();
 }
 
-void PictureView::scrollContentsBy(int, int) { placePlane(); }
+// Moves what is shown and repaints only the strip that comes into view.
+void PictureView::scrollContentsBy(int dx, int dy) { viewport()->scroll(dx, dy); }
 
 // Only the plane moves; the widgets on it keep their places, so no twip ever changes.
 void PictureView::placePlane() {
