@@ -68,8 +68,8 @@ TEST_F(LargePicture, DraggingPastTheEdgeScrollsAndTheForegroundStaysUnderThePoin
     openForeground(writePicture(QStringLiteral("fg.png"), {100, 80}));
     press(c().Image1, {50, 40});
     QTest::mouseMove(window->windowHandle(), nearRightEdge());
-    QTest::qWait(400);
-    EXPECT_GT(across()->value(), 100) << "scrolled while the pointer was held there";
+    EXPECT_TRUE(QTest::qWaitFor([this] { return across()->value() > 100; }, 5000))
+        << "scrolled while the pointer was held there";
     EXPECT_EQ(c().Image1->mapTo(window.get(), QPoint(50, 40)), nearRightEdge());
     const float left = c().Image1->twips().left;
     EXPECT_EQ(left, float((c().Image1->mapTo(background(), QPoint(0, 0)).x()) * 15));
@@ -85,7 +85,7 @@ TEST_F(LargePicture, AMeasureWiderThanTheViewIsTakenInOneGo) {
     click(c().Option3);
     click(background(), {100, 500});
     QTest::mouseMove(window->windowHandle(), nearRightEdge());
-    QTest::qWait(400);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return across()->value() > 100; }, 5000));
     const QPoint end = c().Picture1->contents()->mapFrom(window.get(), nearRightEdge());
     EXPECT_GT(end.x(), view->viewport()->width()) << "beyond the first view";
     EXPECT_EQ(c().Line1->ends(), (LineEnds{1500, 7500, float(end.x() * 15), 7500}));
