@@ -3,8 +3,41 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <limits>
 
 namespace {
+
+// A file that ends as soon as the decoding is cancelled.
+class CancellableFile : public QIODevice {
+public:
+    CancellableFile(const QString& path, const std::atomic<bool>* cancelled)
+        : file_(path), cancelled_(cancelled) {}
+
+    // A few bytes of a progressive JPEG can keep its decoder busy for a long while, so it gets
+    // its data a little at a time and sees a cancel soon. Only decoders that take short reads
+    // as they come may be given them.
+    void readLittleAtATime() { maxRead_ = 256; }
+
+    bool open(OpenMode mode) override {
+        return file_.open(mode) && QIODevice::open(mode | QIODevice::Unbuffered);
+    }
+    qint64 size() const override { return file_.size(); }
+    bool seek(qint64 position) override {
+        return QIODevice::seek(position) && file_.seek(position);
+    }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        if (cancelled_ && cancelled_->load()) return 0;
+        return file_.read(data, std::min(maxSize, maxRead_));
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QFile file_;
+    const std::atomic<bool>* cancelled_;
+    qint64 maxRead_ = std::numeric_limits<qint64>::max();
+};
 
 bool fitsBounds(QSize size) {
     return size.width() <= kMaxPictureSide && size.height() <= kMaxPictureSide &&
@@ -21,12 +54,12 @@ QImage displayReady(QImage image) {
 
 }  // namespace
 
-LoadedPicture loadPicture(const QString& path) {
+LoadedPicture loadPicture(const QString& path, const std::atomic<bool>* cancelled) {
     const QFileInfo info(path);
     if (!info.exists()) return {{}, PictureProblem::Missing};
     if (!info.isFile()) return {{}, PictureProblem::NotAPicture};
 
-    QFile file(path);
+    CancellableFile file(path, cancelled);
     if (!file.open(QIODevice::ReadOnly)) return {{}, PictureProblem::Unopenable};
     if (file.size() == 0) return {{}, PictureProblem::Empty};
 
@@ -36,6 +69,7 @@ LoadedPicture loadPicture(const QString& path) {
     // does not tell the size.
     reader.setAllocationLimit(int(kMaxPicturePixels * 4 / (1024 * 1024)) + 1);
     if (!reader.canRead()) return {{}, PictureProblem::NotAPicture};
+    if (reader.format() == "jpeg") file.readLittleAtATime();
     if (const QSize size = reader.size(); size.isValid() && !fitsBounds(size)) {
         return {{}, PictureProblem::TooLarge};
     }

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <atomic>
 
 // Reading picture files: any format Qt's image plugins decode, upright by the photo's
 // orientation tag, one picture pixel per logical pixel.
@@ -18,7 +19,9 @@ struct LoadedPicture {
 inline constexpr int kMaxPictureSide = 32767;
 inline constexpr qint64 kMaxPicturePixels = 100'000'000;
 
-LoadedPicture loadPicture(const QString& path);
+// A pure function of the file, safe to run in a worker thread. Once `cancelled` is set, the
+// decoder finds the end of the file at its next read, so it stops soon.
+LoadedPicture loadPicture(const QString& path, const std::atomic<bool>* cancelled = nullptr);
 
 // The reason in the window's language, one sentence.
 QString describe(PictureProblem problem);

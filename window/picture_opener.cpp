@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "picture_box.h"
+#include "picture_decoding.h"
 #include "picture_dialogs.h"
 #include "picture_loader.h"
 #include "stretch_image.h"
@@ -36,14 +37,17 @@ void PictureOpener::command2Click() {
     openForeground(path);
 }
 
+// The one place a decoded picture arrives; a cancelled decoding counts as a file not read,
+// but is no error to report.
 std::optional<QImage> PictureOpener::read(const QString& path) {
-    LoadedPicture loaded;
+    std::optional<LoadedPicture> loaded;
     {
         BusyCursor busy;
-        loaded = loadPicture(path);
+        loaded = decodeWhileWaiting(form_, path);
     }
-    if (loaded.problem == PictureProblem::None) return std::move(loaded.image);
-    c_.CommonDialog1->reportUnreadable(&form_, path, describe(loaded.problem));
+    if (!loaded) return std::nullopt;
+    if (loaded->problem == PictureProblem::None) return std::move(loaded->image);
+    c_.CommonDialog1->reportUnreadable(&form_, path, describe(loaded->problem));
     return std::nullopt;
 }
 

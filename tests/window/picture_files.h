@@ -83,6 +83,25 @@ inline QByteArray withOrientation(const QByteArray& jpeg, quint16 orientation) {
     return jpeg.left(2) + segment + exif + jpeg.mid(2);
 }
 
+// The JPEG with its last scan repeated: a small file whose decoding takes very long.
+inline QByteArray withLastScanRepeated(const QByteArray& jpeg, int repeats) {
+    const auto byte = [&jpeg](qsizetype at) { return quint8(jpeg.at(at)); };
+    qsizetype lastScan = -1, at = 2;  // after the start marker
+    while (at + 4 <= jpeg.size() && byte(at) == 0xFF && byte(at + 1) != 0xD9) {
+        const bool scan = byte(at + 1) == 0xDA;
+        if (scan) lastScan = at;
+        at += 2 + ((byte(at + 2) << 8) | byte(at + 3));
+        if (!scan) continue;
+        // Entropy-coded data runs to the next marker that is no stuffed byte or restart.
+        while (at + 1 < jpeg.size() &&
+               !(byte(at) == 0xFF && byte(at + 1) != 0 && (byte(at + 1) & 0xF8) != 0xD0)) {
+            ++at;
+        }
+    }
+    if (lastScan < 0) return jpeg;
+    return jpeg.left(at) + jpeg.mid(lastScan, at - lastScan).repeated(repeats) + jpeg.mid(at);
+}
+
 // Two frames of 4 x 3 pixels: red, then blue.
 inline QByteArray twoFrameGif() {
     static const unsigned char bytes[] = {

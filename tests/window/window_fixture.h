@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -42,6 +43,20 @@ public:
     void reportUnreadable(QWidget*, const QString& path, const QString& reason) override {
         reports.push_back({path, reason});
     }
+};
+
+// Calls back whenever the widget it watches is painted.
+class PaintSpy : public QObject {
+public:
+    PaintSpy(QObject* parent, std::function<void()> painted)
+        : QObject(parent), painted_(std::move(painted)) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted_();
+        return false;
+    }
+
+private:
+    std::function<void()> painted_;
 };
 
 // A shown window with scripted dialogs, and helpers that act as a user would: through the

@@ -1,0 +1,70 @@
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QImageWriter>
+#include <QProgressDialog>
+#include <QTimer>
+
+#include "picture_files.h"
+#include "window_fixture.h"
+
+namespace {
+
+// A 4000 x 4000 progressive JPEG of 3 KB whose last scan comes 1500 times: many seconds of
+// decoding.
+QByteArray scanBomb() {
+    QImage grey(4000, 4000, QImage::Format_RGB32);
+    grey.fill(QColor(120, 130, 140));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    EXPECT_TRUE(writer.write(grey));
+    return picture_files::withLastScanRepeated(jpeg, 1500);
+}
+
+}  // namespace
+
+TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingTakesNoInputAndCancels) {
+    openForeground(writePicture(QStringLiteral("fg.png"), {50, 40}));
+    press(c().Image1, {10, 10});
+    move(c().Image1, {60, 50});
+    release(c().Image1, {60, 50});
+    const qint64 foreground = c().Image1->picture().cacheKey();
+    const QString bomb = dir.filePath(QStringLiteral("bomb.jpg"));
+    ASSERT_TRUE(picture_files::write(bomb, scanBomb()));
+
+    QElapsedTimer clock;
+    qint64 progressShownAt = -1, cancelledAt = -1, paintedAt = -1;
+    QString label, button;
+    c().Label1->installEventFilter(new PaintSpy(c().Label1, [&] { paintedAt = clock.elapsed(); }));
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (clock.elapsed() > 200 && paintedAt < 0) c().Label1->update();
+        auto* progress = window->findChild<QProgressDialog*>();
+        if (!progress || !progress->isVisible() || cancelledAt >= 0) return;
+        progressShownAt = clock.elapsed();
+        label = progress->labelText();
+        button = progress->findChild<QPushButton*>()->text();
+        click(c().Option1);  // the waiting window takes no click
+        QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+        cancelledAt = clock.elapsed();
+    });
+    poll.start(20);
+    clock.start();
+    dialogs->answers.push_back(bomb);
+    click(c().Command2);
+    const qint64 returnedAt = clock.elapsed();
+    poll.stop();
+
+    ASSERT_GE(progressShownAt, 400) << "no progress window for short decodings";
+    EXPECT_EQ(label, "画像を読み込んでいます…");
+    EXPECT_EQ(button, "キャンセル");
+    EXPECT_LT(returnedAt - cancelledAt, 3000) << "the decoder stops soon";
+    EXPECT_GE(paintedAt, 200) << "the window kept painting";
+    EXPECT_LT(paintedAt, cancelledAt);
+    EXPECT_TRUE(dialogs->reports.empty()) << "a cancel is no error";
+    EXPECT_EQ(c().Image1->picture().cacheKey(), foreground);
+    EXPECT_EQ(c().Image1->twips(), (TwipRect{0, 0, 780, 630})) << "moved to the corner first";
+    EXPECT_TRUE(c().Option2->isChecked()) << "the click while waiting did nothing";
+}
