@@ -1,16 +1,16 @@
 #include "picture_dialogs.h"
 
 #include <QFileDialog>
-#include <QImageReader>
 #include <QMessageBox>
 #include <QStringList>
 
 #include "messages.h"
+#include "picture_loader.h"
 #include "qstring_view.h"
 
 QString QtPictureDialogs::pictureFilter() {
     QStringList patterns;
-    for (const QByteArray& suffix : QImageReader::supportedImageFormats()) {
+    for (const QByteArray& suffix : readablePictureFormats()) {
         patterns << QStringLiteral("*.") + QString::fromLatin1(suffix);
     }
     return QStringLiteral("画像ファイル (%1)").arg(patterns.join(u' '));

@@ -1,5 +1,7 @@
 #include "picture_loader.h"
 
+#include "file_structure.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -39,9 +41,29 @@ private:
     qint64 maxRead_ = std::numeric_limits<qint64>::max();
 };
 
-bool fitsBounds(QSize size) {
-    return size.width() <= kMaxPictureSide && size.height() <= kMaxPictureSide &&
-           qint64(size.width()) * size.height() <= kMaxPicturePixels;
+bool fitsBounds(QSize size) { return fitsPictureBounds(size.width(), size.height()); }
+
+// Formats whose decoders cannot be kept within the memory bound: MNG animations decode
+// frames of any size their inner headers claim.
+bool isRefusedFormat(const QByteArray& format) { return format == "mng"; }
+
+}  // namespace
+
+QList<QByteArray> readablePictureFormats() {
+    QList<QByteArray> formats = QImageReader::supportedImageFormats();
+    formats.removeIf(isRefusedFormat);
+    return formats;
+}
+
+namespace {
+
+// The decoder's own allocation limit, in megabytes, at the bytes a pixel it decodes into
+// (sixteen-bit pictures take eight); for formats that do not tell, the most any takes.
+int allocationLimitMegabytes(QImage::Format format) {
+    const int bits = format == QImage::Format_Invalid
+                         ? 64
+                         : int(QImage::toPixelFormat(format).bitsPerPixel());
+    return int(kMaxPicturePixels * bits / 8 / (1024 * 1024)) + 1;
 }
 
 // Painting copies these two formats straight; converting once here spares every repaint.
@@ -65,16 +87,28 @@ LoadedPicture loadPicture(const QString& path, const std::atomic<bool>* cancelle
 
     QImageReader reader(&file);
     reader.setAutoTransform(true);
-    // The limit is in megabytes; it backs up the size check for formats whose header
-    // does not tell the size.
-    reader.setAllocationLimit(int(kMaxPicturePixels * 4 / (1024 * 1024)) + 1);
-    if (!reader.canRead()) return {{}, PictureProblem::NotAPicture};
-    if (reader.format() == "jpeg") file.readLittleAtATime();
+    if (!reader.canRead() || isRefusedFormat(reader.format())) {
+        return {{}, PictureProblem::NotAPicture};
+    }
+    const QByteArray format = reader.format();
+    if (const PictureProblem problem = checkStructure(file, format);
+        problem != PictureProblem::None) {
+        return {{}, problem};
+    }
     if (const QSize size = reader.size(); size.isValid() && !fitsBounds(size)) {
         return {{}, PictureProblem::TooLarge};
     }
+    // Backs up the size check for formats whose header does not tell the size.
+    reader.setAllocationLimit(allocationLimitMegabytes(reader.imageFormat()));
+    if (format == "jpeg") file.readLittleAtATime();
 
     QImage image;
+    if (format == "bmp" && reader.size().isValid()) {
+        // The decoder fills this picture in place: rows a compressed BMP never reaches stay
+        // plain instead of showing memory the file never filled.
+        image = QImage(reader.size(), reader.imageFormat());
+        image.fill(0);
+    }
     if (!reader.read(&image) || image.isNull()) return {{}, PictureProblem::Damaged};
     if (!fitsBounds(image.size())) return {{}, PictureProblem::TooLarge};
     return {displayReady(std::move(image)), PictureProblem::None};

@@ -19,9 +19,17 @@ struct LoadedPicture {
 inline constexpr int kMaxPictureSide = 32767;
 inline constexpr qint64 kMaxPicturePixels = 100'000'000;
 
+inline bool fitsPictureBounds(qint64 width, qint64 height) {
+    return width <= kMaxPictureSide && height <= kMaxPictureSide &&
+           width * height <= kMaxPicturePixels;
+}
+
 // A pure function of the file, safe to run in a worker thread. Once `cancelled` is set, the
 // decoder finds the end of the file at its next read, so it stops soon.
 LoadedPicture loadPicture(const QString& path, const std::atomic<bool>* cancelled = nullptr);
+
+// The formats of the image plugins that loadPicture reads (some it refuses as unbounded).
+QList<QByteArray> readablePictureFormats();
 
 // The reason in the window's language, one sentence.
 QString describe(PictureProblem problem);

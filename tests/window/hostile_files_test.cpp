@@ -1,0 +1,113 @@
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "picture_files.h"
+#include "picture_loader.h"
+
+namespace {
+
+// This process's resident memory in megabytes: now, and at its peak since the last reset
+// (where the system tells them: -1 elsewhere).
+qint64 memoryLine(const char* name) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(name)) return line.mid(qstrlen(name)).trimmed().split(' ')[0].toLongLong() / 1024;
+    }
+    return -1;
+}
+bool resetPeak() {
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
+}
+qint64 peakMegabytes() { return memoryLine("VmHWM:"); }
+qint64 residentMegabytes() { return memoryLine("VmRSS:"); }
+
+QByteArray bmpOf(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+// A BMP header alone: its size as declared, rows running top-down.
+QByteArray bmpHeader(qint32 width, qint32 height) {
+    QByteArray bytes(70, '\0');
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    qToLittleEndian<quint32>(70, bytes.data() + 2);
+    qToLittleEndian<quint32>(54, bytes.data() + 10);
+    qToLittleEndian<quint32>(40, bytes.data() + 14);
+    qToLittleEndian<qint32>(width, bytes.data() + 18);
+    qToLittleEndian<qint32>(height, bytes.data() + 22);
+    qToLittleEndian<quint16>(1, bytes.data() + 26);
+    qToLittleEndian<quint16>(32, bytes.data() + 28);
+    return bytes;
+}
+
+}  // namespace
+
+// Small files that ask a decoder for far more than they are worth are refused before any
+// decoder runs, within 100 MB; a cut file shows nothing it does not hold.
+TEST(HostileFiles, AreRefusedBeforeTheyCostMemoryAndShowNothingUnread) {
+    QTemporaryDir dir;
+    QImage white(60, 60, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    const QByteArray onePixel = picture_files::blackPng(1, 1);
+    QByteArray mngHeader(28, '\0');
+    qToBigEndian<quint32>(64, mngHeader.data());
+    qToBigEndian<quint32>(100000000, mngHeader.data() + 4);
+    const QByteArray progressiveFrame("\xFF\xD8\xFF\xC2\x00\x11\x08\x27\x10\x27\x10\x03"
+                                      "\x01\x11\x00\x02\x11\x01\x03\x11\x01\xFF\xD9", 23);
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        PictureProblem problem;
+    };
+    const Case cases[] = {
+        // a text chunk claiming 2 GB after a 1 x 1 picture, in 44 bytes
+        {"text.png", onePixel.left(33) + QByteArray("\x7F\xFF\xFF\xFFtEXtk\0v", 11),
+         PictureProblem::Damaged},
+        {"tall.mng",
+         QByteArray("\x8AMNG\r\n\x1A\n", 8) + picture_files::pngChunk("MHDR", mngHeader) +
+             picture_files::pngChunk("MEND", {}),
+         PictureProblem::NotAPicture},
+        {"cut.bmp", bmpOf(white).left(3000), PictureProblem::Damaged},
+        {"topdown.bmp", bmpHeader(10000, -40000), PictureProblem::TooLarge},
+        {"progressive.jpg", progressiveFrame, PictureProblem::TooLarge},  // 10000 x 10000
+    };
+    ASSERT_EQ(cases[0].bytes.size(), 44);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        ASSERT_TRUE(picture_files::write(path, c.bytes));
+        const bool measured = resetPeak();
+        const qint64 before = residentMegabytes();
+        EXPECT_EQ(loadPicture(path).problem, c.problem);
+        if (measured) {
+            EXPECT_LT(peakMegabytes() - before, 100);
+        }
+    }
+
+    // A compressed BMP cut short shows only what it holds (here white) where it is shown.
+    const QString whiteBmp = dir.filePath(QStringLiteral("white.bmp"));
+    ASSERT_TRUE(picture_files::write(whiteBmp, bmpOf(white)));
+    EXPECT_EQ(loadPicture(whiteBmp).image.pixelColor(30, 30), QColor(Qt::white));
+}
+
+// Sixteen bits a channel take twice the memory; such pictures open up to the same bound.
+TEST(HostileFiles, SixteenBitPicturesOpenWithinTheMemoryBound) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("deep.png"));
+    ASSERT_TRUE(picture_files::write(path, picture_files::blackPng(7100, 7100, 16, 2)));
+    resetPeak();
+    const LoadedPicture loaded = loadPicture(path);
+    EXPECT_EQ(loaded.problem, PictureProblem::None);
+    EXPECT_EQ(loaded.image.size(), QSize(7100, 7100));
+    if (peakMegabytes() > 0) {
+        EXPECT_LT(peakMegabytes(), 1024);
+    }
+}
