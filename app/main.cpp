@@ -8,6 +8,7 @@
 
 #include "command_line.h"
 #include "main_window.h"
+#include "quiet_session.h"
 
 namespace {
 
@@ -42,7 +43,9 @@ std::optional<int> answerWithoutWindow(int& argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     if (const std::optional<int> answered = answerWithoutWindow(argc, argv)) return *answered;
 
+    QuietSession quiet;
     QApplication app(argc, argv);
+    quiet.applicationStarted();
     QTranslator qtTexts;
     speakJapanese(app, qtTexts);
     const CommandLine commandLine = readCommandLine(QApplication::arguments());
