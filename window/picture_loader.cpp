@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <cstring>
 #include <limits>
+#include <type_traits>
 
 namespace {
 
@@ -57,6 +59,16 @@ QList<QByteArray> readablePictureFormats() {
 
 namespace {
 
+// The format the decoder says it decodes into. Some decoders answer from a field that a
+// damaged header never set, so an answer out of range counts as none.
+QImage::Format announcedFormat(const QImageReader& reader) {
+    const QImage::Format answer = reader.imageFormat();
+    std::underlying_type_t<QImage::Format> raw;
+    std::memcpy(&raw, &answer, sizeof raw);  // read as a number: it may be no format at all
+    if (raw <= QImage::Format_Invalid || raw >= QImage::NImageFormats) return QImage::Format_Invalid;
+    return static_cast<QImage::Format>(raw);
+}
+
 // The decoder's own allocation limit, in megabytes, at the bytes a pixel it decodes into
 // (sixteen-bit pictures take eight); for formats that do not tell, the most any takes.
 int allocationLimitMegabytes(QImage::Format format) {
@@ -99,14 +111,15 @@ LoadedPicture loadPicture(const QString& path, const std::atomic<bool>* cancelle
         return {{}, PictureProblem::TooLarge};
     }
     // Backs up the size check for formats whose header does not tell the size.
-    reader.setAllocationLimit(allocationLimitMegabytes(reader.imageFormat()));
+    const QImage::Format decodedFormat = announcedFormat(reader);
+    reader.setAllocationLimit(allocationLimitMegabytes(decodedFormat));
     if (format == "jpeg") file.readLittleAtATime();
 
     QImage image;
-    if (format == "bmp" && reader.size().isValid()) {
+    if (format == "bmp" && reader.size().isValid() && decodedFormat != QImage::Format_Invalid) {
         // The decoder fills this picture in place: rows a compressed BMP never reaches stay
         // plain instead of showing memory the file never filled.
-        image = QImage(reader.size(), reader.imageFormat());
+        image = QImage(reader.size(), decodedFormat);
         image.fill(0);
     }
     if (!reader.read(&image) || image.isNull()) return {{}, PictureProblem::Damaged};

@@ -60,6 +60,13 @@ TEST(HostileFiles, AreRefusedBeforeTheyCostMemoryAndShowNothingUnread) {
     QByteArray mngHeader(28, '\0');
     qToBigEndian<quint32>(64, mngHeader.data());
     qToBigEndian<quint32>(100000000, mngHeader.data() + 4);
+    // Found by fuzzing: a JPEG header that leaves the decoder's format unset.
+    const QByteArray unsetFormat = QByteArray::fromHex(
+        "ffd8ffe000104a464946000101016b0100000000ffdb00430008060607060508070707090908"
+        "0a0c140d0c0b0b0c1912130f141d1a1f1e424db6040000000000003600000028000000180000"
+        "001000000001001800000000001d1a1c1c20242e2720222c231c1c2837292c30313434341f27"
+        "393d38323c2e333432ffdb0043010909090c0b0c180d0d1832211c2180040000c40e0000c40e"
+        "00000000000000000000000000000000000000000000000000");
     const QByteArray progressiveFrame("\xFF\xD8\xFF\xC2\x00\x11\x08\x27\x10\x27\x10\x03"
                                       "\x01\x11\x00\x02\x11\x01\x03\x11\x01\xFF\xD9", 23);
     struct Case {
@@ -78,6 +85,7 @@ TEST(HostileFiles, AreRefusedBeforeTheyCostMemoryAndShowNothingUnread) {
         {"cut.bmp", bmpOf(white).left(3000), PictureProblem::Damaged},
         {"topdown.bmp", bmpHeader(10000, -40000), PictureProblem::TooLarge},
         {"progressive.jpg", progressiveFrame, PictureProblem::TooLarge},  // 10000 x 10000
+        {"unset.jpg", unsetFormat, PictureProblem::Damaged},
     };
     ASSERT_EQ(cases[0].bytes.size(), 44);
     for (const Case& c : cases) {
