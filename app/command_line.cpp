@@ -12,7 +12,10 @@ constexpr int kUsageError = 2;
 CommandLine readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("二枚の画像を同じ縮尺で重ねます"));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Qt's own help option describes itself in English only.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("この使い方を表示する。"));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("画像ファイル"),
                                  QStringLiteral("背景として開く画像"),

@@ -101,4 +101,11 @@ TEST_F(LargePicture, ASmallBackgroundAfterwardsGivesTodaysWindowWithoutScrollBar
     EXPECT_FALSE(across()->isVisible());
     EXPECT_FALSE(down()->isVisible());
     EXPECT_EQ(c().Picture1->mapTo(window.get(), QPoint(0, 0)), QPoint(170, 2));
+
+    const QString panorama = dir.filePath(QStringLiteral("panorama.png"));
+    ASSERT_TRUE(picture_files::write(panorama, picture_files::blackPng(4000, 500)));
+    openBackground(panorama);
+    EXPECT_TRUE(across()->isVisible());
+    EXPECT_FALSE(down()->isVisible()) << "a bar only where it is needed";
+    EXPECT_EQ(down()->maximum(), 0);
 }

@@ -68,3 +68,15 @@ TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingTakesNoInputAndCancels
     EXPECT_EQ(c().Image1->twips(), (TwipRect{0, 0, 780, 630})) << "moved to the corner first";
     EXPECT_TRUE(c().Option2->isChecked()) << "the click while waiting did nothing";
 }
+
+TEST_F(WindowTest, ClosingTheWindowWhileDecodingEndsAtOnce) {
+    const QString bomb = dir.filePath(QStringLiteral("bomb.jpg"));
+    ASSERT_TRUE(picture_files::write(bomb, scanBomb()));
+    QTimer::singleShot(300, window.get(), [this] { window->close(); });
+    QElapsedTimer clock;
+    clock.start();
+    openBackground(bomb);
+    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(c().Picture1->picture().isNull()) << "nothing of the cancelled decoding is applied";
+}
