@@ -62,6 +62,17 @@ PictureProblem checkBmp(QIODevice& file) {
     return PictureProblem::None;
 }
 
+// The decoder paints every frame onto a canvas of the declared screen size, whatever size the
+// frames claim.
+PictureProblem checkGif(QIODevice& file) {
+    const QByteArray header = bytesAt(file, 6, 4);
+    if (header.isEmpty()) return PictureProblem::Damaged;
+    if (!fitsPictureBounds(littleEndian<quint16>(header, 0), littleEndian<quint16>(header, 2))) {
+        return PictureProblem::TooLarge;
+    }
+    return PictureProblem::None;
+}
+
 // Every picture of an icon file must lie inside the file.
 PictureProblem checkIco(QIODevice& file) {
     const QByteArray header = bytesAt(file, 0, 6);
@@ -131,6 +142,8 @@ PictureProblem checkStructure(QIODevice& file, const QByteArray& format) {
         problem = checkIco(file);
     } else if (format == "jpeg") {
         problem = checkJpeg(file);
+    } else if (format == "gif") {
+        problem = checkGif(file);
     }
     file.seek(0);
     return problem;

@@ -86,6 +86,9 @@ TEST(HostileFiles, AreRefusedBeforeTheyCostMemoryAndShowNothingUnread) {
         {"topdown.bmp", bmpHeader(10000, -40000), PictureProblem::TooLarge},
         {"progressive.jpg", progressiveFrame, PictureProblem::TooLarge},  // 10000 x 10000
         {"unset.jpg", unsetFormat, PictureProblem::Damaged},
+        // found by fuzzing: frames of 0 x 10240 on a screen of 49870 x 2051, in 26 bytes
+        {"screen.gif", QByteArray::fromBase64("R0lGODlhzsIDCAAAACwAAAAAAAAAKAAAAAA="),
+         PictureProblem::TooLarge},
     };
     ASSERT_EQ(cases[0].bytes.size(), 44);
     for (const Case& c : cases) {
