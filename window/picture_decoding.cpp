@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -81,6 +82,8 @@ std::optional<LoadedPicture> decodeWhileWaiting(QWidget& window, const QString& 
     progress.setWindowTitle(toQString(kWindowTitle));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressDelayMilliseconds);
+    progress.hide();  // the dialog shows itself after a delay only once it has a value
+    QTimer::singleShot(kProgressDelayMilliseconds, &progress, &QProgressDialog::show);
     QObject::connect(&progress, &QProgressDialog::canceled, &progress,
                      [cancelled] { *cancelled = true; });
 

@@ -111,17 +111,10 @@ LoadedPicture loadPicture(const QString& path, const std::atomic<bool>* cancelle
         return {{}, PictureProblem::TooLarge};
     }
     // Backs up the size check for formats whose header does not tell the size.
-    const QImage::Format decodedFormat = announcedFormat(reader);
-    reader.setAllocationLimit(allocationLimitMegabytes(decodedFormat));
+    reader.setAllocationLimit(allocationLimitMegabytes(announcedFormat(reader)));
     if (format == "jpeg") file.readLittleAtATime();
 
     QImage image;
-    if (format == "bmp" && reader.size().isValid() && decodedFormat != QImage::Format_Invalid) {
-        // The decoder fills this picture in place: rows a compressed BMP never reaches stay
-        // plain instead of showing memory the file never filled.
-        image = QImage(reader.size(), decodedFormat);
-        image.fill(0);
-    }
     if (!reader.read(&image) || image.isNull()) return {{}, PictureProblem::Damaged};
     if (!fitsBounds(image.size())) return {{}, PictureProblem::TooLarge};
     return {displayReady(std::move(image)), PictureProblem::None};

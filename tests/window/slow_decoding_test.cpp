@@ -39,14 +39,18 @@ TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingTakesNoInputAndCancels
     QString label, button;
     c().Label1->installEventFilter(new PaintSpy(c().Label1, [&] { paintedAt = clock.elapsed(); }));
     QTimer poll;
+    bool clickedEarly = false;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (clock.elapsed() > 200 && paintedAt < 0) c().Label1->update();
+        if (clock.elapsed() > 150 && !clickedEarly) {
+            clickedEarly = true;
+            click(c().Option1);  // before any progress window: the waiting window takes no click
+        }
         auto* progress = window->findChild<QProgressDialog*>();
         if (!progress || !progress->isVisible() || cancelledAt >= 0) return;
         progressShownAt = clock.elapsed();
         label = progress->labelText();
         button = progress->findChild<QPushButton*>()->text();
-        click(c().Option1);  // the waiting window takes no click
         QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
         cancelledAt = clock.elapsed();
     });
@@ -58,6 +62,7 @@ TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingTakesNoInputAndCancels
     poll.stop();
 
     ASSERT_GE(progressShownAt, 400) << "no progress window for short decodings";
+    EXPECT_LT(progressShownAt, 1500) << "but soon for long ones";
     EXPECT_EQ(label, "画像を読み込んでいます…");
     EXPECT_EQ(button, "キャンセル");
     EXPECT_LT(returnedAt - cancelledAt, 3000) << "the decoder stops soon";
@@ -66,7 +71,9 @@ TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingTakesNoInputAndCancels
     EXPECT_TRUE(dialogs->reports.empty()) << "a cancel is no error";
     EXPECT_EQ(c().Image1->picture().cacheKey(), foreground);
     EXPECT_EQ(c().Image1->twips(), (TwipRect{0, 0, 780, 630})) << "moved to the corner first";
+    EXPECT_TRUE(clickedEarly);
     EXPECT_TRUE(c().Option2->isChecked()) << "the click while waiting did nothing";
+    EXPECT_EQ(state().mode, Mode::Idle);
 }
 
 TEST_F(WindowTest, ClosingTheWindowWhileDecodingEndsAtOnce) {
