@@ -39,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Pictures within the bound but larger than 16 megapixels are the tests' business: here
     // they would only be slow, as any large picture is.
-    if (QImageReader probe(file.fileName()); probe.size().isValid() &&
+    if (QImageReader probe(file.fileName());
+        probe.size().isValid() &&
         qint64(probe.size().width()) * probe.size().height() > 16'000'000) {
         return 0;
     }

@@ -55,7 +55,7 @@ void onCommand3Click(WorkflowState& state, WindowPort& window, const NumberLocal
     // The message keeps the label's colour: red if the last edit of the length was an error.
     std::string message =
         cutPercentText(state.fgMmPerUnit, state.bgMmPerUnit, locale.decimalSeparator());
-    message += isEnlargement(state.fgMmPerUnit, state.bgMmPerUnit) ? MsgEnlargedSuffix
-                                                                  : MsgReducedSuffix;
+    message +=
+        isEnlargement(state.fgMmPerUnit, state.bgMmPerUnit) ? MsgEnlargedSuffix : MsgReducedSuffix;
     window.setCaption(Label::Label1, message);
 }

@@ -81,7 +81,8 @@ PictureProblem checkIco(QIODevice& file) {
     for (int i = 0; i < count; ++i) {
         const QByteArray entry = bytesAt(file, 6 + 16 * i, 16);
         if (entry.isEmpty()) return PictureProblem::Damaged;
-        const qint64 end = qint64(littleEndian<quint32>(entry, 12)) + littleEndian<quint32>(entry, 8);
+        const qint64 end =
+            qint64(littleEndian<quint32>(entry, 12)) + littleEndian<quint32>(entry, 8);
         if (end > file.size()) return PictureProblem::Damaged;
     }
     return PictureProblem::None;
@@ -96,8 +97,8 @@ PictureProblem checkJpeg(QIODevice& file) {
         if (marker.isEmpty() || quint8(marker[0]) != 0xFF) return PictureProblem::None;
         const quint8 kind = quint8(marker[1]);
         const qint64 length = qFromBigEndian<quint16>(marker.constData() + 2);
-        const bool frame = kind >= 0xC0 && kind <= 0xCF && kind != 0xC4 && kind != 0xC8 &&
-                           kind != 0xCC;
+        const bool frame =
+            kind >= 0xC0 && kind <= 0xCF && kind != 0xC4 && kind != 0xC8 && kind != 0xCC;
         if (kind == 0xDA || kind == 0xD9) return PictureProblem::None;  // no frame before data
         if (!frame) {
             at += 2 + length;

@@ -10,8 +10,8 @@ class QIODevice;
 // they refuse would cost a decoder far more memory than the file is worth, or would show
 // memory that the file never filled: a PNG chunk running past the end of the file, a BMP or
 // ICO whose pixels lie beyond it, a BMP or GIF whose declared size is out of bounds, a
-// progressive JPEG whose decoder would need more than the memory bound. The file is read from its start and
-// left there.
+// progressive JPEG whose decoder would need more than the memory bound. The file is read from its
+// start and left there.
 PictureProblem checkStructure(QIODevice& file, const QByteArray& format);
 
 // What decoding may cost at most: the picture and the decoder's own working memory.

@@ -41,7 +41,7 @@ QLabel* makeLabel(QWidget* parent, std::string_view name) {
 // What a screen reader says for the controls whose visible text says too little or nothing;
 // the others are read by what they show.
 constexpr std::pair<std::string_view, std::string_view> kSpokenNames[] = {
-    {"Text1", "背景距離（mm）"},   {"Text2", "前景距離（mm）"}, {"Command1", "背景画像を開く"},
+    {"Text1", "背景距離（mm）"},    {"Text2", "前景距離（mm）"}, {"Command1", "背景画像を開く"},
     {"Command2", "前景画像を開く"}, {"Picture1", "背景画像"},    {"Image1", "前景画像"},
 };
 

@@ -71,14 +71,14 @@ std::optional<LoadedPicture> decodeWhileWaiting(QWidget& window, const QString& 
     // Shared with the worker, which may outlive this call only while it finishes.
     auto cancelled = std::make_shared<std::atomic<bool>>(false);
     auto result = std::make_shared<LoadedPicture>();
-    std::unique_ptr<QThread> worker(
-        QThread::create([path, cancelled, result] { *result = loadPicture(path, cancelled.get()); }));
+    std::unique_ptr<QThread> worker(QThread::create(
+        [path, cancelled, result] { *result = loadPicture(path, cancelled.get()); }));
 
     QEventLoop waiting;
     QObject::connect(worker.get(), &QThread::finished, &waiting, &QEventLoop::quit);
     WaitingWindow blocked(window, *cancelled);
-    QProgressDialog progress(QStringLiteral("画像を読み込んでいます…"), QStringLiteral("キャンセル"),
-                             0, 0, &window);
+    QProgressDialog progress(QStringLiteral("画像を読み込んでいます…"),
+                             QStringLiteral("キャンセル"), 0, 0, &window);
     progress.setWindowTitle(toQString(kWindowTitle));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressDelayMilliseconds);

@@ -65,16 +65,16 @@ QImage::Format announcedFormat(const QImageReader& reader) {
     const QImage::Format answer = reader.imageFormat();
     std::underlying_type_t<QImage::Format> raw;
     std::memcpy(&raw, &answer, sizeof raw);  // read as a number: it may be no format at all
-    if (raw <= QImage::Format_Invalid || raw >= QImage::NImageFormats) return QImage::Format_Invalid;
+    if (raw <= QImage::Format_Invalid || raw >= QImage::NImageFormats)
+        return QImage::Format_Invalid;
     return static_cast<QImage::Format>(raw);
 }
 
 // The decoder's own allocation limit, in megabytes, at the bytes a pixel it decodes into
 // (sixteen-bit pictures take eight); for formats that do not tell, the most any takes.
 int allocationLimitMegabytes(QImage::Format format) {
-    const int bits = format == QImage::Format_Invalid
-                         ? 64
-                         : int(QImage::toPixelFormat(format).bitsPerPixel());
+    const int bits =
+        format == QImage::Format_Invalid ? 64 : int(QImage::toPixelFormat(format).bitsPerPixel());
     return int(kMaxPicturePixels * bits / 8 / (1024 * 1024)) + 1;
 }
 

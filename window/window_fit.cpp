@@ -43,7 +43,8 @@ void fitWindowTo(QWidget& window, PictureView& view, QPoint end) {
     if (!available.isValid()) return;
 
     const QRect after(frame.topLeft(), size + frameExtra);
-    const QPoint shift(shiftInside(after.left(), after.right(), available.left(), available.right()),
-                       shiftInside(after.top(), after.bottom(), available.top(), available.bottom()));
+    const QPoint shift(
+        shiftInside(after.left(), after.right(), available.left(), available.right()),
+        shiftInside(after.top(), after.bottom(), available.top(), available.bottom()));
     if (!shift.isNull()) window.move(window.pos() + shift);
 }

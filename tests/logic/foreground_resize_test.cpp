@@ -110,7 +110,8 @@ TEST(ForegroundResize, ARatioThatCannotBeAppliedLeavesTheForegroundAndSaysSoInRe
         s.press();
         EXPECT_EQ(s.window.image[Extent::Width], c.width) << c.fg << "/" << c.bg;
         EXPECT_EQ(s.window.image[Extent::Height], c.height) << c.fg << "/" << c.bg;
-        EXPECT_EQ(s.window.captions[Label::Label1], "拡大率を計算できません。③からやり直して下さい");
+        EXPECT_EQ(s.window.captions[Label::Label1],
+                  "拡大率を計算できません。③からやり直して下さい");
         EXPECT_EQ(s.window.statusColor, kRed);
         EXPECT_FALSE(s.window.enabled[Control::Text2]);
         EXPECT_FALSE(s.window.enabled[Control::Command3]);
@@ -123,8 +124,7 @@ TEST(ForegroundResize, AnEmptyForegroundTakesAnyFiniteRatio) {
     Scene s(900000000000000.0, 0.0001, 0, 0);
     s.press();
     EXPECT_EQ(s.window.image[Extent::Width], 0);
-    EXPECT_EQ(s.window.captions[Label::Label1],
-              "900000000000000000000％ 拡大しました");
+    EXPECT_EQ(s.window.captions[Label::Label1], "900000000000000000000％ 拡大しました");
 }
 
 TEST(ForegroundResize, ACommaLocaleShowsACommaInThePercentage) {

@@ -8,9 +8,9 @@
 
 TEST(WorkflowTable, LoadShowsTheOpenPromptInIdle) {
     Harness h;
-    EXPECT_EQ(h.window.log,
-              (std::vector<std::string>{"title ポコタム", "line",
-                                        "Label1 caption 　... ボタンを押して画像を開いてください"}));
+    EXPECT_EQ(h.window.log, (std::vector<std::string>{
+                                "title ポコタム", "line",
+                                "Label1 caption 　... ボタンを押して画像を開いてください"}));
     EXPECT_EQ(h.state(), WorkflowState{});
     EXPECT_EQ(h.window.line, kCollapsedLine);
     EXPECT_FALSE(h.window.statusColor.has_value()) << "the prompt keeps the initial colour";
@@ -19,11 +19,13 @@ TEST(WorkflowTable, LoadShowsTheOpenPromptInIdle) {
 
 TEST(WorkflowTable, TheTypicalRunWalksModesOneToSevenAndResizes) {
     Harness h;
-    const std::vector<std::string> messages = {
-        "背景画像の開始点をクリックして下さい", "背景画像の終了点をクリックして下さい",
-        "距離を入力して下さい",                 "前景画像の開始点をクリックして下さい",
-        "前景画像の終了点をクリックして下さい", "距離を入力して下さい",
-        "変更ボタンを押して画像を拡大縮小して下さい"};
+    const std::vector<std::string> messages = {"背景画像の開始点をクリックして下さい",
+                                               "背景画像の終了点をクリックして下さい",
+                                               "距離を入力して下さい",
+                                               "前景画像の開始点をクリックして下さい",
+                                               "前景画像の終了点をクリックして下さい",
+                                               "距離を入力して下さい",
+                                               "変更ボタンを押して画像を拡大縮小して下さい"};
     for (int mode = 1; mode <= 7; ++mode) {
         advanceTo(h, modeNumber(mode));
         EXPECT_EQ(h.window.captions[Label::Label1], messages[mode - 1]) << "mode " << mode;

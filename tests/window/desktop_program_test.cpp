@@ -29,7 +29,8 @@ ProgramRun runProgram(const QStringList& arguments, bool display = true) {
     const bool ended = program.waitForFinished(5000);
     if (!ended) program.kill();
     EXPECT_TRUE(ended) << "a window stayed open";
-    return {ended ? program.exitCode() : -1, QString::fromLocal8Bit(program.readAllStandardOutput()),
+    return {ended ? program.exitCode() : -1,
+            QString::fromLocal8Bit(program.readAllStandardOutput()),
             QString::fromLocal8Bit(program.readAllStandardError())};
 }
 
@@ -51,8 +52,8 @@ TEST(CommandLine, AnswersHelpVersionAndMistakesWithoutAWindow) {
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("[画像ファイル]"))) << help.out.toStdString();
 
-    for (const QStringList& wrong : {QStringList{"--bogus"}, QStringList{"-x", "a.png"},
-                                     QStringList{"a.png", "b.png"}}) {
+    for (const QStringList& wrong :
+         {QStringList{"--bogus"}, QStringList{"-x", "a.png"}, QStringList{"a.png", "b.png"}}) {
         const ProgramRun run = runProgram(wrong);
         EXPECT_EQ(run.exitCode, 2) << wrong.join(' ').toStdString();
         EXPECT_FALSE(run.err.isEmpty());
@@ -124,8 +125,8 @@ TEST(DesktopEntry, OpensAFileWithTheProgramAndListsOnlyTypesItReads) {
         readable.insert(QString::fromLatin1(type));
     }
     for (const QString& type : listed) EXPECT_TRUE(readable.contains(type)) << type.toStdString();
-    for (const char* common : {"image/png", "image/jpeg", "image/bmp", "image/gif", "image/tiff",
-                               "image/webp"}) {
+    for (const char* common :
+         {"image/png", "image/jpeg", "image/bmp", "image/gif", "image/tiff", "image/webp"}) {
         EXPECT_TRUE(listed.contains(QLatin1String(common))) << common;
     }
 }

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "picture_files.h"
 #include "picture_loader.h"
@@ -14,7 +14,8 @@ qint64 memoryLine(const char* name) {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) return -1;
     for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(name)) return line.mid(qstrlen(name)).trimmed().split(' ')[0].toLongLong() / 1024;
+        if (line.startsWith(name))
+            return line.mid(qstrlen(name)).trimmed().split(' ')[0].toLongLong() / 1024;
     }
     return -1;
 }
@@ -67,8 +68,10 @@ TEST(HostileFiles, AreRefusedBeforeTheyCostMemoryAndShowNothingUnread) {
         "001000000001001800000000001d1a1c1c20242e2720222c231c1c2837292c30313434341f27"
         "393d38323c2e333432ffdb0043010909090c0b0c180d0d1832211c2180040000c40e0000c40e"
         "00000000000000000000000000000000000000000000000000");
-    const QByteArray progressiveFrame("\xFF\xD8\xFF\xC2\x00\x11\x08\x27\x10\x27\x10\x03"
-                                      "\x01\x11\x00\x02\x11\x01\x03\x11\x01\xFF\xD9", 23);
+    const QByteArray progressiveFrame(
+        "\xFF\xD8\xFF\xC2\x00\x11\x08\x27\x10\x27\x10\x03"
+        "\x01\x11\x00\x02\x11\x01\x03\x11\x01\xFF\xD9",
+        23);
     struct Case {
         const char* name;
         QByteArray bytes;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <zlib.h>
 #include <QByteArray>
 #include <QFile>
 #include <QString>
 #include <QtEndian>
-#include <zlib.h>
 
 // Picture files that Qt cannot write itself, made byte by byte.
 namespace picture_files {
@@ -73,7 +73,7 @@ inline QByteArray blackPng(quint32 width, quint32 height, int bitDepth = 8, int 
 
 // The JPEG with an orientation tag placed after its start marker (a minimal EXIF block).
 inline QByteArray withOrientation(const QByteArray& jpeg, quint16 orientation) {
-    QByteArray exif("Exif\0\0MM\0\x2a\0\0\0\x08", 14);  // big-endian TIFF, IFD at 8
+    QByteArray exif("Exif\0\0MM\0\x2a\0\0\0\x08", 14);         // big-endian TIFF, IFD at 8
     exif += QByteArray("\0\x01\x01\x12\0\x03\0\0\0\x01", 10);  // one entry: SHORT tag 0x112
     exif += char(orientation >> 8);
     exif += char(orientation & 0xff);

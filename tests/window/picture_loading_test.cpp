@@ -141,7 +141,7 @@ TEST(PictureBounds, EverySideUpTo32767AndEveryPictureUpTo100MegapixelsOpens) {
         bool opens;
     };
     const Case cases[] = {
-        {32767, 1, true}, {32768, 1, false}, {1, 32767, true},
+        {32767, 1, true},  {32768, 1, false},    {1, 32767, true},
         {1, 32768, false}, {10000, 10000, true}, {10000, 10001, false},
     };
     for (const Case& c : cases) {
