@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "file_structure.h"
 #include "picture_loader.h"
 
 namespace {
@@ -44,9 +45,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         qint64(probe.size().width()) * probe.size().height() > 16'000'000) {
         return 0;
     }
-    if (size >= 10 && std::memcmp(data, "GIF", 3) == 0 &&
-        qint64(data[6] | data[7] << 8) * (data[8] | data[9] << 8) > 16'000'000) {
-        return 0;  // a GIF is painted on its screen, whatever its frames say
+    if (size >= 3 && std::memcmp(data, "GIF", 3) == 0) {
+        file.open(QIODevice::ReadOnly);
+        const QSize canvas = gifCanvasSize(file);  // what the decoder will paint on
+        file.close();
+        if (qint64(canvas.width()) * canvas.height() > 16'000'000) return 0;
     }
     const LoadedPicture loaded = loadPicture(file.fileName());
     if (loaded.problem == PictureProblem::None) {

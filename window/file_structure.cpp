@@ -62,15 +62,11 @@ PictureProblem checkBmp(QIODevice& file) {
     return PictureProblem::None;
 }
 
-// The decoder paints every frame onto a canvas of the declared screen size, whatever size the
-// frames claim.
 PictureProblem checkGif(QIODevice& file) {
-    const QByteArray header = bytesAt(file, 6, 4);
-    if (header.isEmpty()) return PictureProblem::Damaged;
-    if (!fitsPictureBounds(littleEndian<quint16>(header, 0), littleEndian<quint16>(header, 2))) {
-        return PictureProblem::TooLarge;
-    }
-    return PictureProblem::None;
+    const QSize canvas = gifCanvasSize(file);
+    if (!canvas.isValid()) return PictureProblem::Damaged;
+    return fitsPictureBounds(canvas.width(), canvas.height()) ? PictureProblem::None
+                                                              : PictureProblem::TooLarge;
 }
 
 // Every picture of an icon file must lie inside the file.
@@ -132,6 +128,31 @@ PictureProblem checkJpeg(QIODevice& file) {
 }
 
 }  // namespace
+
+QSize gifCanvasSize(QIODevice& file) {
+    const QByteArray screen = bytesAt(file, 6, 5);
+    if (screen.isEmpty()) return {};
+    int width = littleEndian<quint16>(screen, 0);
+    int height = littleEndian<quint16>(screen, 2);
+    qint64 at = 13;
+    if (quint8(screen[4]) & 0x80) at += 3 << ((quint8(screen[4]) & 7) + 1);  // colour table
+    // Extensions come as sub-blocks up to an empty one; then the first frame.
+    for (QByteArray block = bytesAt(file, at, 1); block == "!"; block = bytesAt(file, at, 1)) {
+        at += 2;
+        for (QByteArray length = bytesAt(file, at, 1); !length.isEmpty() && length[0] != 0;
+             length = bytesAt(file, at, 1)) {
+            at += 1 + quint8(length[0]);
+        }
+        at += 1;
+    }
+    if (bytesAt(file, at, 1) == ",") {
+        const QByteArray frame = bytesAt(file, at + 1, 8);
+        if (frame.isEmpty()) return {};
+        width = std::max(width, littleEndian<quint16>(frame, 0) + littleEndian<quint16>(frame, 4));
+        height = std::max(height, littleEndian<quint16>(frame, 2) + littleEndian<quint16>(frame, 6));
+    }
+    return {width, height};
+}
 
 PictureProblem checkStructure(QIODevice& file, const QByteArray& format) {
     PictureProblem problem = PictureProblem::None;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSize>
 
 #include "picture_loader.h"
 
@@ -13,6 +14,10 @@ class QIODevice;
 // progressive JPEG whose decoder would need more than the memory bound. The file is read from its
 // start and left there.
 PictureProblem checkStructure(QIODevice& file, const QByteArray& format);
+
+// The canvas a GIF's first frame is painted on: its screen, or as far as the frame reaches
+// beyond it (a screen of no size takes the frame's). Invalid when the file ends before.
+QSize gifCanvasSize(QIODevice& file);
 
 // What decoding may cost at most: the picture and the decoder's own working memory.
 inline constexpr qint64 kMaxDecodingBytes = 850LL * 1024 * 1024;
