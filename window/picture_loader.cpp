@@ -1,13 +1,13 @@
 #include "picture_loader.h"
 
-#include "file_structure.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <cstring>
 #include <limits>
 #include <type_traits>
+
+#include "file_structure.h"
 
 namespace {
 
