@@ -274,6 +274,8 @@ TEST(PictureDialogs, TheWarningNamesTheFileOnItsOwnLine) {
          {"*.png", "*.jpg", "*.jpeg", "*.bmp", "*.gif", "*.tif", "*.webp", "*.ico"}) {
         EXPECT_TRUE(QtPictureDialogs::pictureFilter().contains(QLatin1String(pattern))) << pattern;
     }
+    EXPECT_FALSE(QtPictureDialogs::pictureFilter().contains(QLatin1String("*.mng")))
+        << "a format the program refuses";
 }
 
 namespace {
