@@ -81,8 +81,7 @@ std::optional<LoadedPicture> decodeWhileWaiting(QWidget& window, const QString& 
                              QStringLiteral("キャンセル"), 0, 0, &window);
     progress.setWindowTitle(toQString(kWindowTitle));
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(kProgressDelayMilliseconds);
-    progress.hide();  // the dialog shows itself after a delay only once it has a value
+    // Shown by a timer of its own: the dialog's minimum duration counts only from a value.
     QTimer::singleShot(kProgressDelayMilliseconds, &progress, &QProgressDialog::show);
     QObject::connect(&progress, &QProgressDialog::canceled, &progress,
                      [cancelled] { *cancelled = true; });

@@ -23,6 +23,13 @@ int stepFor(int depth) {
 
 }  // namespace
 
+QSize scrollBarRoom(QSize content, QSize room, QSize bars) {
+    bool across = content.width() > room.width();
+    bool down = content.height() > room.height() - (across ? bars.height() : 0);
+    if (down && !across) across = content.width() > room.width() - bars.width();
+    return {down ? bars.width() : 0, across ? bars.height() : 0};
+}
+
 PictureView::PictureView(QWidget& window, QPoint origin)
     : QAbstractScrollArea(&window), plane_(new QWidget(viewport())), origin_(origin) {
     setFrameShape(QFrame::NoFrame);
@@ -59,14 +66,7 @@ void PictureView::resizeEvent(QResizeEvent* event) {
 // content would otherwise take the room that keeps the new one from needing a bar at all.
 void PictureView::updateScrollRanges() {
     const QSize content(std::max(0, end_.x() - origin_.x()), std::max(0, end_.y() - origin_.y()));
-    const QSize bars = barExtents();
-    QSize seen = size();
-    bool across = content.width() > seen.width();
-    if (across) seen.rheight() -= bars.height();
-    if (content.height() > seen.height()) {
-        seen.rwidth() -= bars.width();
-        if (!across && content.width() > seen.width()) seen.rheight() -= bars.height();
-    }
+    const QSize seen = size() - scrollBarRoom(content, size(), barExtents());
     horizontalScrollBar()->setRange(0, std::max(0, content.width() - seen.width()));
     horizontalScrollBar()->setPageStep(seen.width());
     verticalScrollBar()->setRange(0, std::max(0, content.height() - seen.height()));

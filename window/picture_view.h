@@ -4,6 +4,11 @@
 #include <QTimer>
 #include <functional>
 
+// The room that scroll bars take when `content` is shown in `room`: the vertical bar's width
+// and the horizontal bar's height where each is needed (bars: their full extents). One bar
+// takes room from the other direction, which may then need its bar as well.
+QSize scrollBarRoom(QSize content, QSize room, QSize bars);
+
 // The part of the window right of the controls: a view of the window's own plane, in which
 // the background box keeps its place and its twips. When the window cannot grow to show the
 // whole box, the view scrolls; scrolling changes what is seen, never a coordinate.

@@ -6,17 +6,6 @@
 
 #include "picture_view.h"
 
-QSize fittedClientSize(QSize end, QSize room, QSize bars) {
-    QSize wanted = end;
-    bool acrossTooWide = wanted.width() > room.width();
-    if (acrossTooWide) wanted.rheight() += bars.height();
-    if (wanted.height() > room.height()) {
-        wanted.rwidth() += bars.width();
-        if (!acrossTooWide && wanted.width() > room.width()) wanted.rheight() += bars.height();
-    }
-    return wanted.boundedTo(room);
-}
-
 namespace {
 
 // The distance that brings [low, high] inside [lowest, highest], preferring the low side.
@@ -35,7 +24,9 @@ void fitWindowTo(QWidget& window, PictureView& view, QPoint end) {
 
     QSize size(end.x(), end.y());
     if (available.isValid()) {
-        size = fittedClientSize(size, available.size() - frameExtra, view.barExtents());
+        // Everything if it fits; else as much as fits, with room for the bars then needed.
+        const QSize room = available.size() - frameExtra;
+        size = (size + scrollBarRoom(size, room, view.barExtents())).boundedTo(room);
     }
     window.setFixedSize(size);
     view.reachTo(size);  // at once: the window may learn its new size only later

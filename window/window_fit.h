@@ -7,11 +7,6 @@
 class PictureView;
 class QWidget;
 
-// The client size that shows everything up to `end` if `room` allows it, else as much as
-// fits, with room for each scroll bar that is then needed (bars: the vertical bar's width
-// and the horizontal bar's height).
-QSize fittedClientSize(QSize end, QSize room, QSize bars);
-
 // Sizes the window so that its client area ends at `end` (the background box's right and
 // bottom edges) or at the free area of its screen, whichever comes first; the picture view
 // scrolls over the rest. The window keeps its top-left corner unless that would leave part
