@@ -18,7 +18,7 @@
 #include "main_window.h"
 #include "picture_box.h"
 #include "picture_dialogs.h"
-#include "picture_loader.h"
+#include "picture_file_reader.h"
 #include "picture_view.h"
 #include "stretch_image.h"
 
@@ -116,7 +116,7 @@ static void LoadPhoto(benchmark::State& state) {
         benchmark::DoNotOptimize(decoded);
 
         timer.restart();
-        LoadedPicture loaded = loadPicture(path);
+        ReadPicture loaded = readPictureFile(path);
         const double ms = elapsedMs(timer);
         ours += ms;
         benchmark::DoNotOptimize(loaded);
@@ -230,7 +230,7 @@ static void DragPhoto(benchmark::State& state) {
         timer.restart();
         QPainter painter(&frame);
         painter.drawImage(0, 0, background);
-        painter.drawImage(image->pos(), *image->stretchedCopy());
+        painter.drawImage(QRect(image->pos(), image->size()), image->picture());
         painter.end();
         baseline += elapsedMs(timer);
     }

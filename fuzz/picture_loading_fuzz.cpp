@@ -10,7 +10,7 @@
 #include <cstring>
 
 #include "file_structure.h"
-#include "picture_loader.h"
+#include "picture_file_reader.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         file.close();
         if (qint64(canvas.width()) * canvas.height() > 16'000'000) return 0;
     }
-    const LoadedPicture loaded = loadPicture(file.fileName());
+    const ReadPicture loaded = readPictureFile(file.fileName());
     if (loaded.problem == PictureProblem::None) {
         // What is shown is within the bounds and ready to paint.
         const QImage& image = loaded.image;

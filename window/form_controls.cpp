@@ -13,7 +13,7 @@
 #include "measuring_line.h"
 #include "picture_box.h"
 #include "picture_dialogs.h"
-#include "qstring_view.h"
+#include "to_qstring.h"
 #include "stretch_image.h"
 
 namespace {

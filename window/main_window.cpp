@@ -14,7 +14,7 @@
 #include "no_saved_settings.h"
 #include "picture_box.h"
 #include "picture_dialogs.h"
-#include "qstring_view.h"
+#include "to_qstring.h"
 #include "stretch_image.h"
 
 namespace {
@@ -52,7 +52,7 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
       port_(*this, controls_),
       locale_(locale),
       workflow_(port_, locale_),
-      opener_(*this, controls_, *view_) {
+      placer_(*this, controls_, *view_) {
     setObjectName(toQString(kFormName));
     setWindowTitle(toQString(kWindowTitle));
     QIcon icon(QStringLiteral(":/pokotamu.png"));
@@ -78,8 +78,8 @@ void MainWindow::connectEvents() {
     connect(c.Option1, &QRadioButton::clicked, this, [w] { w->option1Click(); });
     connect(c.Option2, &QRadioButton::clicked, this, [w] { w->option2Click(); });
     connect(c.Option3, &QRadioButton::clicked, this, [w] { w->option3Click(); });
-    connect(c.Command1, &QPushButton::clicked, this, [this] { opener_.command1Click(); });
-    connect(c.Command2, &QPushButton::clicked, this, [this] { opener_.command2Click(); });
+    connect(c.Command1, &QPushButton::clicked, this, [this] { placer_.command1Click(); });
+    connect(c.Command2, &QPushButton::clicked, this, [this] { placer_.command2Click(); });
     connect(c.Command3, &QPushButton::clicked, this, [w] { w->command3Click(); });
     connect(c.Text1, &QLineEdit::textChanged, this, [w] { w->text1Change(); });
     connect(c.Text2, &QLineEdit::textChanged, this, [w] { w->text2Change(); });
@@ -140,8 +140,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
     if (path.isEmpty()) return;
     event->acceptProposedAction();
     if (controls_.Command1->isEnabled()) {
-        opener_.openBackground(path);
+        placer_.openBackground(path);
     } else if (controls_.Command2->isEnabled()) {
-        opener_.openForeground(path);
+        placer_.openForeground(path);
     }
 }

@@ -2,12 +2,12 @@
 
 #include <QWidget>
 
-#include "double_click.h"
 #include "form_controls.h"
-#include "picture_opener.h"
+#include "picture_placer.h"
 #include "picture_view.h"
 #include "qt_number_locale.h"
 #include "qt_window_port.h"
+#include "second_press_filter.h"
 #include "workflow.h"
 
 // The program's one window. It builds the controls, forwards each event to the workflow
@@ -22,7 +22,7 @@ public:
     const FormControls& controls() const { return controls_; }
 
     // Opens a background as the first "..." button does once its dialog has chosen the file.
-    void openBackground(const QString& path) { opener_.openBackground(path); }
+    void openBackground(const QString& path) { placer_.openBackground(path); }
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -39,7 +39,7 @@ private:
     QtWindowPort port_;
     QtNumberLocale locale_;
     Workflow workflow_;
-    PictureOpener opener_;
+    PicturePlacer placer_;
     SecondPressFilter secondPresses_;
     bool centred_ = false;
 };

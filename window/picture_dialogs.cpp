@@ -5,8 +5,8 @@
 #include <QStringList>
 
 #include "messages.h"
-#include "picture_loader.h"
-#include "qstring_view.h"
+#include "picture_formats.h"
+#include "to_qstring.h"
 
 QString QtPictureDialogs::pictureFilter() {
     QStringList patterns;

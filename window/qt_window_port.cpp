@@ -6,7 +6,7 @@
 
 #include "gate_frame.h"
 #include "measuring_line.h"
-#include "qstring_view.h"
+#include "to_qstring.h"
 #include "stretch_image.h"
 
 QLineEdit* QtWindowPort::box(TextBox box) const {

@@ -7,8 +7,7 @@
 StretchImage::StretchImage(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
 
 void StretchImage::setPicture(const QImage& picture) {
-    picture_ = picture;
-    stretched_ = QImage();
+    scaled_.setPicture(picture);
     update();
 }
 
@@ -43,29 +42,11 @@ void StretchImage::setExtent(Extent extent, float twips) {
     setTwips(next);
 }
 
-bool StretchImage::refreshStretchedCopy() {
-    if (stretched_.size() == size()) return true;
-    stretched_ = QImage();
-    if (qint64(width()) * height() > kMaxStretchedPixels) return false;
-    stretched_ = picture_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return !stretched_.isNull();
-}
-
 void StretchImage::paintEvent(QPaintEvent* event) {
-    if (picture_.isNull() || width() <= 0 || height() <= 0) return;
     const QRect exposed = event->rect() & rect();
     if (exposed.isEmpty()) return;
     QPainter painter(this);
-    if (refreshStretchedCopy()) {
-        // A move only blits: the picture was stretched once for this size.
-        painter.drawImage(exposed.topLeft(), stretched_, exposed);
-        return;
-    }
-    const double scaleX = double(picture_.width()) / width();
-    const double scaleY = double(picture_.height()) / height();
-    const QRectF source(exposed.x() * scaleX, exposed.y() * scaleY, exposed.width() * scaleX,
-                        exposed.height() * scaleY);
-    painter.drawImage(QRectF(exposed), picture_, source);
+    scaled_.paint(painter, QRectF(rect()), exposed);
 }
 
 void StretchImage::mousePressEvent(QMouseEvent* event) {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "scaled_picture.h"
 #include "twips.h"
 #include "window_port.h"
 
@@ -11,12 +12,9 @@
 class StretchImage : public QWidget {
     Q_OBJECT
 public:
-    // Above this many pixels a stretched copy is not kept; only the visible part is scaled.
-    static constexpr qint64 kMaxStretchedPixels = 40'000'000;
-
     explicit StretchImage(QWidget* parent);
 
-    const QImage& picture() const { return picture_; }
+    const QImage& picture() const { return scaled_.picture(); }
     void setPicture(const QImage& picture);
 
     const TwipRect& twips() const { return twips_; }
@@ -24,8 +22,8 @@ public:
     float extent(Extent extent) const;
     void setExtent(Extent extent, float twips);
 
-    // The stretched copy in use, or null when none is kept (for tests and benchmarks).
-    const QImage* stretchedCopy() const { return stretched_.isNull() ? nullptr : &stretched_; }
+    // What the picture is painted from (for tests).
+    const ScaledPicture& scaledPicture() const { return scaled_; }
 
 signals:
     // Twips from the image's own top-left corner.
@@ -40,9 +38,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    bool refreshStretchedCopy();
-
-    QImage picture_;
-    QImage stretched_;  // the picture at the widget's size, made once per size
+    // Only the visible part is stretched, at each paint: no stretched copy of the whole is kept.
+    ScaledPicture scaled_;
     TwipRect twips_;
 };

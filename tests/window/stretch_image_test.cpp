@@ -6,8 +6,11 @@ class Stretching : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        QImage picture(100, 60, QImage::Format_RGB32);
+        QImage picture(100, 60, QImage::Format_RGB32);  // green left half, blue right half
         picture.fill(QColor(10, 200, 30));
+        for (int y = 0; y < 60; ++y) {
+            for (int x = 50; x < 100; ++x) picture.setPixelColor(x, y, QColor(20, 40, 220));
+        }
         c().Image1->setPicture(picture);
         c().Image1->setTwips({0, 0, 3000, 1800});  // twice the picture's size
     }
@@ -16,20 +19,25 @@ protected:
     }
 };
 
-TEST_F(Stretching, TheStretchIsMadeOnceAndReusedWhileDragging) {
-    EXPECT_EQ(shownAt({150, 100}), QColor(10, 200, 30));
-    ASSERT_NE(c().Image1->stretchedCopy(), nullptr);
-    const qint64 stretched = c().Image1->stretchedCopy()->cacheKey();
-    EXPECT_EQ(c().Image1->stretchedCopy()->size(), QSize(200, 120));
-
+TEST_F(Stretching, IsPaintedFromThePictureItselfOrOneSmallReducedCopy) {
+    const QColor green(10, 200, 30), blue(20, 40, 220);
+    EXPECT_EQ(shownAt({50, 60}), green);
+    EXPECT_EQ(shownAt({150, 60}), blue);
     c().Image1->setExtent(Extent::Left, 1500);
     c().Image1->setExtent(Extent::Top, 750);
-    EXPECT_EQ(shownAt({250, 150}), QColor(10, 200, 30));
-    EXPECT_EQ(c().Image1->stretchedCopy()->cacheKey(), stretched) << "a move rescales nothing";
+    EXPECT_EQ(shownAt({150, 110}), green) << "moved";
+    EXPECT_EQ(shownAt({250, 110}), blue);
+    EXPECT_EQ(c().Image1->scaledPicture().reducedCopy(), nullptr) << "no copy at twice the size";
 
-    c().Image1->setExtent(Extent::Width, 1500);
+    c().Image1->setTwips({0, 0, 375, 225});  // a quarter of the picture's size
+    EXPECT_EQ(shownAt({6, 7}), green);
+    EXPECT_EQ(shownAt({19, 7}), blue);
+    const QImage* reduced = c().Image1->scaledPicture().reducedCopy();
+    ASSERT_NE(reduced, nullptr);
+    EXPECT_EQ(reduced->size(), QSize(25, 15));
+    c().Image1->setTwips({0, 0, 3000, 1800});
     window->grab();
-    EXPECT_EQ(c().Image1->stretchedCopy()->size(), QSize(100, 120)) << "a new size, a new stretch";
+    EXPECT_EQ(c().Image1->scaledPicture().reducedCopy(), nullptr) << "dropped when not needed";
 }
 
 TEST_F(Stretching, AHugeStretchKeepsNoCopyAndPaintsOnlyWhatShows) {
@@ -38,7 +46,7 @@ TEST_F(Stretching, AHugeStretchKeepsNoCopyAndPaintsOnlyWhatShows) {
     timer.start();
     EXPECT_EQ(shownAt({20, 20}), QColor(10, 200, 30));
     EXPECT_LT(timer.elapsed(), 2000);
-    EXPECT_EQ(c().Image1->stretchedCopy(), nullptr);
+    EXPECT_EQ(c().Image1->scaledPicture().reducedCopy(), nullptr);
     EXPECT_EQ(c().Image1->twips().width, 2.4e8f) << "the twips are kept as set";
 }
 

@@ -3,28 +3,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "peak_memory.h"
 #include "picture_files.h"
-#include "picture_loader.h"
+#include "picture_file_reader.h"
 
 namespace {
-
-// This process's resident memory in megabytes: now, and at its peak since the last reset
-// (where the system tells them: -1 elsewhere).
-qint64 memoryLine(const char* name) {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(name))
-            return line.mid(qstrlen(name)).trimmed().split(' ')[0].toLongLong() / 1024;
-    }
-    return -1;
-}
-bool resetPeak() {
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
-}
-qint64 peakMegabytes() { return memoryLine("VmHWM:"); }
-qint64 residentMegabytes() { return memoryLine("VmRSS:"); }
 
 QByteArray bmpOf(const QImage& image) {
     QByteArray bytes;
@@ -98,11 +81,11 @@ TEST(HostileFiles, AreRefusedBeforeTheyCostMemoryAndShowNothingUnread) {
         SCOPED_TRACE(c.name);
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         ASSERT_TRUE(picture_files::write(path, c.bytes));
-        const bool measured = resetPeak();
-        const qint64 before = residentMegabytes();
-        EXPECT_EQ(loadPicture(path).problem, c.problem);
+        const bool measured = peak_memory::resetPeak();
+        const qint64 before = peak_memory::residentMegabytes();
+        EXPECT_EQ(readPictureFile(path).problem, c.problem);
         if (measured) {
-            EXPECT_LT(peakMegabytes() - before, 100);
+            EXPECT_LT(peak_memory::peakMegabytes() - before, 100);
         }
     }
 }
@@ -112,11 +95,11 @@ TEST(HostileFiles, SixteenBitPicturesOpenWithinTheMemoryBound) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("deep.png"));
     ASSERT_TRUE(picture_files::write(path, picture_files::blackPng(7100, 7100, 16, 2)));
-    resetPeak();
-    const LoadedPicture loaded = loadPicture(path);
+    peak_memory::resetPeak();
+    const ReadPicture loaded = readPictureFile(path);
     EXPECT_EQ(loaded.problem, PictureProblem::None);
     EXPECT_EQ(loaded.image.size(), QSize(7100, 7100));
-    if (peakMegabytes() > 0) {
-        EXPECT_LT(peakMegabytes(), 1024);
+    if (peak_memory::peakMegabytes() > 0) {
+        EXPECT_LT(peak_memory::peakMegabytes(), 1024);
     }
 }

@@ -1,4 +1,4 @@
-#include "double_click.h"
+#include "second_press_filter.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

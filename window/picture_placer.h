@@ -8,15 +8,16 @@
 
 class PictureView;
 
-// The two "..." buttons: the background into Picture1 with the window fitted to it, the
-// foreground into Image1 at the top-left corner, sized through the hidden Picture2.
-class PictureOpener {
+// The two "..." buttons: a chosen file is read in a worker, then its picture is placed: the
+// background into Picture1 with the window fitted to it, the foreground into Image1 at the
+// top-left corner, sized through the hidden Picture2.
+class PicturePlacer {
 public:
     // The smallest width and height of the background box after a load, in twips: the
     // bottom edge of the status line.
     static constexpr float kMinBackgroundTwips = 4575;
 
-    PictureOpener(QWidget& form, const FormControls& controls, PictureView& view)
+    PicturePlacer(QWidget& form, const FormControls& controls, PictureView& view)
         : form_(form), c_(controls), view_(view) {}
 
     void command1Click();

@@ -3,7 +3,8 @@
 #include <QByteArray>
 #include <QSize>
 
-#include "picture_loader.h"
+#include "picture_bounds.h"
+#include "picture_file_reader.h"
 
 class QIODevice;
 
@@ -19,5 +20,3 @@ PictureProblem checkStructure(QIODevice& file, const QByteArray& format);
 // beyond it (a screen of no size takes the frame's). Invalid when the file ends before.
 QSize gifCanvasSize(QIODevice& file);
 
-// What decoding may cost at most: the picture and the decoder's own working memory.
-inline constexpr qint64 kMaxDecodingBytes = 850LL * 1024 * 1024;

@@ -9,21 +9,14 @@
 // Picture files that Qt cannot write itself, made byte by byte.
 namespace picture_files {
 
-inline quint32 crc32(const QByteArray& bytes) {
-    quint32 crc = 0xFFFFFFFFu;
-    for (char byte : bytes) {
-        crc ^= quint8(byte);
-        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
 inline QByteArray pngChunk(const char* type, const QByteArray& data) {
     QByteArray chunk(4, '\0');
     qToBigEndian<quint32>(quint32(data.size()), chunk.data());
     const QByteArray body = QByteArray(type) + data;
     QByteArray crc(4, '\0');
-    qToBigEndian<quint32>(crc32(body), crc.data());
+    qToBigEndian<quint32>(
+        quint32(::crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size()))),
+        crc.data());
     return chunk + body + crc;
 }
 

@@ -1,14 +1,14 @@
-#include "picture_opener.h"
+#include "picture_placer.h"
 
 #include <QGuiApplication>
 #include <QWidget>
 
 #include "picture_box.h"
-#include "picture_decoding.h"
 #include "picture_dialogs.h"
-#include "picture_loader.h"
 #include "stretch_image.h"
+#include "unreadable_reasons.h"
 #include "window_fit.h"
+#include "worker_wait.h"
 
 namespace {
 
@@ -23,15 +23,15 @@ public:
 
 }  // namespace
 
-QString PictureOpener::chooseFile() { return c_.CommonDialog1->choosePicture(&form_); }
+QString PicturePlacer::chooseFile() { return c_.CommonDialog1->choosePicture(&form_); }
 
-void PictureOpener::command1Click() {
+void PicturePlacer::command1Click() {
     const QString path = chooseFile();
     if (path.isEmpty()) return;  // cancelled
     openBackground(path);
 }
 
-void PictureOpener::command2Click() {
+void PicturePlacer::command2Click() {
     const QString path = chooseFile();
     if (path.isEmpty()) return;
     openForeground(path);
@@ -39,19 +39,19 @@ void PictureOpener::command2Click() {
 
 // The one place a decoded picture arrives; a cancelled decoding counts as a file not read,
 // but is no error to report.
-std::optional<QImage> PictureOpener::read(const QString& path) {
-    std::optional<LoadedPicture> loaded;
+std::optional<QImage> PicturePlacer::read(const QString& path) {
+    std::optional<ReadPicture> loaded;
     {
         BusyCursor busy;
-        loaded = decodeWhileWaiting(form_, path);
+        loaded = readInWorkerWhileWaiting(form_, path);
     }
     if (!loaded) return std::nullopt;
     if (loaded->problem == PictureProblem::None) return std::move(loaded->image);
-    c_.CommonDialog1->reportUnreadable(&form_, path, describe(loaded->problem));
+    c_.CommonDialog1->reportUnreadable(&form_, path, reasonText(*loaded));
     return std::nullopt;
 }
 
-void PictureOpener::openBackground(const QString& path) {
+void PicturePlacer::openBackground(const QString& path) {
     const std::optional<QImage> picture = read(path);
     if (!picture) return;
     c_.Picture1->setPicture(*picture);
@@ -67,13 +67,13 @@ void PictureOpener::openBackground(const QString& path) {
 
 // The client area ends exactly at the background box's right and bottom edges, whatever the
 // frame, as far as the screen allows; the window shrinks as readily as it grows.
-void PictureOpener::fitFormToBackground() {
+void PicturePlacer::fitFormToBackground() {
     const TwipRect box = c_.Picture1->twips();
     fitWindowTo(form_, view_,
                 {toPixels(double(box.left) + box.width), toPixels(double(box.top) + box.height)});
 }
 
-void PictureOpener::openForeground(const QString& path) {
+void PicturePlacer::openForeground(const QString& path) {
     c_.Image1->setExtent(Extent::Top, 0);
     c_.Image1->setExtent(Extent::Left, 0);
     const std::optional<QImage> picture = read(path);

@@ -1,4 +1,4 @@
-#include "picture_decoding.h"
+#include "worker_wait.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "messages.h"
-#include "qstring_view.h"
+#include "to_qstring.h"
 
 namespace {
 
@@ -67,12 +67,12 @@ private:
 
 }  // namespace
 
-std::optional<LoadedPicture> decodeWhileWaiting(QWidget& window, const QString& path) {
+std::optional<ReadPicture> readInWorkerWhileWaiting(QWidget& window, const QString& path) {
     // Shared with the worker, which may outlive this call only while it finishes.
     auto cancelled = std::make_shared<std::atomic<bool>>(false);
-    auto result = std::make_shared<LoadedPicture>();
+    auto result = std::make_shared<ReadPicture>();
     std::unique_ptr<QThread> worker(QThread::create(
-        [path, cancelled, result] { *result = loadPicture(path, cancelled.get()); }));
+        [path, cancelled, result] { *result = readPictureFile(path, cancelled.get()); }));
 
     QEventLoop waiting;
     QObject::connect(worker.get(), &QThread::finished, &waiting, &QEventLoop::quit);

@@ -3,12 +3,12 @@
 #include <QString>
 #include <optional>
 
-#include "picture_loader.h"
+#include "picture_file_reader.h"
 
 class QWidget;
 
-// Decodes a picture file in a worker thread while the window waits, as under a modal dialog:
+// Reads a picture file in a worker thread while the window waits, as under a modal dialog:
 // it takes no input but keeps repainting. When decoding takes a while, a small modal progress
 // window offers to cancel. Empty when cancelled or when the window was closed meanwhile; a
 // result of a cancelled decoding is never returned.
-std::optional<LoadedPicture> decodeWhileWaiting(QWidget& window, const QString& path);
+std::optional<ReadPicture> readInWorkerWhileWaiting(QWidget& window, const QString& path);

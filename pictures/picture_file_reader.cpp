@@ -1,0 +1,105 @@
+#include "picture_file_reader.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <algorithm>
+#include <cstring>
+#include <optional>
+#include <type_traits>
+
+#include "cancellable_file.h"
+#include "deep_png_transparency.h"
+#include "file_structure.h"
+#include "picture_formats.h"
+
+namespace {
+
+// The format the decoder says it decodes into. Some decoders answer from a field that a
+// damaged header never set, so an answer out of range counts as none.
+QImage::Format announcedFormat(const QImageReader& reader) {
+    const QImage::Format answer = reader.imageFormat();
+    std::underlying_type_t<QImage::Format> raw;
+    std::memcpy(&raw, &answer, sizeof raw);  // read as a number: it may be no format at all
+    if (raw <= QImage::Format_Invalid || raw >= QImage::NImageFormats)
+        return QImage::Format_Invalid;
+    return static_cast<QImage::Format>(raw);
+}
+
+// What Qt's allocation limit counts a pixel of the format at: never less than four bytes,
+// whatever the format. Decoders may also expand a narrow format (bilevel, grey, palette) into a
+// wider one, so no less than eight bytes are allowed for, the most any format but floating
+// point takes.
+qint64 bytesAllowedPerPixel(QImage::Format format) {
+    const qint64 bytes =
+        format == QImage::Format_Invalid ? 0 : QImage::toPixelFormat(format).bitsPerPixel() / 8;
+    return std::max<qint64>(8, bytes);
+}
+
+// Floating-point pictures take sixteen bytes a pixel while they decode: half as many fit.
+qint64 pixelBoundFor(QImage::Format format) {
+    return bytesAllowedPerPixel(format) > 8 ? kMaxPicturePixels / 2 : kMaxPicturePixels;
+}
+
+bool fits(QSize size, qint64 pixelBound) {
+    return fitsPictureBounds(size.width(), size.height()) &&
+           qint64(size.width()) * size.height() <= pixelBound;
+}
+
+// The decoder's own allocation limit, in megabytes: a backstop for decoders whose header tells
+// no size, set so that it never refuses a picture within the bound.
+int allocationLimitMegabytes(QImage::Format format) {
+    const qint64 bytes = pixelBoundFor(format) * bytesAllowedPerPixel(format);
+    return int(bytes / (1024 * 1024)) + 1;
+}
+
+// Painting copies these two formats straight; converting once here spares every repaint.
+QImage displayReady(QImage image) {
+    const QImage::Format format =
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    if (image.format() == format) return image;
+    return std::move(image).convertToFormat(format);
+}
+
+ReadPicture refused(PictureProblem problem, qint64 pixelBound = kMaxPicturePixels) {
+    return {{}, problem, pixelBound};
+}
+
+}  // namespace
+
+ReadPicture readPictureFile(const QString& path, const std::atomic<bool>* cancelled) {
+    const QFileInfo info(path);
+    if (!info.exists()) return refused(PictureProblem::Missing);
+    if (!info.isFile()) return refused(PictureProblem::NotAPicture);
+
+    CancellableFile file(path, cancelled);
+    if (!file.open(QIODevice::ReadOnly)) return refused(PictureProblem::Unopenable);
+    if (file.size() == 0) return refused(PictureProblem::Empty);
+
+    QByteArray format;
+    if (QImageReader probe(&file); probe.canRead()) format = probe.format();
+    if (format.isEmpty() || isRefusedFormat(format)) return refused(PictureProblem::NotAPicture);
+    if (const PictureProblem problem = checkStructure(file, format);
+        problem != PictureProblem::None) {
+        return refused(problem);
+    }
+    const std::optional<DeepColourKey> key =
+        format == "png" ? findDeepColourKey(file) : std::nullopt;
+    if (key) file.leaveOut(key->chunkAt, key->chunkLength);
+    file.seek(0);
+
+    QImageReader reader(&file, format);
+    reader.setAutoTransform(true);
+    const QImage::Format announced = announcedFormat(reader);
+    const qint64 pixelBound = pixelBoundFor(announced);
+    if (const QSize size = reader.size(); size.isValid() && !fits(size, pixelBound)) {
+        return refused(PictureProblem::TooLarge, pixelBound);
+    }
+    reader.setAllocationLimit(allocationLimitMegabytes(announced));
+    if (format == "jpeg") file.readLittleAtATime();
+
+    QImage image;
+    if (!reader.read(&image) || image.isNull()) return refused(PictureProblem::Damaged);
+    if (!fits(image.size(), pixelBound)) return refused(PictureProblem::TooLarge, pixelBound);
+    if (key) image = withColourKey(std::move(image), *key);
+    return {displayReady(std::move(image)), PictureProblem::None, pixelBound};
+}

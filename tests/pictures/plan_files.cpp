@@ -1,0 +1,500 @@
+#include "plan_files.h"
+
+#include "picture_files.h"
+
+#include <cstdio>  // before jpeglib.h, which uses FILE
+#include <jpeglib.h>
+#include <tiffio.h>
+#include <zlib.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QtEndian>
+#include <array>
+#include <cstring>
+#include <functional>
+
+namespace plan_files {
+
+Ink inkAt(int x, int y, int width, int height) {
+    const bool square = y >= height / 2 && y < height / 2 + 32;
+    if (square && x >= width / 2 && x < width / 2 + 32) return Ink::Red;
+    if (square && x >= 3 * width / 4 && x < 3 * width / 4 + 32) return Ink::Clear;
+    const bool wall = (x >= width / 4 && x < width / 4 + 8) || (y >= height / 3 && y < height / 3 + 8);
+    return wall ? Ink::Wall : Ink::Paper;
+}
+
+std::vector<Probe> probes(int w, int h) {
+    return {
+        {{w / 4 + 4, h / 6}, Ink::Wall},       {{w / 4 - 4, h / 6}, Ink::Paper},
+        {{w / 4 + 12, h / 6}, Ink::Paper},     {{w / 8, h / 3 + 4}, Ink::Wall},
+        {{w / 8, h / 3 - 4}, Ink::Paper},      {{w / 8, h / 3 + 12}, Ink::Paper},
+        {{w / 4 + 4, h - 3}, Ink::Wall},       {{w - 3, h / 3 + 4}, Ink::Wall},
+        {{w / 2 + 16, h / 2 + 16}, Ink::Red},  {{3 * w / 4 + 16, h / 2 + 16}, Ink::Clear},
+        {{2, 2}, Ink::Paper},                  {{w - 3, h - 3}, Ink::Paper},
+    };
+}
+
+QColor expectedColor(Ink ink, bool colour, bool alpha) {
+    switch (ink) {
+        case Ink::Wall:
+            return Qt::black;
+        case Ink::Red:
+            return colour ? QColor(Qt::red) : QColor(Qt::white);
+        case Ink::Clear:
+            return alpha ? QColor(0, 0, 0, 0) : QColor(Qt::white);
+        case Ink::Paper:
+            break;
+    }
+    return Qt::white;
+}
+
+namespace {
+
+// A row of the plan as ink, for writers that encode it their own way.
+using RowOfInk = std::function<Ink(int x)>;
+RowOfInk rowOf(int y, int width, int height) {
+    return [=](int x) { return inkAt(x, y, width, height); };
+}
+
+// ---- PNG ----
+
+int channels(int colorType) {
+    return colorType == 2 ? 3 : colorType == 4 ? 2 : colorType == 6 ? 4 : 1;
+}
+
+// The samples of one pixel, at the kind's depth.
+std::array<quint32, 4> pngSamples(Ink ink, const PngKind& kind) {
+    const quint32 top = (1u << kind.bitDepth) - 1;
+    const auto scaled = [top](quint32 eightBit) { return (eightBit * top + 127) / 255; };
+    const bool sixteen = kind.bitDepth == 16;
+    switch (kind.colorType) {
+        case 3: {
+            const quint32 index = ink == Ink::Wall                               ? 1
+                                  : ink == Ink::Red && kind.bitDepth > 1         ? 2
+                                  : ink == Ink::Clear && kind.transparentColour ? 3
+                                                                                 : 0;
+            return {index};
+        }
+        case 0:
+        case 4: {
+            quint32 grey = ink == Ink::Wall ? 0 : top;
+            if (ink == Ink::Clear && kind.transparentColour) grey = scaled(128);
+            return {grey, ink == Ink::Clear ? 0 : top};
+        }
+        default: {
+            if (ink == Ink::Clear && kind.transparentColour) {
+                return sixteen ? std::array<quint32, 4>{0x1234, 0x3456, 0x5678}
+                               : std::array<quint32, 4>{0x12, 0x34, 0x56};
+            }
+            const quint32 r = ink == Ink::Wall ? 0 : top;
+            const quint32 gb = ink == Ink::Wall || ink == Ink::Red ? 0 : top;
+            return {r, gb, gb, ink == Ink::Clear ? 0 : top};
+        }
+    }
+}
+
+// Samples packed most significant first, sixteen-bit ones big-endian.
+class BitPacker {
+public:
+    explicit BitPacker(QByteArray& out) : out_(out) {}
+    void put(quint32 value, int bits) {
+        if (bits == 16) {
+            out_ += char(value >> 8);
+            out_ += char(value & 0xFF);
+            return;
+        }
+        acc_ = (acc_ << bits) | value;
+        filled_ += bits;
+        if (filled_ == 8) flush();
+    }
+    void flush() {
+        if (filled_ == 0) return;
+        out_ += char(acc_ << (8 - filled_));
+        acc_ = 0;
+        filled_ = 0;
+    }
+
+private:
+    QByteArray& out_;
+    quint32 acc_ = 0;
+    int filled_ = 0;
+};
+
+}  // namespace
+
+bool writePng(const QString& path, int width, int height, const PngKind& kind) {
+    QByteArray header(13, '\0');
+    qToBigEndian<quint32>(quint32(width), header.data());
+    qToBigEndian<quint32>(quint32(height), header.data() + 4);
+    header[8] = char(kind.bitDepth);
+    header[9] = char(kind.colorType);
+    header[12] = char(kind.interlaced ? 1 : 0);
+    QByteArray file = QByteArray("\x89PNG\r\n\x1a\n", 8) + picture_files::pngChunk("IHDR", header);
+    if (kind.colorType == 3) {
+        file += picture_files::pngChunk("PLTE", QByteArray("\xFF\xFF\xFF\x00\x00\x00\xFF\x00\x00\x12\x34\x56", 12));
+        if (kind.transparentColour) file += picture_files::pngChunk("tRNS", QByteArray("\xFF\xFF\xFF\x00", 4));
+    } else if (kind.transparentColour) {
+        QByteArray key;
+        for (int c = 0; c < channels(kind.colorType); ++c) {
+            QByteArray sample(2, '\0');
+            qToBigEndian<quint16>(quint16(pngSamples(Ink::Clear, kind)[c]), sample.data());
+            key += sample;
+        }
+        file += picture_files::pngChunk("tRNS", key);
+    }
+
+    z_stream z{};
+    deflateInit(&z, Z_BEST_SPEED);
+    QByteArray stream;
+    std::vector<char> out(1 << 16);
+    auto pump = [&](const QByteArray& in, int flush) {
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.constData()));
+        z.avail_in = uInt(in.size());
+        do {
+            z.next_out = reinterpret_cast<Bytef*>(out.data());
+            z.avail_out = uInt(out.size());
+            deflate(&z, flush);
+            stream.append(out.data(), qsizetype(out.size() - z.avail_out));
+        } while (z.avail_out == 0);
+    };
+    struct Pass {
+        int x0, y0, dx, dy;
+    };
+    const std::vector<Pass> passes =
+        kind.interlaced ? std::vector<Pass>{{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
+                                            {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}}
+                        : std::vector<Pass>{{0, 0, 1, 1}};
+    const int samples = channels(kind.colorType);
+    for (const Pass& pass : passes) {
+        if (pass.x0 >= width || pass.y0 >= height) continue;  // an empty pass is left out
+        for (int y = pass.y0; y < height; y += pass.dy) {
+            QByteArray row(1, '\0');  // no filter
+            BitPacker packer(row);
+            const RowOfInk ink = rowOf(y, width, height);
+            for (int x = pass.x0; x < width; x += pass.dx) {
+                const auto values = pngSamples(ink(x), kind);
+                for (int c = 0; c < samples; ++c) packer.put(values[c], kind.bitDepth);
+            }
+            packer.flush();
+            pump(row, Z_NO_FLUSH);
+        }
+    }
+    pump({}, Z_FINISH);
+    deflateEnd(&z);
+    file += picture_files::pngChunk("IDAT", stream) + picture_files::pngChunk("IEND", {});
+    QFile target(path);
+    return target.open(QIODevice::WriteOnly) && target.write(file) == file.size();
+}
+
+// ---- TIFF ----
+
+bool writeTiff(const QString& path, int width, int height, TiffKind kind) {
+    TIFF* tif = TIFFOpen(QFile::encodeName(path).constData(), "w");
+    if (!tif) return false;
+    const bool bilevel = kind <= TiffKind::BilevelG4;
+    const bool tiled = kind == TiffKind::RgbTiled;
+    int samples = 1, bits = 8;
+    quint16 photometric = PHOTOMETRIC_MINISBLACK, compression = COMPRESSION_LZW;
+    switch (kind) {
+        case TiffKind::BilevelNone:
+            compression = COMPRESSION_NONE;
+            break;
+        case TiffKind::BilevelPackBits:
+            compression = COMPRESSION_PACKBITS;
+            break;
+        case TiffKind::BilevelLzw:
+            break;
+        case TiffKind::BilevelG3:
+            compression = COMPRESSION_CCITTFAX3;
+            break;
+        case TiffKind::BilevelG4:
+            compression = COMPRESSION_CCITTFAX4;
+            break;
+        case TiffKind::Grey8:
+            break;
+        case TiffKind::Grey16:
+            bits = 16;
+            break;
+        case TiffKind::Palette:
+            photometric = PHOTOMETRIC_PALETTE;
+            break;
+        case TiffKind::Rgb:
+        case TiffKind::RgbTiled:
+            samples = 3;
+            photometric = PHOTOMETRIC_RGB;
+            break;
+        case TiffKind::Cmyk:
+            samples = 4;
+            photometric = PHOTOMETRIC_SEPARATED;
+            break;
+    }
+    if (bilevel) {
+        bits = 1;
+        photometric = PHOTOMETRIC_MINISWHITE;  // as fax machines and scanners write it
+    }
+    TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, width);
+    TIFFSetField(tif, TIFFTAG_IMAGELENGTH, height);
+    TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, bits);
+    TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, samples);
+    TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, photometric);
+    TIFFSetField(tif, TIFFTAG_COMPRESSION, compression);
+    TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+    if (kind == TiffKind::Cmyk) TIFFSetField(tif, TIFFTAG_INKSET, INKSET_CMYK);
+    std::vector<quint16> map(3 * 256, 0);
+    if (kind == TiffKind::Palette) {
+        map[0] = map[256] = map[512] = 0xFFFF;  // 0 white, 1 black, 2 red
+        map[2] = 0xFFFF;
+        TIFFSetField(tif, TIFFTAG_COLORMAP, map.data(), map.data() + 256, map.data() + 512);
+    }
+    // One pixel's bytes (bilevel: one bit, set for black).
+    const auto pixel = [kind](Ink ink, quint8* out) {
+        const bool wall = ink == Ink::Wall, red = ink == Ink::Red;
+        switch (kind) {
+            case TiffKind::Grey8:
+                out[0] = wall ? 0 : 255;
+                break;
+            case TiffKind::Grey16: {
+                const quint16 grey = wall ? 0 : 0xFFFF;  // in the machine's order, as libtiff wants
+                std::memcpy(out, &grey, sizeof grey);
+                break;
+            }
+            case TiffKind::Palette:
+                out[0] = wall ? 1 : red ? 2 : 0;
+                break;
+            case TiffKind::Rgb:
+            case TiffKind::RgbTiled:
+                out[0] = wall ? 0 : 255;
+                out[1] = out[2] = wall || red ? 0 : 255;
+                break;
+            case TiffKind::Cmyk:
+                out[0] = 0;
+                out[1] = out[2] = red ? 255 : 0;
+                out[3] = wall ? 255 : 0;
+                break;
+            default:
+                out[0] = wall ? 1 : 0;
+        }
+    };
+    const int pixelBytes = samples * bits / 8;
+    const auto fill = [&](std::vector<quint8>& buffer, int y, int x0, int count) {
+        std::fill(buffer.begin(), buffer.end(), 0);
+        const RowOfInk ink = rowOf(y, width, height);
+        for (int i = 0; i < count && x0 + i < width; ++i) {
+            if (bilevel) {
+                quint8 bit[4] = {};
+                pixel(ink(x0 + i), bit);
+                buffer[i / 8] |= quint8(bit[0] << (7 - i % 8));
+            } else {
+                pixel(ink(x0 + i), buffer.data() + i * pixelBytes);
+            }
+        }
+    };
+    bool ok = true;
+    if (tiled) {
+        constexpr int kTile = 256;
+        TIFFSetField(tif, TIFFTAG_TILEWIDTH, kTile);
+        TIFFSetField(tif, TIFFTAG_TILELENGTH, kTile);
+        std::vector<quint8> tile(std::size_t(kTile) * kTile * pixelBytes), row(kTile * pixelBytes);
+        for (int ty = 0; ty < height && ok; ty += kTile) {
+            for (int tx = 0; tx < width && ok; tx += kTile) {
+                for (int y = 0; y < kTile; ++y) {
+                    if (ty + y < height) fill(row, ty + y, tx, kTile);
+                    else std::fill(row.begin(), row.end(), 0);
+                    std::copy(row.begin(), row.end(), tile.begin() + y * row.size());
+                }
+                ok = TIFFWriteTile(tif, tile.data(), quint32(tx), quint32(ty), 0, 0) >= 0;
+            }
+        }
+    } else {
+        TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, TIFFDefaultStripSize(tif, 0));
+        std::vector<quint8> row(TIFFScanlineSize(tif));
+        for (int y = 0; y < height && ok; ++y) {
+            fill(row, y, 0, width);
+            ok = TIFFWriteScanline(tif, row.data(), quint32(y), 0) >= 0;
+        }
+    }
+    TIFFClose(tif);
+    return ok;
+}
+
+// ---- BMP ----
+
+bool writeBmp(const QString& path, int width, int height, int bitsPerPixel) {
+    const int paletteEntries = bitsPerPixel <= 8 ? 1 << bitsPerPixel : 0;
+    const qint64 rowBytes = (qint64(width) * bitsPerPixel + 31) / 32 * 4;
+    const qint64 pixelsAt = 54 + 4 * paletteEntries;
+    QByteArray header(int(pixelsAt), '\0');
+    header[0] = 'B';
+    header[1] = 'M';
+    qToLittleEndian<quint32>(quint32(pixelsAt + rowBytes * height), header.data() + 2);
+    qToLittleEndian<quint32>(quint32(pixelsAt), header.data() + 10);
+    qToLittleEndian<quint32>(40, header.data() + 14);
+    qToLittleEndian<qint32>(width, header.data() + 18);
+    qToLittleEndian<qint32>(height, header.data() + 22);  // rows bottom-up
+    qToLittleEndian<quint16>(1, header.data() + 26);
+    qToLittleEndian<quint16>(quint16(bitsPerPixel), header.data() + 28);
+    qToLittleEndian<quint32>(quint32(paletteEntries), header.data() + 46);
+    const quint32 palette[] = {0xFFFFFF, 0x000000, 0xFF0000};  // 0x00RRGGBB
+    for (int i = 0; i < paletteEntries && i < 3; ++i) {
+        qToLittleEndian<quint32>(palette[i], header.data() + 54 + 4 * i);
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(header) != header.size()) return false;
+    QByteArray row;
+    for (int y = height - 1; y >= 0; --y) {
+        row.clear();
+        BitPacker packer(row);
+        const RowOfInk ink = rowOf(y, width, height);
+        for (int x = 0; x < width; ++x) {
+            const Ink at = ink(x);
+            const bool wall = at == Ink::Wall;
+            const bool red = at == Ink::Red && bitsPerPixel > 1;
+            const quint32 rgb = wall ? 0 : red ? 0xFF0000 : 0xFFFFFF;
+            if (bitsPerPixel <= 8) {
+                packer.put(wall ? 1 : red ? 2 : 0, bitsPerPixel);
+            } else if (bitsPerPixel == 16) {  // five bits a channel
+                const quint16 v = quint16(((rgb >> 19) & 31) << 10 | ((rgb >> 11) & 31) << 5 |
+                                          ((rgb >> 3) & 31));
+                row += char(v & 0xFF);
+                row += char(v >> 8);
+            } else {
+                row += char(rgb & 0xFF);
+                row += char((rgb >> 8) & 0xFF);
+                row += char(rgb >> 16);
+                if (bitsPerPixel == 32) row += '\0';
+            }
+        }
+        packer.flush();
+        row.append(QByteArray(int(rowBytes - row.size()), '\0'));
+        if (file.write(row) != rowBytes) return false;
+    }
+    return true;
+}
+
+// ---- GIF ----
+
+bool writeGif(const QString& path, int width, int height) {
+    QByteArray head("GIF89a", 6);
+    QByteArray screen(7, '\0');
+    qToLittleEndian<quint16>(quint16(width), screen.data());
+    qToLittleEndian<quint16>(quint16(height), screen.data() + 2);
+    screen[4] = char(0xF7);  // a global table of 256 colours
+    head += screen;
+    QByteArray table(768, '\0');
+    table[0] = table[1] = table[2] = char(0xFF);  // 0 white, 1 black, 2 red
+    table[6] = char(0xFF);
+    head += table;
+    QByteArray frame(10, '\0');
+    frame[0] = ',';
+    qToLittleEndian<quint16>(quint16(width), frame.data() + 5);
+    qToLittleEndian<quint16>(quint16(height), frame.data() + 7);
+    head += frame;
+    head += char(8);  // minimum code size
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(head) != head.size()) return false;
+
+    QByteArray block;
+    quint32 acc = 0;
+    int bits = 0;
+    const auto flushBlock = [&] {
+        if (block.isEmpty()) return;
+        file.putChar(char(block.size()));
+        file.write(block);
+        block.clear();
+    };
+    const auto code = [&](quint32 value) {
+        acc |= value << bits;
+        bits += 9;
+        while (bits >= 8) {
+            block += char(acc & 0xFF);
+            acc >>= 8;
+            bits -= 8;
+            if (block.size() == 255) flushBlock();
+        }
+    };
+    constexpr quint32 kClear = 256, kEnd = 257;
+    int sinceClear = 0;
+    for (int y = 0; y < height; ++y) {
+        const RowOfInk ink = rowOf(y, width, height);
+        for (int x = 0; x < width; ++x) {
+            if (sinceClear == 0) code(kClear);
+            const Ink at = ink(x);
+            code(at == Ink::Wall ? 1 : at == Ink::Red ? 2 : 0);
+            sinceClear = (sinceClear + 1) % 250;  // the table never outgrows nine-bit codes
+        }
+    }
+    code(kEnd);
+    if (bits > 0) block += char(acc & 0xFF);
+    flushBlock();
+    file.putChar('\0');
+    file.putChar(';');
+    return file.error() == QFile::NoError;
+}
+
+// ---- JPEG ----
+
+bool writeJpeg(const QString& path, int width, int height, JpegKind kind, bool progressive) {
+    FILE* out = std::fopen(QFile::encodeName(path).constData(), "wb");
+    if (!out) return false;
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, out);
+    info.image_width = JDIMENSION(width);
+    info.image_height = JDIMENSION(height);
+    info.input_components = kind == JpegKind::Grey ? 1 : kind == JpegKind::Rgb ? 3 : 4;
+    info.in_color_space =
+        kind == JpegKind::Grey ? JCS_GRAYSCALE : kind == JpegKind::Rgb ? JCS_RGB : JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 92, TRUE);
+    if (progressive) jpeg_simple_progression(&info);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(std::size_t(width) * info.input_components);
+    while (info.next_scanline < info.image_height) {
+        const RowOfInk ink = rowOf(int(info.next_scanline), width, height);
+        for (int x = 0; x < width; ++x) {
+            const Ink at = ink(x);
+            const bool wall = at == Ink::Wall, red = at == Ink::Red;
+            JSAMPLE* p = row.data() + x * info.input_components;
+            if (kind == JpegKind::Grey) {
+                p[0] = wall ? 0 : 255;
+            } else if (kind == JpegKind::Rgb) {
+                p[0] = wall ? 0 : 255;
+                p[1] = p[2] = wall || red ? 0 : 255;
+            } else {  // inverted, as Adobe's programs write CMYK
+                p[0] = 255;
+                p[1] = p[2] = red ? 0 : 255;
+                p[3] = wall ? 0 : 255;
+            }
+        }
+        JSAMPROW rows[] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    return std::fclose(out) == 0;
+}
+
+// ---- WebP ----
+
+bool writeWebp(const QString& path, int width, int height, bool lossless) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const RowOfInk ink = rowOf(y, width, height);
+        for (int x = 0; x < width; ++x) {
+            const Ink at = ink(x);
+            line[x] = at == Ink::Wall ? qRgb(0, 0, 0) : at == Ink::Red ? qRgb(255, 0, 0)
+                                                                       : qRgb(255, 255, 255);
+        }
+    }
+    QImageWriter writer(path, "webp");
+    writer.setQuality(lossless ? 100 : 90);  // Qt's WebP writer is lossless at 100
+    return writer.write(image);
+}
+
+}  // namespace plan_files

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+#include "picture_file_reader.h"
+
+// Why a picture could not be opened, in the window's language: one sentence.
+QString reasonText(const ReadPicture& refused);
