@@ -14,12 +14,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
+#include <functional>
 
 #include "main_window.h"
+#include "paint_spy.h"
+#include "peak_memory.h"
 #include "picture_box.h"
-#include "picture_dialogs.h"
 #include "picture_file_reader.h"
 #include "picture_view.h"
+#include "scripted_dialogs.h"
 #include "stretch_image.h"
 
 namespace {
@@ -56,47 +59,41 @@ const QString& smallPhotoPath() {
     return path;
 }
 
-// The file dialog answered at once, as if Return was pressed on the file.
-class AnsweringDialogs : public PictureDialogs {
-public:
-    QString answer;
-    QString choosePicture(QWidget*) override { return answer; }
-    void reportUnreadable(QWidget*, const QString&, const QString&) override {}
-};
-
 // A window with the photo as its background and, if asked, a foreground.
 struct PhotoWindow {
-    AnsweringDialogs* dialogs = new AnsweringDialogs;  // owned by the window
+    ScriptedDialogs* dialogs = new ScriptedDialogs;  // owned by the window
     MainWindow window{dialogs};
 
-    explicit PhotoWindow(const QString& foreground = {}) {
+    explicit PhotoWindow(const QString& foreground = {}, const std::function<void()>& shown = {}) {
         window.show();
         if (!QTest::qWaitForWindowExposed(&window)) qFatal("the window never showed");
+        if (shown) shown();
         open(photoPath(), window.controls().Command1);
         if (foreground.isEmpty()) return;
         window.controls().Option2->click();
         open(foreground, window.controls().Command2);
     }
     void open(const QString& path, QPushButton* button) {
-        dialogs->answer = path;
+        dialogs->answers.push_back(path);
         button->click();
     }
 };
 
-// Waits until the widget has been painted (and so shown) since the last reset.
-class PaintWatch : public QObject {
+// Waits until the widget has been painted (and so shown) since the last wait.
+class PaintWatch {
 public:
-    explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
-    bool painted = false;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) painted = true;
-        return false;
+    explicit PaintWatch(QWidget* widget) : spy_(widget, [this] { painted_ = true; }) {
+        widget->installEventFilter(&spy_);
     }
     void wait() {
-        if (!QTest::qWaitFor([this] { return painted; }, 10000)) qFatal("never painted");
+        if (!QTest::qWaitFor([this] { return painted_; }, 10000)) qFatal("never painted");
         QCoreApplication::processEvents();  // the flush to the screen follows the paint
-        painted = false;
+        painted_ = false;
     }
+
+private:
+    bool painted_ = false;
+    PaintSpy spy_;
 };
 
 double elapsedMs(QElapsedTimer& timer) { return double(timer.nsecsElapsed()) / 1e6; }
@@ -240,6 +237,38 @@ static void DragPhoto(benchmark::State& state) {
     state.counters["ratio"] = ours / baseline;
 }
 BENCHMARK(DragPhoto)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// The peak memory of the program with a 24-megapixel background and a 12-megapixel foreground
+// open, against the least it can be: the program without pictures, the two pictures' pixels
+// and the window's backing store.
+static void PeakMemoryWithTwoPhotos(benchmark::State& state) {
+    photoPath();  // written before anything is measured
+    smallPhotoPath();
+    for (auto _ : state) {
+        qint64 empty = 0;
+        PhotoWindow shown(smallPhotoPath(), [&empty] {
+            QCoreApplication::processEvents();
+            peak_memory::resetPeak();
+            empty = peak_memory::residentMegabytes();
+        });
+        PaintWatch watch(shown.window.controls().Picture1->contents());
+        shown.window.controls().Picture1->contents()->update();
+        watch.wait();
+        const double peak = double(peak_memory::peakMegabytes());
+        const qreal ratio = shown.window.devicePixelRatioF();
+        const double pixels = (qint64(kPhoto.width()) * kPhoto.height() +
+                               qint64(kSmallPhoto.width()) * kSmallPhoto.height()) *
+                              4.0 / (1024 * 1024);
+        const double backingStore =
+            shown.window.width() * ratio * shown.window.height() * ratio * 4 / (1024 * 1024);
+        state.counters["empty_mb"] = double(empty);
+        state.counters["pixels_mb"] = pixels;
+        state.counters["backing_mb"] = backingStore;
+        state.counters["peak_mb"] = peak;
+        state.counters["ratio"] = peak / (double(empty) + pixels + backingStore);
+    }
+}
+BENCHMARK(PeakMemoryWithTwoPhotos)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {

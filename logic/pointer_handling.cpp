@@ -7,11 +7,6 @@
 
 namespace {
 
-bool awaitsPoint(Mode mode) {
-    return mode == Mode::AwaitBgStart || mode == Mode::AwaitBgEnd || mode == Mode::AwaitFgStart ||
-           mode == Mode::AwaitFgEnd;
-}
-
 void showStep(WindowPort& window, std::string_view message) {
     window.setStatusColor(kBlack);
     window.setCaption(Label::Label1, message);
@@ -73,7 +68,7 @@ void followPointer(const WorkflowState& state, WindowPort& window, float picture
 }  // namespace
 
 void onPicture1MouseDown(WorkflowState& state, WindowPort& window, float x, float y) {
-    if (awaitsPoint(state.mode)) calibrationPress(state, window, x, y);
+    if (awaitsPoint(state)) calibrationPress(state, window, x, y);
 }
 
 void onPicture1MouseMove(WorkflowState& state, WindowPort& window, float x) {
@@ -81,7 +76,7 @@ void onPicture1MouseMove(WorkflowState& state, WindowPort& window, float x) {
 }
 
 void onImage1MouseDown(WorkflowState& state, WindowPort& window, float x, float y) {
-    if (awaitsPoint(state.mode)) {
+    if (awaitsPoint(state)) {
         calibrationPress(state, window, static_cast<double>(window.foreground(Extent::Left)) + x,
                          static_cast<double>(window.foreground(Extent::Top)) + y);
         return;
@@ -111,6 +106,11 @@ void onImage1MouseMove(WorkflowState& state, WindowPort& window, float x, float 
 }
 
 void onImage1MouseUp(WorkflowState& state) { state.dragging = kFlagFalse; }
+
+bool awaitsPoint(const WorkflowState& state) {
+    return state.mode == Mode::AwaitBgStart || state.mode == Mode::AwaitBgEnd ||
+           state.mode == Mode::AwaitFgStart || state.mode == Mode::AwaitFgEnd;
+}
 
 bool followsPointer(const WorkflowState& state) {
     return state.dragging == kFlagTrue || state.mode == Mode::AwaitBgEnd ||

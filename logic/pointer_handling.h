@@ -11,6 +11,9 @@ void onImage1MouseDown(WorkflowState& state, WindowPort& window, float x, float 
 void onImage1MouseMove(WorkflowState& state, WindowPort& window, float x, float y);
 void onImage1MouseUp(WorkflowState& state);
 
+// A press on the picture area now records a calibration point.
+bool awaitsPoint(const WorkflowState& state);
+
 // The pointer is being followed: the foreground is dragged, or a calibration awaits the press
 // that ends it.
 bool followsPointer(const WorkflowState& state);

@@ -52,7 +52,8 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
       port_(*this, controls_),
       locale_(locale),
       workflow_(port_, locale_),
-      placer_(*this, controls_, *view_) {
+      placer_(*this, controls_, *view_),
+      secondPresses_([this] { return awaitsPoint(workflow_.state()); }) {
     setObjectName(toQString(kFormName));
     setWindowTitle(toQString(kWindowTitle));
     QIcon icon(QStringLiteral(":/pokotamu.png"));

@@ -11,7 +11,7 @@ void SecondPressFilter::watch(QWidget& widget) { widget.installEventFilter(this)
 bool SecondPressFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick) return true;
     if (event->type() == QEvent::MouseButtonPress) {
-        return isSecondPress(*static_cast<QMouseEvent*>(event));
+        return isSecondPress(*static_cast<QMouseEvent*>(event)) && wouldRecordPoint_();
     }
     return QObject::eventFilter(watched, event);
 }

@@ -2,18 +2,22 @@
 
 #include <QObject>
 #include <QPointF>
+#include <functional>
 
 class QMouseEvent;
 class QWidget;
 
-// Keeps the second press of a double-click away from the widgets it watches. Qt delivers
-// that press as an ordinary press, then a double-click event that a widget takes as one more
-// press by default; on the picture area neither may count as a calibration point or a drag.
-// One filter watches the whole picture area, as a double-click may begin on the background
-// and end on the foreground.
+// Keeps the second press of a double-click from recording a second calibration point at the
+// place of the first. Qt delivers that press as an ordinary press, then a double-click event
+// that a widget takes as one more press by default: the double-click event never counts, and
+// the second press counts everywhere but where it would record a point (a quick press that
+// begins a drag is a press like any other). One filter watches the whole picture area, as a
+// double-click may begin on the background and end on the foreground.
 class SecondPressFilter : public QObject {
 public:
-    using QObject::QObject;
+    // `wouldRecordPoint`: whether a press now would record a calibration point.
+    explicit SecondPressFilter(std::function<bool()> wouldRecordPoint)
+        : wouldRecordPoint_(std::move(wouldRecordPoint)) {}
 
     void watch(QWidget& widget);
 
@@ -23,6 +27,7 @@ protected:
 private:
     bool isSecondPress(const QMouseEvent& press);
 
+    std::function<bool()> wouldRecordPoint_;
     bool armed_ = false;  // the last press may be completed to a double-click
     quint64 time_ = 0;
     Qt::MouseButton button_ = Qt::NoButton;

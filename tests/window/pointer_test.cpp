@@ -4,10 +4,12 @@
 namespace {
 
 // A pointer event at a fractional position, delivered to the control as the window would.
-void sendPointer(QWidget* target, QEvent::Type type, QPointF twips, Qt::MouseButtons held) {
+void sendPointer(QWidget* target, QEvent::Type type, QPointF twips, Qt::MouseButtons held,
+                 quint64 milliseconds = 0) {
     const QPointF local = twips / 15.0;
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent event(type, local, target->mapToGlobal(local), button, held, Qt::NoModifier);
+    event.setTimestamp(milliseconds);
     QApplication::sendEvent(target, &event);
 }
 
@@ -114,6 +116,16 @@ TEST_F(Pointer, TheSecondPressOfADoubleClickIsNoPress) {
     EXPECT_EQ(state().mode, Mode::AwaitFgEnd) << "on the foreground too";
     EXPECT_EQ(state().fgStartX, 3150);
     EXPECT_EQ(state().dragging, kFlagFalse);
+}
+
+TEST_F(Pointer, APressRightAfterAClickStartsADrag) {
+    sendPointer(c().Image1, QEvent::MouseButtonPress, {150, 150}, Qt::LeftButton, 1000);
+    sendPointer(c().Image1, QEvent::MouseButtonRelease, {150, 150}, Qt::NoButton, 1050);
+    sendPointer(c().Image1, QEvent::MouseButtonPress, {150, 150}, Qt::LeftButton, 1150);
+    sendPointer(c().Image1, QEvent::MouseMove, {600, 450}, Qt::LeftButton, 1200);
+    sendPointer(c().Image1, QEvent::MouseButtonRelease, {600, 450}, Qt::NoButton, 1250);
+    EXPECT_EQ(c().Image1->twips().left, 3450) << "the quick second press began a drag";
+    EXPECT_EQ(c().Image1->twips().top, 900);
 }
 
 TEST_F(Pointer, TheDragKeepsThePointerAfterLeavingTheForeground) {

@@ -19,45 +19,9 @@
 #include "main_window.h"
 #include "measuring_line.h"
 #include "picture_box.h"
-#include "picture_dialogs.h"
+#include "paint_spy.h"
+#include "scripted_dialogs.h"
 #include "stretch_image.h"
-
-// Answers the file dialog from a script and keeps every report instead of showing it.
-class ScriptedDialogs : public PictureDialogs {
-public:
-    struct Report {
-        QString path;
-        QString reason;
-    };
-    std::deque<QString> answers;  // an empty answer is a cancel
-    std::vector<Report> reports;
-    int asked = 0;
-
-    QString choosePicture(QWidget*) override {
-        ++asked;
-        if (answers.empty()) return {};
-        QString answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    void reportUnreadable(QWidget*, const QString& path, const QString& reason) override {
-        reports.push_back({path, reason});
-    }
-};
-
-// Calls back whenever the widget it watches is painted.
-class PaintSpy : public QObject {
-public:
-    PaintSpy(QObject* parent, std::function<void()> painted)
-        : QObject(parent), painted_(std::move(painted)) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) painted_();
-        return false;
-    }
-
-private:
-    std::function<void()> painted_;
-};
 
 // A shown window with scripted dialogs, and helpers that act as a user would: through the
 // window's own event routing, so that stacking, capture and gating all take part.
