@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "pointer_position.h"
+
 namespace {
 
 // Paints the box's picture at natural size; presses and moves on it fall through to the box.
@@ -49,11 +51,11 @@ void PictureBox::setTwips(const TwipRect& twips) {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-    emit mouseDown(innerTwips(event->position()));
+    emit mouseDown(innerTwips(exactPosition(*this, *event)));
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    emit mouseMove(innerTwips(event->position()));
+    emit mouseMove(innerTwips(exactPosition(*this, *event)));
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {

@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "pointer_position.h"
+
 StretchImage::StretchImage(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
 
 void StretchImage::setPicture(const QImage& picture) {
@@ -50,11 +52,11 @@ void StretchImage::paintEvent(QPaintEvent* event) {
 }
 
 void StretchImage::mousePressEvent(QMouseEvent* event) {
-    emit mouseDown(toTwips(event->position()));
+    emit mouseDown(toTwips(exactPosition(*this, *event)));
 }
 
 void StretchImage::mouseMoveEvent(QMouseEvent* event) {
-    emit mouseMove(toTwips(event->position()));
+    emit mouseMove(toTwips(exactPosition(*this, *event)));
 }
 
 void StretchImage::mouseReleaseEvent(QMouseEvent*) { emit mouseUp(); }
