@@ -53,7 +53,8 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
       locale_(locale),
       workflow_(port_, locale_),
       placer_(*this, controls_, *view_),
-      secondPresses_([this] { return awaitsPoint(workflow_.state()); }) {
+      secondPresses_([this] { return awaitsPoint(workflow_.state()); }),
+      autoScroll_(*view_, [this] { return followsPointer(workflow_.state()); }) {
     setObjectName(toQString(kFormName));
     setWindowTitle(toQString(kWindowTitle));
     QIcon icon(QStringLiteral(":/pokotamu.png"));
@@ -98,11 +99,7 @@ void MainWindow::connectEvents() {
 // While the foreground is dragged or a calibration awaits its second press, a pointer held at
 // an edge of the view scrolls it, and the drag or the line goes on as if the pointer moved.
 void MainWindow::followPointerWhileScrolling() {
-    view_->followPointerOn(*controls_.Picture1);
-    view_->followPointerOn(*controls_.Image1);
-    const Workflow* w = &workflow_;
-    view_->autoScrollWhile([w] { return followsPointer(w->state()); });
-    connect(view_, &PictureView::scrolledUnderPointer, this, [this](QPoint pointer) {
+    connect(&autoScroll_, &EdgeAutoScroll::scrolledUnderPointer, this, [this](QPoint pointer) {
         if (workflow_.state().dragging == kFlagTrue) {
             const QPointF at = toTwips(QPointF(controls_.Image1->mapFromGlobal(pointer)));
             workflow_.image1MouseMove(float(at.x()), float(at.y()));

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "edge_auto_scroll.h"
 #include "form_controls.h"
 #include "picture_placer.h"
 #include "picture_view.h"
@@ -41,5 +42,6 @@ private:
     Workflow workflow_;
     PicturePlacer placer_;
     SecondPressFilter secondPresses_;
+    EdgeAutoScroll autoScroll_;
     bool centred_ = false;
 };

@@ -1,27 +1,10 @@
 #include "picture_view.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyle>
 #include <QWheelEvent>
 #include <algorithm>
-
-namespace {
-
-// A pointer this close to an edge of the view, or past it, scrolls while it is followed.
-constexpr int kEdgePixels = 16;
-constexpr int kAutoScrollMilliseconds = 25;
-constexpr int kMaxAutoScrollStep = 60;
-
-// Pixels to scroll for a pointer `depth` pixels into the edge band (or past the edge):
-// slowly at the band, faster the further out.
-int stepFor(int depth) {
-    if (depth <= 0) return 0;
-    return std::min(kMaxAutoScrollStep, 2 + depth / 2);
-}
-
-}  // namespace
 
 QSize scrollBarRoom(QSize content, QSize room, QSize bars) {
     bool across = content.width() > room.width();
@@ -39,8 +22,6 @@ PictureView::PictureView(QWidget& window, QPoint origin)
         bar->setSingleStep(kStepPixels);
         bar->setFocusPolicy(Qt::NoFocus);
     }
-    autoScroll_.setInterval(kAutoScrollMilliseconds);
-    connect(&autoScroll_, &QTimer::timeout, this, &PictureView::autoScrollStep);
 }
 
 QSize PictureView::barExtents() const {
@@ -95,40 +76,4 @@ void PictureView::wheelEvent(QWheelEvent* event) {
     const int lines = QApplication::wheelScrollLines();
     bar->setValue(bar->value() - delta.y() * lines * bar->singleStep() / 120);
     event->accept();
-}
-
-void PictureView::followPointerOn(QWidget& widget) { widget.installEventFilter(this); }
-
-bool PictureView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress) {
-        pointer_ = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
-        if (!autoScroll_.isActive() && autoScrollWanted_ && autoScrollWanted_() &&
-            !edgePush().isNull()) {
-            autoScroll_.start();
-        }
-    }
-    return QAbstractScrollArea::eventFilter(watched, event);
-}
-
-QPoint PictureView::edgePush() const {
-    const QPoint at = viewport()->mapFromGlobal(pointer_);
-    const QSize seen = viewport()->size();
-    return {stepFor(at.x() - (seen.width() - kEdgePixels)) - stepFor(kEdgePixels - at.x()),
-            stepFor(at.y() - (seen.height() - kEdgePixels)) - stepFor(kEdgePixels - at.y())};
-}
-
-void PictureView::autoScrollStep() {
-    const QPoint push = edgePush();
-    if (!autoScrollWanted_ || !autoScrollWanted_() || push.isNull()) {
-        autoScroll_.stop();
-        return;
-    }
-    const QPoint before(horizontalScrollBar()->value(), verticalScrollBar()->value());
-    horizontalScrollBar()->setValue(before.x() + push.x());
-    verticalScrollBar()->setValue(before.y() + push.y());
-    if (QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()) == before) {
-        autoScroll_.stop();  // the far end is reached
-        return;
-    }
-    emit scrolledUnderPointer(pointer_);
 }

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QAbstractScrollArea>
-#include <QTimer>
-#include <functional>
 
 // The room that scroll bars take when `content` is shown in `room`: the vertical bar's width
 // and the horizontal bar's height where each is needed (bars: their full extents). One bar
@@ -30,31 +28,16 @@ public:
     // The room the scroll bars take when shown: the vertical bar's width, the horizontal's height.
     QSize barExtents() const;
 
-    // While `wanted` holds, a pointer held near or past an edge of the view scrolls it that
-    // way; after each step `scrolledUnderPointer` tells where the pointer is on the screen.
-    void autoScrollWhile(std::function<bool()> wanted) { autoScrollWanted_ = std::move(wanted); }
-    // The widgets whose presses and moves the auto-scroll follows.
-    void followPointerOn(QWidget& widget);
-
-signals:
-    void scrolledUnderPointer(QPoint globalPointer);
-
 protected:
     void scrollContentsBy(int dx, int dy) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void updateScrollRanges();
     void placePlane();
-    QPoint edgePush() const;
-    void autoScrollStep();
 
     QWidget* plane_;
     QPoint origin_;
     QPoint end_;
-    std::function<bool()> autoScrollWanted_;
-    QPoint pointer_;  // the last pointer position seen on the followed widgets, global
-    QTimer autoScroll_;
 };

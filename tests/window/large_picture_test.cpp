@@ -109,3 +109,23 @@ TEST_F(LargePicture, ASmallBackgroundAfterwardsGivesTodaysWindowWithoutScrollBar
     EXPECT_FALSE(down()->isVisible()) << "a bar only where it is needed";
     EXPECT_EQ(down()->maximum(), 0);
 }
+
+TEST_F(LargePicture, WithoutAButtonOnlyTheBandInsideTheViewScrolls) {
+    click(c().Option3);
+    click(background(), {100, 500});
+    QTest::mouseMove(window->windowHandle(), nearRightEdge());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return across()->value() > 100; }, 5000));
+
+    const auto staysStill = [this](QPoint pointer, const char* where) {
+        QTest::mouseMove(window->windowHandle(), pointer);
+        QTest::qWait(50);  // a step under way may end
+        const int scrolled = across()->value();
+        const LineEnds line = c().Line1->ends();
+        QTest::qWait(200);
+        EXPECT_EQ(across()->value(), scrolled) << where;
+        EXPECT_EQ(c().Line1->ends(), line) << where;
+    };
+    staysStill(at(c().Frame1, {40, 150}), "on the controls at the left");
+    QScrollBar* bar = down();
+    staysStill(bar->mapTo(window.get(), bar->rect().center()), "on the scroll bar");
+}
