@@ -2,67 +2,108 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <memory>
+#include <vector>
 
 #include "messages.h"
 #include "to_qstring.h"
 
 namespace {
 
-// Short decodings finish before any progress window would flash up.
+// Short readings finish before any progress window would flash up.
 constexpr int kProgressDelayMilliseconds = 500;
 
-// Keeps the user's input away from the window while it waits; the progress window, a window
-// of its own, still takes it. Closing the window cancels.
+bool isInput(QEvent::Type type) {
+    switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// What a blocked window would still be given afterwards. A drop's data belongs to a drag that
+// is over by then, and a touch sequence cannot be resumed.
+bool isKeptForLater(QEvent::Type type) {
+    switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Keeps the window's handlers from running while it waits. The user's input to the window
+// arrives at its system window first; it is kept there and given back once the wait is over,
+// so that the window routes it then (to the control under the pointer, to the focus) as it
+// would have. Once the progress window is up, input to the window is dropped, as under any
+// dialog. Closing the window cancels.
 class WaitingWindow : public QObject {
 public:
     WaitingWindow(QWidget& window, std::atomic<bool>& cancelled)
-        : window_(window), cancelled_(cancelled) {
+        : window_(window), system_(window.windowHandle()), cancelled_(cancelled) {
         qApp->installEventFilter(this);
     }
     ~WaitingWindow() override { qApp->removeEventFilter(this); }
     WaitingWindow(const WaitingWindow&) = delete;
     WaitingWindow& operator=(const WaitingWindow&) = delete;
 
+    void progressShown() { progressShown_ = true; }
+
+    // Posted, so that it comes after the handler that waited has finished.
+    void giveBackInput() {
+        for (auto& [target, event] : kept_) {
+            if (target) QCoreApplication::postEvent(target, event.release());
+        }
+        kept_.clear();
+    }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool toWindow = watched == system_ && system_;
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (!widget || widget->window() != &window_) return false;
+        if (!toWindow && (!widget || widget->window() != &window_)) return false;
         if (event->type() == QEvent::Close) cancelled_ = true;
-        return isInput(event->type());
+        if (!isInput(event->type())) return false;
+        if (toWindow && !progressShown_ && isKeptForLater(event->type())) {
+            kept_.emplace_back(system_, std::unique_ptr<QEvent>(event->clone()));
+        }
+        return true;
     }
 
 private:
-    static bool isInput(QEvent::Type type) {
-        switch (type) {
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonRelease:
-            case QEvent::MouseButtonDblClick:
-            case QEvent::MouseMove:
-            case QEvent::Wheel:
-            case QEvent::KeyPress:
-            case QEvent::KeyRelease:
-            case QEvent::ShortcutOverride:
-            case QEvent::Shortcut:
-            case QEvent::DragEnter:
-            case QEvent::DragMove:
-            case QEvent::Drop:
-            case QEvent::TouchBegin:
-            case QEvent::TouchUpdate:
-            case QEvent::TouchEnd:
-            case QEvent::ContextMenu:
-                return true;
-            default:
-                return false;
-        }
-    }
-
     QWidget& window_;
+    QPointer<QWindow> system_;
     std::atomic<bool>& cancelled_;
+    bool progressShown_ = false;
+    std::vector<std::pair<QPointer<QWindow>, std::unique_ptr<QEvent>>> kept_;
 };
 
 }  // namespace
@@ -80,17 +121,23 @@ std::optional<ReadPicture> readInWorkerWhileWaiting(QWidget& window, const QStri
     QProgressDialog progress(QStringLiteral("画像を読み込んでいます…"),
                              QStringLiteral("キャンセル"), 0, 0, &window);
     progress.setWindowTitle(toQString(kWindowTitle));
-    progress.setWindowModality(Qt::WindowModal);
+    // Not modal: a modal window would keep the window manager's close request from the window.
+    progress.setWindowModality(Qt::NonModal);
     // Shown by a timer of its own: the dialog's minimum duration counts only from a value.
-    QTimer::singleShot(kProgressDelayMilliseconds, &progress, &QProgressDialog::show);
+    QTimer::singleShot(kProgressDelayMilliseconds, &progress, [&progress, &blocked] {
+        blocked.progressShown();
+        progress.show();
+    });
     QObject::connect(&progress, &QProgressDialog::canceled, &progress,
                      [cancelled] { *cancelled = true; });
 
     worker->start();
     waiting.exec();
-    // The application may be quitting: whatever is left of the decoding is not wanted.
+    // The application may be quitting: whatever is left of the reading is not wanted.
+    const bool windowClosed = !worker->isFinished() || !window.isVisible();
     if (!worker->isFinished()) *cancelled = true;
     worker->wait();
+    if (!windowClosed) blocked.giveBackInput();
     if (*cancelled) return std::nullopt;
     return std::move(*result);
 }

@@ -1,3 +1,5 @@
+#include <qpa/qwindowsysteminterface.h>
+
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QImageWriter>
@@ -25,7 +27,7 @@ QByteArray scanBomb() {
 
 }  // namespace
 
-TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingTakesNoInputAndCancels) {
+TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingHoldsInputBackAndCancels) {
     openForeground(writePicture(QStringLiteral("fg.png"), {50, 40}));
     press(c().Image1, {10, 10});
     move(c().Image1, {60, 50});
@@ -38,13 +40,15 @@ TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingTakesNoInputAndCancels
     qint64 progressShownAt = -1, cancelledAt = -1, paintedAt = -1;
     QString label, button;
     c().Label1->installEventFilter(new PaintSpy(c().Label1, [&] { paintedAt = clock.elapsed(); }));
+    qint64 option1HandledAt = -1;
+    QObject::connect(c().Option1, &QRadioButton::clicked, [&] { option1HandledAt = clock.elapsed(); });
     QTimer poll;
     bool clickedEarly = false;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (clock.elapsed() > 200 && paintedAt < 0) c().Label1->update();
         if (clock.elapsed() > 150 && !clickedEarly) {
             clickedEarly = true;
-            click(c().Option1);  // before any progress window: the waiting window takes no click
+            click(c().Option1);  // before any progress window: kept until the waiting is over
         }
         auto* progress = window->findChild<QProgressDialog*>();
         if (!progress || !progress->isVisible() || cancelledAt >= 0) return;
@@ -72,8 +76,9 @@ TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingTakesNoInputAndCancels
     EXPECT_EQ(c().Image1->picture().cacheKey(), foreground);
     EXPECT_EQ(c().Image1->twips(), (TwipRect{0, 0, 780, 630})) << "moved to the corner first";
     EXPECT_TRUE(clickedEarly);
-    EXPECT_TRUE(c().Option2->isChecked()) << "the click while waiting did nothing";
-    EXPECT_EQ(state().mode, Mode::Idle);
+    EXPECT_GT(option1HandledAt, cancelledAt) << "the click made while waiting counts after it";
+    EXPECT_TRUE(c().Option1->isChecked());
+    EXPECT_FALSE(c().Command2->isEnabled());
 }
 
 TEST_F(WindowTest, ClosingTheWindowWhileDecodingEndsAtOnce) {
@@ -86,4 +91,47 @@ TEST_F(WindowTest, ClosingTheWindowWhileDecodingEndsAtOnce) {
     EXPECT_LT(clock.elapsed(), 3000);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(c().Picture1->picture().isNull()) << "nothing of the cancelled decoding is applied";
+}
+
+TEST_F(WindowTest, ClosingTheWindowWhileTheProgressWindowIsUpEndsAtOnce) {
+    const QString bomb = dir.filePath(QStringLiteral("bomb.jpg"));
+    ASSERT_TRUE(picture_files::write(bomb, scanBomb()));
+    QElapsedTimer clock;
+    qint64 closedAt = -1;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* progress = window->findChild<QProgressDialog*>();
+        if (closedAt >= 0 || !progress || !progress->isVisible()) return;
+        closedAt = clock.elapsed();
+        // What the window manager's close button asks for.
+        QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
+            window->windowHandle());
+    });
+    poll.start(20);
+    clock.start();
+    openBackground(bomb);
+    const qint64 returnedAt = clock.elapsed();
+    poll.stop();
+    ASSERT_GE(closedAt, 0) << "the progress window never appeared";
+    EXPECT_LT(returnedAt - closedAt, 1500);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(c().Picture1->picture().isNull());
+}
+
+TEST_F(WindowTest, InputGivenDuringAShortLoadIsHandledAfterItInItsOrder) {
+    const QString plan = dir.filePath(QStringLiteral("plan.png"));
+    ASSERT_TRUE(picture_files::write(plan, picture_files::blackPng(6000, 4000)));
+    bool duringTheLoad = false;
+    QTimer::singleShot(20, window.get(), [&] {
+        duringTheLoad = c().Picture1->picture().isNull();
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                          at(c().Option2, c().Option2->rect().center()));
+        QTest::keyClick(window->windowHandle(), Qt::Key_Down);
+    });
+    openBackground(plan);
+    ASSERT_TRUE(duringTheLoad) << "the picture was read too soon to test anything";
+    EXPECT_EQ(c().Picture1->picture().size(), QSize(6000, 4000));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(c().Option3->isChecked()) << "② was chosen, then the arrow key moved on to ③";
+    EXPECT_EQ(state().mode, Mode::AwaitBgStart);
 }
