@@ -11,9 +11,7 @@ std::optional<Currency> Currency::fromDouble(double value) {
 }
 
 std::string Currency::toText(std::string_view decimalSeparator) const {
-    // Unsigned magnitude so that the most negative value has an absolute value too.
-    const std::uint64_t magnitude =
-        units_ < 0 ? 0 - static_cast<std::uint64_t>(units_) : static_cast<std::uint64_t>(units_);
+    const std::uint64_t magnitude = this->magnitude();
     std::string text = units_ < 0 ? "-" : "";
     text += std::to_string(magnitude / kUnitsPerOne);
     std::uint64_t fraction = magnitude % kUnitsPerOne;

@@ -18,6 +18,11 @@ public:
     static std::optional<Currency> fromDouble(double value);
 
     constexpr std::int64_t units() const { return units_; }
+    // |units|, which the most negative amount has too.
+    constexpr std::uint64_t magnitude() const {
+        return units_ < 0 ? 0 - static_cast<std::uint64_t>(units_)
+                          : static_cast<std::uint64_t>(units_);
+    }
     double toDouble() const { return static_cast<double>(units_) / kUnitsPerOne; }
 
     // Shortest form with at most four decimals, no trailing zeros and no grouping. Built from

@@ -12,11 +12,6 @@ namespace {
 // shows any number.
 constexpr std::size_t kMaxSignificantDigits = 15;
 
-std::uint64_t magnitude(Currency value) {
-    const std::int64_t units = value.units();
-    return units < 0 ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
-}
-
 // The next decimal digit of rest / divisor, by repeated addition: rest and divisor are below
 // 2^63 + 1, so no sum can overflow 64 bits.
 unsigned nextDigit(std::uint64_t& rest, std::uint64_t divisor) {
@@ -36,8 +31,8 @@ unsigned nextDigit(std::uint64_t& rest, std::uint64_t divisor) {
 }  // namespace
 
 std::string cutPercentText(Currency fg, Currency bg, std::string_view decimalSeparator) {
-    const std::uint64_t dividend = magnitude(fg);
-    const std::uint64_t divisor = magnitude(bg);
+    const std::uint64_t dividend = fg.magnitude();
+    const std::uint64_t divisor = bg.magnitude();
     // The ratio's whole part, then six more digits: two complete the percentage, four are
     // its decimals.
     std::string digits = std::to_string(dividend / divisor);
@@ -62,4 +57,4 @@ std::string cutPercentText(Currency fg, Currency bg, std::string_view decimalSep
     return whole + std::string(decimalSeparator) + decimals;
 }
 
-bool isEnlargement(Currency fg, Currency bg) { return magnitude(fg) >= magnitude(bg); }
+bool isEnlargement(Currency fg, Currency bg) { return fg.magnitude() >= bg.magnitude(); }

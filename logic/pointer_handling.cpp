@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "calibrations.h"
 #include "checked_math.h"
 #include "messages.h"
 
@@ -19,49 +20,34 @@ void calibrationPress(WorkflowState& state, WindowPort& window, double pictureX,
     const std::optional<std::int32_t> y = checked::roundToInt32(pictureY);
     if (!x || !y) return;
 
-    switch (state.mode) {
-        case Mode::AwaitBgStart:
-            state.bgStartX = *x;
-            state.bgStartY = *y;
-            showStep(window, MsgBgEnd);
-            state.mode = Mode::AwaitBgEnd;
-            break;
-        case Mode::AwaitBgEnd:
+    for (const Calibration* c : kCalibrations) {
+        if (state.mode == c->awaitingStart) {
+            if (c->closedAtStart) window.setEnabled(*c->closedAtStart, false);
+            state.*c->startX = *x;
+            state.*c->startY = *y;
+            showStep(window, c->endPrompt);
+            state.mode = c->awaitingEnd;
+            return;
+        }
+        if (state.mode == c->awaitingEnd) {
             // Enabled and focused before the point is stored, so the length can be typed at once.
-            window.setEnabled(Control::Text1, true);
-            window.giveFocus(TextBox::Text1);
-            state.bgEndX = *x;
+            window.setEnabled(c->boxControl, true);
+            window.giveFocus(c->box);
+            state.*c->endX = *x;
             showStep(window, MsgEnterDistance);
-            state.mode = Mode::AwaitBgDistance;
-            break;
-        case Mode::AwaitFgStart:
-            window.setEnabled(Control::Text1, false);
-            state.fgStartX = *x;
-            state.fgStartY = *y;
-            showStep(window, MsgFgEnd);
-            state.mode = Mode::AwaitFgEnd;
-            break;
-        case Mode::AwaitFgEnd:
-            window.setEnabled(Control::Text2, true);
-            window.giveFocus(TextBox::Text2);
-            state.fgEndX = *x;
-            showStep(window, MsgEnterDistance);
-            state.mode = Mode::AwaitFgDistance;
-            break;
-        default:
-            break;
+            state.mode = c->awaitingDistance;
+            return;
+        }
     }
 }
 
 // Between the two presses of a calibration the line runs from the start point to the
 // pointer's X, at the start point's height.
 void followPointer(const WorkflowState& state, WindowPort& window, float pictureX) {
-    if (state.mode == Mode::AwaitBgEnd) {
-        const auto y = static_cast<float>(state.bgStartY);
-        window.setLine({static_cast<float>(state.bgStartX), y, pictureX, y});
-    } else if (state.mode == Mode::AwaitFgEnd) {
-        const auto y = static_cast<float>(state.fgStartY);
-        window.setLine({static_cast<float>(state.fgStartX), y, pictureX, y});
+    for (const Calibration* c : kCalibrations) {
+        if (state.mode != c->awaitingEnd) continue;
+        const auto y = static_cast<float>(state.*c->startY);
+        window.setLine({static_cast<float>(state.*c->startX), y, pictureX, y});
     }
 }
 
@@ -108,11 +94,15 @@ void onImage1MouseMove(WorkflowState& state, WindowPort& window, float x, float 
 void onImage1MouseUp(WorkflowState& state) { state.dragging = kFlagFalse; }
 
 bool awaitsPoint(const WorkflowState& state) {
-    return state.mode == Mode::AwaitBgStart || state.mode == Mode::AwaitBgEnd ||
-           state.mode == Mode::AwaitFgStart || state.mode == Mode::AwaitFgEnd;
+    for (const Calibration* c : kCalibrations) {
+        if (state.mode == c->awaitingStart || state.mode == c->awaitingEnd) return true;
+    }
+    return false;
 }
 
 bool followsPointer(const WorkflowState& state) {
-    return state.dragging == kFlagTrue || state.mode == Mode::AwaitBgEnd ||
-           state.mode == Mode::AwaitFgEnd;
+    for (const Calibration* c : kCalibrations) {
+        if (state.mode == c->awaitingEnd) return true;
+    }
+    return state.dragging == kFlagTrue;
 }

@@ -149,7 +149,8 @@ QSize gifCanvasSize(QIODevice& file) {
         const QByteArray frame = bytesAt(file, at + 1, 8);
         if (frame.isEmpty()) return {};
         width = std::max(width, littleEndian<quint16>(frame, 0) + littleEndian<quint16>(frame, 4));
-        height = std::max(height, littleEndian<quint16>(frame, 2) + littleEndian<quint16>(frame, 6));
+        height =
+            std::max(height, littleEndian<quint16>(frame, 2) + littleEndian<quint16>(frame, 6));
     }
     return {width, height};
 }

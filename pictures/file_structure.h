@@ -19,4 +19,3 @@ PictureProblem checkStructure(QIODevice& file, const QByteArray& format);
 // The canvas a GIF's first frame is painted on: its screen, or as far as the frame reaches
 // beyond it (a screen of no size takes the frame's). Invalid when the file ends before.
 QSize gifCanvasSize(QIODevice& file);
-

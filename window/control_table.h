@@ -18,6 +18,10 @@ enum class ControlKind {
     Image
 };
 enum class Initially { Plain, Enabled, Disabled, Selected, NotSelected, Hidden };
+// Readouts are centred, in the colours of an input field.
+enum class Look { Plain, Readout };
+// The background box lies on the picture plane, which scrolls, rather than in its container.
+enum class Placement { InContainer, OnPicturePlane };
 
 struct ControlRow {
     std::string_view name;
@@ -30,6 +34,11 @@ struct ControlRow {
     int tabIndex;  // -1: not in the tab order
     std::string_view text;
     Initially initially;
+    // What a screen reader says, where the visible text says too little or nothing; empty:
+    // the control is read by what it shows.
+    std::string_view spokenName;
+    Look look;
+    Placement placement;
 };
 
 inline constexpr std::string_view kFormName = "Form1";

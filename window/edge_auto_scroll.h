@@ -32,7 +32,7 @@ private:
 
     QAbstractScrollArea& view_;
     std::function<bool()> wanted_;
-    QPoint pointer_;              // global
+    QPoint pointer_;  // global
     bool pointerInWindow_ = false;
     QTimer timer_;
 };

@@ -13,8 +13,8 @@
 #include "measuring_line.h"
 #include "picture_box.h"
 #include "picture_dialogs.h"
-#include "to_qstring.h"
 #include "stretch_image.h"
+#include "to_qstring.h"
 
 namespace {
 
@@ -22,12 +22,11 @@ TwipRect twipsOf(const ControlRow& row) {
     return {float(row.left), float(row.top), float(row.width), float(row.height)};
 }
 
-QLabel* makeLabel(QWidget* parent, std::string_view name) {
+QLabel* makeLabel(QWidget* parent, Look look) {
     auto* label = new QLabel(parent);
     label->setWordWrap(true);
     label->setFocusPolicy(Qt::NoFocus);
-    if (name == "Label2" || name == "Label3") {
-        // Readouts: centred, in the colours of an input field.
+    if (look == Look::Readout) {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setAutoFillBackground(true);
         label->setBackgroundRole(QPalette::Base);
@@ -36,19 +35,6 @@ QLabel* makeLabel(QWidget* parent, std::string_view name) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     return label;
-}
-
-// What a screen reader says for the controls whose visible text says too little or nothing;
-// the others are read by what they show.
-constexpr std::pair<std::string_view, std::string_view> kSpokenNames[] = {
-    {"Text1", "背景距離（mm）"},    {"Text2", "前景距離（mm）"}, {"Command1", "背景画像を開く"},
-    {"Command2", "前景画像を開く"}, {"Picture1", "背景画像"},    {"Image1", "前景画像"},
-};
-
-void nameForScreenReaders(QWidget& control, std::string_view name) {
-    for (const auto& [controlName, spoken] : kSpokenNames) {
-        if (controlName == name) control.setAccessibleName(toQString(spoken));
-    }
 }
 
 QWidget* makeControl(const ControlRow& row, QWidget* parent, PictureDialogs& fileDialog) {
@@ -76,7 +62,7 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent, PictureDialogs& fil
             return box;
         }
         case ControlKind::Label: {
-            QLabel* label = makeLabel(parent, row.name);
+            QLabel* label = makeLabel(parent, row.look);
             label->setText(toQString(row.text));
             return label;
         }
@@ -112,13 +98,14 @@ FormControls buildControls(QWidget& form, QWidget& picturePlane, PictureDialogs&
     std::map<std::string_view, QWidget*, std::less<>> byName{{kFormName, &form}};
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlRow& row : kControlTable) {
-        QWidget* container =
-            row.name == "Picture1" ? &picturePlane : containerOf(byName.at(row.container));
+        QWidget* container = row.placement == Placement::OnPicturePlane
+                                 ? &picturePlane
+                                 : containerOf(byName.at(row.container));
         QWidget* control = makeControl(row, container, fileDialog);
         QObject* named = control ? static_cast<QObject*>(control) : &fileDialog;
         named->setObjectName(toQString(row.name));
         if (!control) continue;
-        nameForScreenReaders(*control, row.name);
+        if (!row.spokenName.empty()) control->setAccessibleName(toQString(row.spokenName));
         if (row.kind != ControlKind::PictureBox && row.kind != ControlKind::Image &&
             row.kind != ControlKind::Line) {
             placeWidget(*control, twipsOf(row));

@@ -14,8 +14,8 @@
 #include "no_saved_settings.h"
 #include "picture_box.h"
 #include "picture_dialogs.h"
-#include "to_qstring.h"
 #include "stretch_image.h"
+#include "to_qstring.h"
 
 namespace {
 

@@ -30,7 +30,7 @@ private:
 }  // namespace
 
 PictureBox::PictureBox(QWidget* parent)
-    : QFrame(parent), canvas_(new PictureCanvas(this, picture_)) {
+    : TwipPlaced(parent), canvas_(new PictureCanvas(this, picture_)) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(kBorderPixels);
     setMouseTracking(true);
@@ -39,15 +39,9 @@ PictureBox::PictureBox(QWidget* parent)
 
 void PictureBox::setPicture(const QImage& picture) {
     picture_ = picture;
-    twips_.width = toTwips(picture.width() + 2 * kBorderPixels);
-    twips_.height = toTwips(picture.height() + 2 * kBorderPixels);
-    placeWidget(*this, twips_);
+    setTwips({twips().left, twips().top, toTwips(picture.width() + 2 * kBorderPixels),
+              toTwips(picture.height() + 2 * kBorderPixels)});
     canvas_->update();
-}
-
-void PictureBox::setTwips(const TwipRect& twips) {
-    twips_ = twips;
-    placeWidget(*this, twips_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -3,11 +3,11 @@
 #include <QFrame>
 #include <QImage>
 
-#include "twips.h"
+#include "twip_placed.h"
 
 // A box with a flat one-pixel border that shows its picture unscaled from its inner corner,
 // sizes itself to every picture it is given, and contains other controls.
-class PictureBox : public QFrame {
+class PictureBox : public TwipPlaced<QFrame> {
     Q_OBJECT
 public:
     static constexpr int kBorderPixels = 1;
@@ -20,9 +20,6 @@ public:
     const QImage& picture() const { return picture_; }
     // The outer size becomes the picture's size plus the border on each side.
     void setPicture(const QImage& picture);
-
-    const TwipRect& twips() const { return twips_; }
-    void setTwips(const TwipRect& twips);
 
 signals:
     // Twips from the inner top-left corner.
@@ -38,6 +35,5 @@ private:
     QPointF innerTwips(QPointF pixels) const;
 
     QImage picture_;
-    TwipRect twips_;
     QWidget* canvas_;
 };

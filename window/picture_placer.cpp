@@ -81,6 +81,11 @@ void PicturePlacer::openForeground(const QString& path) {
     // Decoded once: Image1 and Picture2 share the same pixels.
     c_.Image1->setPicture(*picture);
     c_.Picture2->setPicture(*picture);
-    c_.Image1->setExtent(Extent::Width, c_.Picture2->twips().width);
-    c_.Image1->setExtent(Extent::Height, c_.Picture2->twips().height);
+    const TwipRect measured = sizeMeasuredByPicture2();
+    c_.Image1->setExtent(Extent::Width, measured.width);
+    c_.Image1->setExtent(Extent::Height, measured.height);
 }
+
+// The foreground's size is the one the hidden Picture2 takes for its picture: the picture's
+// natural size plus Picture2's one-pixel border on each side.
+TwipRect PicturePlacer::sizeMeasuredByPicture2() const { return c_.Picture2->twips(); }

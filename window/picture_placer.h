@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "form_controls.h"
+#include "twips.h"
 
 class PictureView;
 
@@ -32,6 +33,7 @@ private:
     QString chooseFile();
     std::optional<QImage> read(const QString& path);
     void fitFormToBackground();
+    TwipRect sizeMeasuredByPicture2() const;
 
     QWidget& form_;
     const FormControls& c_;

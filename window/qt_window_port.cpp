@@ -6,8 +6,8 @@
 
 #include "gate_frame.h"
 #include "measuring_line.h"
-#include "to_qstring.h"
 #include "stretch_image.h"
+#include "to_qstring.h"
 
 QLineEdit* QtWindowPort::box(TextBox box) const {
     return box == TextBox::Text1 ? c_.Text1 : c_.Text2;

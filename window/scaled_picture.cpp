@@ -34,8 +34,8 @@ void ScaledPicture::paint(QPainter& painter, const QRectF& whole, const QRect& e
                           exposed.translated(-whole.topLeft().toPoint()));
         return;
     }
-    const double scale = std::min(whole.width() / picture_.width(),
-                                  whole.height() / picture_.height());
+    const double scale =
+        std::min(whole.width() / picture_.width(), whole.height() / picture_.height());
     const QImage& source = sourceFor(scale);
     const double sx = source.width() / whole.width();
     const double sy = source.height() / whole.height();

@@ -6,42 +6,11 @@
 
 #include "pointer_position.h"
 
-StretchImage::StretchImage(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+StretchImage::StretchImage(QWidget* parent) : TwipPlaced(parent) { setMouseTracking(true); }
 
 void StretchImage::setPicture(const QImage& picture) {
     scaled_.setPicture(picture);
     update();
-}
-
-void StretchImage::setTwips(const TwipRect& twips) {
-    twips_ = twips;
-    placeWidget(*this, twips_);
-}
-
-namespace {
-
-float TwipRect::*memberOf(Extent extent) {
-    switch (extent) {
-        case Extent::Left:
-            return &TwipRect::left;
-        case Extent::Top:
-            return &TwipRect::top;
-        case Extent::Width:
-            return &TwipRect::width;
-        case Extent::Height:
-            break;
-    }
-    return &TwipRect::height;
-}
-
-}  // namespace
-
-float StretchImage::extent(Extent extent) const { return twips_.*memberOf(extent); }
-
-void StretchImage::setExtent(Extent extent, float twips) {
-    TwipRect next = twips_;
-    next.*memberOf(extent) = twips;
-    setTwips(next);
 }
 
 void StretchImage::paintEvent(QPaintEvent* event) {

@@ -4,23 +4,17 @@
 #include <QWidget>
 
 #include "scaled_picture.h"
-#include "twips.h"
-#include "window_port.h"
+#include "twip_placed.h"
 
 // The foreground: stretches its picture to its own rectangle and reports presses, moves and
 // releases over that rectangle, with or without a picture.
-class StretchImage : public QWidget {
+class StretchImage : public TwipPlaced<QWidget> {
     Q_OBJECT
 public:
     explicit StretchImage(QWidget* parent);
 
     const QImage& picture() const { return scaled_.picture(); }
     void setPicture(const QImage& picture);
-
-    const TwipRect& twips() const { return twips_; }
-    void setTwips(const TwipRect& twips);
-    float extent(Extent extent) const;
-    void setExtent(Extent extent, float twips);
 
     // What the picture is painted from (for tests).
     const ScaledPicture& scaledPicture() const { return scaled_; }
@@ -40,5 +34,4 @@ protected:
 private:
     // Only the visible part is stretched, at each paint: no stretched copy of the whole is kept.
     ScaledPicture scaled_;
-    TwipRect twips_;
 };

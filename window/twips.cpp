@@ -8,6 +8,20 @@ namespace {
 constexpr double kPixelLimit = 1 << 30;
 }
 
+float TwipRect::*twipMember(Extent extent) {
+    switch (extent) {
+        case Extent::Left:
+            return &TwipRect::left;
+        case Extent::Top:
+            return &TwipRect::top;
+        case Extent::Width:
+            return &TwipRect::width;
+        case Extent::Height:
+            break;
+    }
+    return &TwipRect::height;
+}
+
 int toPixels(double twips) {
     if (std::isnan(twips)) return 0;
     return static_cast<int>(

@@ -3,6 +3,8 @@
 #include <QPointF>
 #include <QRect>
 
+#include "window_port.h"
+
 class QWidget;
 
 // The window measures in twips: 15 to a logical pixel. Qt's logical pixels keep high-DPI
@@ -17,6 +19,9 @@ struct TwipRect {
     float height = 0;
     friend constexpr bool operator==(const TwipRect&, const TwipRect&) = default;
 };
+
+// The member of a place and size that an extent names.
+float TwipRect::*twipMember(Extent extent);
 
 // Nearest whole pixel, clamped far inside int range so that widget arithmetic cannot overflow.
 int toPixels(double twips);

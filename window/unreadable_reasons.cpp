@@ -25,7 +25,8 @@ QString reasonText(const ReadPicture& refused) {
         case PictureProblem::Damaged:
             return QStringLiteral("画像ファイルが壊れています。");
         case PictureProblem::TooLarge:
-            return QStringLiteral("画像が大きすぎます（幅と高さは %1 ピクセル、全体で %2画素まで）。")
+            return QStringLiteral(
+                       "画像が大きすぎます（幅と高さは %1 ピクセル、全体で %2画素まで）。")
                 .arg(kMaxPictureSide)
                 .arg(pixelCount(refused.pixelBound));
     }

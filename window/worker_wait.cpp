@@ -19,30 +19,6 @@ namespace {
 // Short readings finish before any progress window would flash up.
 constexpr int kProgressDelayMilliseconds = 500;
 
-bool isInput(QEvent::Type type) {
-    switch (type) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-        case QEvent::Wheel:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::DragEnter:
-        case QEvent::DragMove:
-        case QEvent::Drop:
-        case QEvent::TouchBegin:
-        case QEvent::TouchUpdate:
-        case QEvent::TouchEnd:
-        case QEvent::ContextMenu:
-            return true;
-        default:
-            return false;
-    }
-}
-
 // What a blocked window would still be given afterwards. A drop's data belongs to a drag that
 // is over by then, and a touch sequence cannot be resumed.
 bool isKeptForLater(QEvent::Type type) {
@@ -57,6 +33,23 @@ bool isKeptForLater(QEvent::Type type) {
             return true;
         default:
             return false;
+    }
+}
+
+bool isInput(QEvent::Type type) {
+    switch (type) {
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            return isKeptForLater(type);
     }
 }
 

@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 
 #include "peak_memory.h"
-#include "picture_files.h"
 #include "picture_file_reader.h"
+#include "picture_files.h"
 
 namespace {
 

@@ -21,8 +21,8 @@ struct Kind {
 };
 
 Kind png(const char* name, PngKind kind) {
-    const bool colour = kind.colorType == 2 || kind.colorType == 6 ||
-                        (kind.colorType == 3 && kind.bitDepth > 1);
+    const bool colour =
+        kind.colorType == 2 || kind.colorType == 6 || (kind.colorType == 3 && kind.bitDepth > 1);
     const bool alpha = kind.colorType == 4 || kind.colorType == 6 || kind.transparentColour;
     return {name, [kind](const QString& p, int w, int h) { return writePng(p, w, h, kind); },
             colour, alpha};
@@ -85,8 +85,8 @@ const Kind kKinds[] = {
     jpeg("jpeg cmyk progressive", JpegKind::Cmyk, true),
     {"webp lossless", [](const QString& p, int w, int h) { return writeWebp(p, w, h, true); },
      true},
-    {"webp lossy", [](const QString& p, int w, int h) { return writeWebp(p, w, h, false); },
-     true, false, 40},
+    {"webp lossy", [](const QString& p, int w, int h) { return writeWebp(p, w, h, false); }, true,
+     false, 40},
 };
 
 bool near(QColor seen, QColor wanted, int tolerance) {

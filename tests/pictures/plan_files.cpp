@@ -2,10 +2,10 @@
 
 #include "picture_files.h"
 
-#include <cstdio>  // before jpeglib.h, which uses FILE
 #include <jpeglib.h>
 #include <tiffio.h>
 #include <zlib.h>
+#include <cstdio>  // before jpeglib.h, which uses FILE
 
 #include <QBuffer>
 #include <QFile>
@@ -22,18 +22,25 @@ Ink inkAt(int x, int y, int width, int height) {
     const bool square = y >= height / 2 && y < height / 2 + 32;
     if (square && x >= width / 2 && x < width / 2 + 32) return Ink::Red;
     if (square && x >= 3 * width / 4 && x < 3 * width / 4 + 32) return Ink::Clear;
-    const bool wall = (x >= width / 4 && x < width / 4 + 8) || (y >= height / 3 && y < height / 3 + 8);
+    const bool wall =
+        (x >= width / 4 && x < width / 4 + 8) || (y >= height / 3 && y < height / 3 + 8);
     return wall ? Ink::Wall : Ink::Paper;
 }
 
 std::vector<Probe> probes(int w, int h) {
     return {
-        {{w / 4 + 4, h / 6}, Ink::Wall},       {{w / 4 - 4, h / 6}, Ink::Paper},
-        {{w / 4 + 12, h / 6}, Ink::Paper},     {{w / 8, h / 3 + 4}, Ink::Wall},
-        {{w / 8, h / 3 - 4}, Ink::Paper},      {{w / 8, h / 3 + 12}, Ink::Paper},
-        {{w / 4 + 4, h - 3}, Ink::Wall},       {{w - 3, h / 3 + 4}, Ink::Wall},
-        {{w / 2 + 16, h / 2 + 16}, Ink::Red},  {{3 * w / 4 + 16, h / 2 + 16}, Ink::Clear},
-        {{2, 2}, Ink::Paper},                  {{w - 3, h - 3}, Ink::Paper},
+        {{w / 4 + 4, h / 6}, Ink::Wall},
+        {{w / 4 - 4, h / 6}, Ink::Paper},
+        {{w / 4 + 12, h / 6}, Ink::Paper},
+        {{w / 8, h / 3 + 4}, Ink::Wall},
+        {{w / 8, h / 3 - 4}, Ink::Paper},
+        {{w / 8, h / 3 + 12}, Ink::Paper},
+        {{w / 4 + 4, h - 3}, Ink::Wall},
+        {{w - 3, h / 3 + 4}, Ink::Wall},
+        {{w / 2 + 16, h / 2 + 16}, Ink::Red},
+        {{3 * w / 4 + 16, h / 2 + 16}, Ink::Clear},
+        {{2, 2}, Ink::Paper},
+        {{w - 3, h - 3}, Ink::Paper},
     };
 }
 
@@ -72,10 +79,10 @@ std::array<quint32, 4> pngSamples(Ink ink, const PngKind& kind) {
     const bool sixteen = kind.bitDepth == 16;
     switch (kind.colorType) {
         case 3: {
-            const quint32 index = ink == Ink::Wall                               ? 1
-                                  : ink == Ink::Red && kind.bitDepth > 1         ? 2
+            const quint32 index = ink == Ink::Wall                              ? 1
+                                  : ink == Ink::Red && kind.bitDepth > 1        ? 2
                                   : ink == Ink::Clear && kind.transparentColour ? 3
-                                                                                 : 0;
+                                                                                : 0;
             return {index};
         }
         case 0:
@@ -134,8 +141,10 @@ bool writePng(const QString& path, int width, int height, const PngKind& kind) {
     header[12] = char(kind.interlaced ? 1 : 0);
     QByteArray file = QByteArray("\x89PNG\r\n\x1a\n", 8) + picture_files::pngChunk("IHDR", header);
     if (kind.colorType == 3) {
-        file += picture_files::pngChunk("PLTE", QByteArray("\xFF\xFF\xFF\x00\x00\x00\xFF\x00\x00\x12\x34\x56", 12));
-        if (kind.transparentColour) file += picture_files::pngChunk("tRNS", QByteArray("\xFF\xFF\xFF\x00", 4));
+        file += picture_files::pngChunk(
+            "PLTE", QByteArray("\xFF\xFF\xFF\x00\x00\x00\xFF\x00\x00\x12\x34\x56", 12));
+        if (kind.transparentColour)
+            file += picture_files::pngChunk("tRNS", QByteArray("\xFF\xFF\xFF\x00", 4));
     } else if (kind.transparentColour) {
         QByteArray key;
         for (int c = 0; c < channels(kind.colorType); ++c) {
@@ -301,8 +310,10 @@ bool writeTiff(const QString& path, int width, int height, TiffKind kind) {
         for (int ty = 0; ty < height && ok; ty += kTile) {
             for (int tx = 0; tx < width && ok; tx += kTile) {
                 for (int y = 0; y < kTile; ++y) {
-                    if (ty + y < height) fill(row, ty + y, tx, kTile);
-                    else std::fill(row.begin(), row.end(), 0);
+                    if (ty + y < height)
+                        fill(row, ty + y, tx, kTile);
+                    else
+                        std::fill(row.begin(), row.end(), 0);
                     std::copy(row.begin(), row.end(), tile.begin() + y * row.size());
                 }
                 ok = TIFFWriteTile(tif, tile.data(), quint32(tx), quint32(ty), 0, 0) >= 0;
@@ -356,8 +367,8 @@ bool writeBmp(const QString& path, int width, int height, int bitsPerPixel) {
             if (bitsPerPixel <= 8) {
                 packer.put(wall ? 1 : red ? 2 : 0, bitsPerPixel);
             } else if (bitsPerPixel == 16) {  // five bits a channel
-                const quint16 v = quint16(((rgb >> 19) & 31) << 10 | ((rgb >> 11) & 31) << 5 |
-                                          ((rgb >> 3) & 31));
+                const quint16 v =
+                    quint16(((rgb >> 19) & 31) << 10 | ((rgb >> 11) & 31) << 5 | ((rgb >> 3) & 31));
                 row += char(v & 0xFF);
                 row += char(v >> 8);
             } else {
@@ -447,8 +458,9 @@ bool writeJpeg(const QString& path, int width, int height, JpegKind kind, bool p
     info.image_width = JDIMENSION(width);
     info.image_height = JDIMENSION(height);
     info.input_components = kind == JpegKind::Grey ? 1 : kind == JpegKind::Rgb ? 3 : 4;
-    info.in_color_space =
-        kind == JpegKind::Grey ? JCS_GRAYSCALE : kind == JpegKind::Rgb ? JCS_RGB : JCS_CMYK;
+    info.in_color_space = kind == JpegKind::Grey  ? JCS_GRAYSCALE
+                          : kind == JpegKind::Rgb ? JCS_RGB
+                                                  : JCS_CMYK;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 92, TRUE);
     if (progressive) jpeg_simple_progression(&info);
@@ -488,8 +500,9 @@ bool writeWebp(const QString& path, int width, int height, bool lossless) {
         const RowOfInk ink = rowOf(y, width, height);
         for (int x = 0; x < width; ++x) {
             const Ink at = ink(x);
-            line[x] = at == Ink::Wall ? qRgb(0, 0, 0) : at == Ink::Red ? qRgb(255, 0, 0)
-                                                                       : qRgb(255, 255, 255);
+            line[x] = at == Ink::Wall  ? qRgb(0, 0, 0)
+                      : at == Ink::Red ? qRgb(255, 0, 0)
+                                       : qRgb(255, 255, 255);
         }
     }
     QImageWriter writer(path, "webp");

@@ -28,7 +28,7 @@ QColor expectedColor(Ink ink, bool colour, bool alpha);
 
 struct PngKind {
     int bitDepth;
-    int colorType;  // 0 grey, 2 RGB, 3 palette, 4 grey + alpha, 6 RGBA
+    int colorType;                   // 0 grey, 2 RGB, 3 palette, 4 grey + alpha, 6 RGBA
     bool transparentColour = false;  // a tRNS chunk
     bool interlaced = false;
 };

@@ -10,8 +10,8 @@ protected:
         QWindow* handle = window->windowHandle();
         const qreal ratio = handle->devicePixelRatio();
         const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton
-                                      : type == QEvent::MouseMove       ? Qt::NoButton
-                                                                        : Qt::LeftButton;
+                                      : type == QEvent::MouseMove        ? Qt::NoButton
+                                                                         : Qt::LeftButton;
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
             handle, milliseconds, at * ratio, (handle->position() + at) * ratio, held, button,

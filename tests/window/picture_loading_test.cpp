@@ -9,8 +9,8 @@
 #include <sys/stat.h>
 #endif
 
-#include "picture_files.h"
 #include "picture_file_reader.h"
+#include "picture_files.h"
 #include "unreadable_reasons.h"
 #include "window_fixture.h"
 

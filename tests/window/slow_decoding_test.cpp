@@ -41,7 +41,8 @@ TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingHoldsInputBackAndCance
     QString label, button;
     c().Label1->installEventFilter(new PaintSpy(c().Label1, [&] { paintedAt = clock.elapsed(); }));
     qint64 option1HandledAt = -1;
-    QObject::connect(c().Option1, &QRadioButton::clicked, [&] { option1HandledAt = clock.elapsed(); });
+    QObject::connect(c().Option1, &QRadioButton::clicked,
+                     [&] { option1HandledAt = clock.elapsed(); });
     QTimer poll;
     bool clickedEarly = false;
     QObject::connect(&poll, &QTimer::timeout, [&] {

@@ -18,8 +18,8 @@
 #include "gate_frame.h"
 #include "main_window.h"
 #include "measuring_line.h"
-#include "picture_box.h"
 #include "paint_spy.h"
+#include "picture_box.h"
 #include "scripted_dialogs.h"
 #include "stretch_image.h"
 

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "messages.h"
+#include "window_port.h"
+#include "workflow_state.h"
+
+// The two calibrations, background then foreground, as data: what tells one from the other in
+// the presses, the measuring line and the distance entry.
+struct Calibration {
+    Mode awaitingStart;
+    Mode awaitingEnd;
+    Mode awaitingDistance;
+    Mode ready;  // after a good length
+    std::int32_t WorkflowState::*startX;
+    std::int32_t WorkflowState::*startY;
+    std::int32_t WorkflowState::*endX;
+    Currency WorkflowState::*scale;
+    std::optional<Control> closedAtStart;  // the length box of the calibration before
+    std::string_view endPrompt;
+    TextBox box;
+    Control boxControl;
+    Label readout;
+    std::string_view successMessage;
+    bool enablesApply;
+};
+
+inline constexpr Calibration kBackgroundCalibration{Mode::AwaitBgStart,
+                                                    Mode::AwaitBgEnd,
+                                                    Mode::AwaitBgDistance,
+                                                    Mode::AwaitFgStart,
+                                                    &WorkflowState::bgStartX,
+                                                    &WorkflowState::bgStartY,
+                                                    &WorkflowState::bgEndX,
+                                                    &WorkflowState::bgMmPerUnit,
+                                                    std::nullopt,
+                                                    MsgBgEnd,
+                                                    TextBox::Text1,
+                                                    Control::Text1,
+                                                    Label::Label2,
+                                                    MsgFgStart,
+                                                    false};
+
+inline constexpr Calibration kForegroundCalibration{Mode::AwaitFgStart,
+                                                    Mode::AwaitFgEnd,
+                                                    Mode::AwaitFgDistance,
+                                                    Mode::ReadyToResize,
+                                                    &WorkflowState::fgStartX,
+                                                    &WorkflowState::fgStartY,
+                                                    &WorkflowState::fgEndX,
+                                                    &WorkflowState::fgMmPerUnit,
+                                                    Control::Text1,
+                                                    MsgFgEnd,
+                                                    TextBox::Text2,
+                                                    Control::Text2,
+                                                    Label::Label3,
+                                                    MsgPressChange,
+                                                    true};
+
+inline constexpr const Calibration* kCalibrations[] = {&kBackgroundCalibration,
+                                                       &kForegroundCalibration};
