@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <algorithm>
+#include <cmath>
 
 #include "control_table.h"
 #include "messages.h"
@@ -52,9 +54,11 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
       port_(*this, controls_),
       locale_(locale),
       workflow_(port_, locale_),
-      placer_(*this, controls_, *view_),
+      zoom_(*view_, controls_),
+      placer_(*this, controls_, *view_, zoom_),
       secondPresses_([this] { return awaitsPoint(workflow_.state()); }),
-      autoScroll_(*view_, [this] { return followsPointer(workflow_.state()); }) {
+      autoScroll_(*view_, [this] { return followsPointer(workflow_.state()); }),
+      tools_(new ViewTools(*this, *view_)) {
     setObjectName(toQString(kFormName));
     setWindowTitle(toQString(kWindowTitle));
     QIcon icon(QStringLiteral(":/pokotamu.png"));
@@ -70,6 +74,7 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
     secondPresses_.watch(*controls_.Image1);
     connectEvents();
     followPointerWhileScrolling();
+    connectViewTools();
     workflow_.formLoad();
     controls_.Picture1->setFocus(Qt::OtherFocusReason);
 }
@@ -82,7 +87,11 @@ void MainWindow::connectEvents() {
     connect(c.Option3, &QRadioButton::clicked, this, [w] { w->option3Click(); });
     connect(c.Command1, &QPushButton::clicked, this, [this] { placer_.command1Click(); });
     connect(c.Command2, &QPushButton::clicked, this, [this] { placer_.command2Click(); });
-    connect(c.Command3, &QPushButton::clicked, this, [w] { w->command3Click(); });
+    connect(c.Command3, &QPushButton::clicked, this, [this] {
+        const TwipRect before = controls_.Image1->twips();
+        workflow_.command3Click();
+        keepResizedForegroundInReach(before);
+    });
     connect(c.Text1, &QLineEdit::textChanged, this, [w] { w->text1Change(); });
     connect(c.Text2, &QLineEdit::textChanged, this, [w] { w->text2Change(); });
     connect(c.Picture1, &PictureBox::mouseDown, this,
@@ -109,6 +118,71 @@ void MainWindow::followPointerWhileScrolling() {
             workflow_.picture1MouseMove(float(at.x()));
         }
     });
+}
+
+void MainWindow::connectViewTools() {
+    connect(tools_, &ViewTools::triggered, this, &MainWindow::run);
+    connect(view_, &PictureView::zoomWheel, this,
+            [this](int steps, QPointF at) { zoom_.step(steps, at); });
+    connect(&zoom_, &PictureZoom::levelChanged, this,
+            [this](double level) { tools_->showLevels(level, controls_.Image1->opacity()); });
+}
+
+void MainWindow::run(ViewCommand command) {
+    StretchImage* image = controls_.Image1;
+    // See-through in tenths, from the picture's own pixels down to one tenth.
+    const auto changeOpacity = [this, image](int tenths) {
+        const int now = int(std::lround(image->opacity() * 10));
+        image->setOpacity(std::clamp(now + tenths, 1, 10) / 10.0);
+        tools_->showLevels(zoom_.level(), image->opacity());
+    };
+    switch (command) {
+        case ViewCommand::ZoomOut:
+            zoom_.stepAboutCentre(-1);
+            break;
+        case ViewCommand::ZoomIn:
+            zoom_.stepAboutCentre(1);
+            break;
+        case ViewCommand::ActualSize:
+            zoom_.showActualSize();
+            break;
+        case ViewCommand::Fit:
+            zoom_.fitBackground();
+            break;
+        case ViewCommand::Fainter:
+            changeOpacity(-1);
+            break;
+        case ViewCommand::Stronger:
+            changeOpacity(1);
+            break;
+        case ViewCommand::TurnLeft:
+            image->turnQuarter(false);
+            break;
+        case ViewCommand::TurnRight:
+            image->turnQuarter(true);
+            break;
+        case ViewCommand::Centre:
+            centreForeground();
+            break;
+    }
+}
+
+void MainWindow::centreForeground() {
+    StretchImage* image = controls_.Image1;
+    const QPointF centre = zoom_.viewCentreTwips();
+    const TwipRect at = image->twips();
+    image->setTwips({float(centre.x() - at.width / 2.0), float(centre.y() - at.height / 2.0),
+                     at.width, at.height});
+}
+
+void MainWindow::keepResizedForegroundInReach(const TwipRect& before) {
+    const TwipRect after = controls_.Image1->twips();
+    if (after.width == before.width && after.height == before.height) return;  // not resized
+    const TwipRect box = controls_.Picture1->twips();
+    const double border = toTwips(2 * PictureBox::kBorderPixels);
+    const bool reaches = after.left < box.width - border && after.left + after.width > 0 &&
+                         after.top < box.height - border && after.top + after.height > 0;
+    if (!reaches) centreForeground();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

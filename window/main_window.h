@@ -6,9 +6,11 @@
 #include "form_controls.h"
 #include "picture_placer.h"
 #include "picture_view.h"
+#include "picture_zoom.h"
 #include "qt_number_locale.h"
 #include "qt_window_port.h"
 #include "second_press_filter.h"
+#include "view_tools.h"
 #include "workflow.h"
 
 // The program's one window. It builds the controls, forwards each event to the workflow
@@ -21,6 +23,7 @@ public:
 
     const WorkflowState& workflowState() const { return workflow_.state(); }
     const FormControls& controls() const { return controls_; }
+    const PictureZoom& zoom() const { return zoom_; }
 
     // Opens a background as the first "..." button does once its dialog has chosen the file.
     void openBackground(const QString& path) { placer_.openBackground(path); }
@@ -34,14 +37,23 @@ protected:
 private:
     void connectEvents();
     void followPointerWhileScrolling();
+    void connectViewTools();
+    void run(ViewCommand command);
+    // The foreground at its size, centred on what the view shows.
+    void centreForeground();
+    // A resized foreground that lies wholly outside the background box, where nothing can show
+    // or reach it, comes to the centre of the view.
+    void keepResizedForegroundInReach(const TwipRect& before);
 
     PictureView* view_;
     FormControls controls_;
     QtWindowPort port_;
     QtNumberLocale locale_;
     Workflow workflow_;
+    PictureZoom zoom_;
     PicturePlacer placer_;
     SecondPressFilter secondPresses_;
     EdgeAutoScroll autoScroll_;
+    ViewTools* tools_;
     bool centred_ = false;
 };

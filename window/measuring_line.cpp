@@ -20,9 +20,17 @@ void MeasuringLine::setEnds(const LineEnds& ends) {
     update(before | pixelBounds());
 }
 
+void MeasuringLine::setZoom(double zoom) {
+    zoom_ = zoom;
+    update();
+}
+
+QPoint MeasuringLine::pixelAt(float x, float y) const {
+    return {toPixels(x * zoom_), toPixels(y * zoom_)};
+}
+
 QRect MeasuringLine::pixelBounds() const {
-    return QRect(QPoint(toPixels(ends_.x1), toPixels(ends_.y1)),
-                 QPoint(toPixels(ends_.x2), toPixels(ends_.y2)))
+    return QRect(pixelAt(ends_.x1, ends_.y1), pixelAt(ends_.x2, ends_.y2))
         .normalized()
         .adjusted(-1, -1, 1, 1);
 }
@@ -31,8 +39,7 @@ void MeasuringLine::paintEvent(QPaintEvent*) {
     if (ends_.x1 == ends_.x2 && ends_.y1 == ends_.y2) return;
     QPainter painter(this);
     painter.setPen(QPen(QColor(255, 0, 0), 0));  // cosmetic: one pixel wide
-    painter.drawLine(QPoint(toPixels(ends_.x1), toPixels(ends_.y1)),
-                     QPoint(toPixels(ends_.x2), toPixels(ends_.y2)));
+    painter.drawLine(pixelAt(ends_.x1, ends_.y1), pixelAt(ends_.x2, ends_.y2));
 }
 
 bool MeasuringLine::eventFilter(QObject* watched, QEvent* event) {

@@ -12,6 +12,8 @@ public:
 
     const LineEnds& ends() const { return ends_; }
     void setEnds(const LineEnds& ends);
+    // Drawn at the zoom of the picture plane; always one screen pixel wide.
+    void setZoom(double zoom);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -19,6 +21,8 @@ protected:
 
 private:
     QRect pixelBounds() const;
+    QPoint pixelAt(float x, float y) const;
 
     LineEnds ends_;
+    double zoom_ = 1.0;
 };

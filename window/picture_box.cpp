@@ -3,34 +3,37 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <functional>
 
 #include "pointer_position.h"
 
 namespace {
 
-// Paints the box's picture at natural size; presses and moves on it fall through to the box.
+// The box's inner area: the box paints its picture here; presses and moves on it fall
+// through to the box.
 class PictureCanvas : public QWidget {
 public:
-    PictureCanvas(QWidget* parent, const QImage& picture) : QWidget(parent), picture_(picture) {
+    using Painting = std::function<void(QPainter&, const QRect&)>;
+    PictureCanvas(QWidget* parent, Painting paint) : QWidget(parent), paint_(std::move(paint)) {
         setMouseTracking(true);
     }
 
 protected:
     void paintEvent(QPaintEvent* event) override {
-        if (picture_.isNull()) return;
-        const QRect exposed = event->rect() & picture_.rect();
-        if (exposed.isEmpty()) return;
-        QPainter(this).drawImage(exposed.topLeft(), picture_, exposed);
+        QPainter painter(this);
+        paint_(painter, event->rect());
     }
 
 private:
-    const QImage& picture_;
+    Painting paint_;
 };
 
 }  // namespace
 
 PictureBox::PictureBox(QWidget* parent)
-    : TwipPlaced(parent), canvas_(new PictureCanvas(this, picture_)) {
+    : TwipPlaced(parent),
+      canvas_(new PictureCanvas(
+          this, [this](QPainter& painter, const QRect& exposed) { paintPicture(painter, exposed); })) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(kBorderPixels);
     setMouseTracking(true);
@@ -38,7 +41,7 @@ PictureBox::PictureBox(QWidget* parent)
 }
 
 void PictureBox::setPicture(const QImage& picture) {
-    picture_ = picture;
+    scaled_.setPicture(picture);
     setTwips({twips().left, twips().top, toTwips(picture.width() + 2 * kBorderPixels),
               toTwips(picture.height() + 2 * kBorderPixels)});
     canvas_->update();
@@ -57,6 +60,20 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
     canvas_->setGeometry(contentsRect());
 }
 
+QRect PictureBox::pixelGeometry() const {
+    const auto inside = [this](float outer) {
+        return toPixels((double(outer) - toTwips(2 * kBorderPixels)) * zoom()) + 2 * kBorderPixels;
+    };
+    return QRect(toPixels(twips().left), toPixels(twips().top), inside(twips().width),
+                 inside(twips().height));
+}
+
+void PictureBox::paintPicture(QPainter& painter, const QRect& exposed) {
+    const QImage& picture = scaled_.picture();
+    const QRectF whole(0, 0, picture.width() * zoom(), picture.height() * zoom());
+    scaled_.paint(painter, whole, exposed & whole.toAlignedRect());
+}
+
 QPointF PictureBox::innerTwips(QPointF pixels) const {
-    return toTwips(pixels - QPointF(kBorderPixels, kBorderPixels));
+    return twipsAt(pixels - QPointF(kBorderPixels, kBorderPixels));
 }

@@ -3,10 +3,12 @@
 #include <QFrame>
 #include <QImage>
 
+#include "scaled_picture.h"
 #include "twip_placed.h"
 
 // A box with a flat one-pixel border that shows its picture unscaled from its inner corner,
-// sizes itself to every picture it is given, and contains other controls.
+// sizes itself to every picture it is given, and contains other controls. Zoomed, it keeps its
+// place and its border, and its inside grows or shrinks with the zoom.
 class PictureBox : public TwipPlaced<QFrame> {
     Q_OBJECT
 public:
@@ -17,7 +19,9 @@ public:
     // The container for the controls inside; its origin is the inner top-left corner.
     QWidget* contents() const { return canvas_; }
 
-    const QImage& picture() const { return picture_; }
+    const QImage& picture() const { return scaled_.picture(); }
+    // What the picture is painted from (for tests).
+    const ScaledPicture& scaledPicture() const { return scaled_; }
     // The outer size becomes the picture's size plus the border on each side.
     void setPicture(const QImage& picture);
 
@@ -30,10 +34,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    QRect pixelGeometry() const override;
 
 private:
     QPointF innerTwips(QPointF pixels) const;
+    void paintPicture(QPainter& painter, const QRect& exposed);
 
-    QImage picture_;
+    ScaledPicture scaled_;
     QWidget* canvas_;
 };

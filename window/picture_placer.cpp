@@ -5,6 +5,7 @@
 
 #include "picture_box.h"
 #include "picture_dialogs.h"
+#include "picture_zoom.h"
 #include "stretch_image.h"
 #include "unreadable_reasons.h"
 #include "window_fit.h"
@@ -54,6 +55,7 @@ std::optional<QImage> PicturePlacer::read(const QString& path) {
 void PicturePlacer::openBackground(const QString& path) {
     const std::optional<QImage> picture = read(path);
     if (!picture) return;
+    if (zoom_.level() != 1.0) zoom_.showActualSize();
     c_.Picture1->setPicture(*picture);
 
     TwipRect box = c_.Picture1->twips();
@@ -63,6 +65,7 @@ void PicturePlacer::openBackground(const QString& path) {
         c_.Picture1->setTwips(box);
     }
     fitFormToBackground();
+    if (!zoom_.backgroundFitsAtActualSize()) zoom_.fitBackground();
 }
 
 // The client area ends exactly at the background box's right and bottom edges, whatever the

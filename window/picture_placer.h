@@ -8,18 +8,21 @@
 #include "twips.h"
 
 class PictureView;
+class PictureZoom;
 
 // The two "..." buttons: a chosen file is read in a worker, then its picture is placed: the
 // background into Picture1 with the window fitted to it, the foreground into Image1 at the
-// top-left corner, sized through the hidden Picture2.
+// top-left corner, sized through the hidden Picture2. A background opens at 100 %, or fitted
+// into the view when it is larger.
 class PicturePlacer {
 public:
     // The smallest width and height of the background box after a load, in twips: the
     // bottom edge of the status line.
     static constexpr float kMinBackgroundTwips = 4575;
 
-    PicturePlacer(QWidget& form, const FormControls& controls, PictureView& view)
-        : form_(form), c_(controls), view_(view) {}
+    PicturePlacer(QWidget& form, const FormControls& controls, PictureView& view,
+                  PictureZoom& zoom)
+        : form_(form), c_(controls), view_(view), zoom_(zoom) {}
 
     void command1Click();
     void command2Click();
@@ -38,4 +41,5 @@ private:
     QWidget& form_;
     const FormControls& c_;
     PictureView& view_;
+    PictureZoom& zoom_;
 };

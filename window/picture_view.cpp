@@ -67,6 +67,15 @@ void PictureView::placePlane() {
 
 void PictureView::wheelEvent(QWheelEvent* event) {
     const QPoint delta = event->angleDelta();
+    if (event->modifiers() & Qt::ControlModifier) {
+        // As in every viewer, Ctrl turns the wheel into zoom about the pointer.
+        zoomWheelTurned_ += delta.y();
+        const int steps = zoomWheelTurned_ / 120;
+        zoomWheelTurned_ -= steps * 120;
+        if (steps != 0) emit zoomWheel(steps, event->position());
+        event->accept();
+        return;
+    }
     if (!(event->modifiers() & Qt::ShiftModifier) || delta.x() != 0) {
         QAbstractScrollArea::wheelEvent(event);
         return;

@@ -28,6 +28,10 @@ public:
     // The room the scroll bars take when shown: the vertical bar's width, the horizontal's height.
     QSize barExtents() const;
 
+signals:
+    // The wheel turned with Ctrl held, by this many steps (positive: in), at a viewport point.
+    void zoomWheel(int steps, QPointF at);
+
 protected:
     void scrollContentsBy(int dx, int dy) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -40,4 +44,5 @@ private:
     QWidget* plane_;
     QPoint origin_;
     QPoint end_;
+    int zoomWheelTurned_ = 0;  // eighths of a degree not yet a whole step
 };

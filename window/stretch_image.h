@@ -16,6 +16,14 @@ public:
     const QImage& picture() const { return scaled_.picture(); }
     void setPicture(const QImage& picture);
 
+    // From 1 (the picture's own pixels) down to see-through; no coordinate changes.
+    double opacity() const { return opacity_; }
+    void setOpacity(double opacity);
+
+    // Turns the picture a quarter about the image's centre: its width and height swap exactly
+    // and the centre stays where it was.
+    void turnQuarter(bool clockwise);
+
     // What the picture is painted from (for tests).
     const ScaledPicture& scaledPicture() const { return scaled_; }
 
@@ -34,4 +42,5 @@ protected:
 private:
     // Only the visible part is stretched, at each paint: no stretched copy of the whole is kept.
     ScaledPicture scaled_;
+    double opacity_ = 1.0;
 };

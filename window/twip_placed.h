@@ -4,7 +4,8 @@
 #include "window_port.h"
 
 // A control placed by the twips it is given: it keeps them as set and reads them back
-// exactly; only the widget's pixel geometry is rounded.
+// exactly; only the widget's pixel geometry is rounded. On the picture plane the zoom decides
+// how many screen pixels a logical pixel takes; it changes no twip.
 template <typename Widget>
 class TwipPlaced : public Widget {
 public:
@@ -13,7 +14,7 @@ public:
     const TwipRect& twips() const { return twips_; }
     void setTwips(const TwipRect& twips) {
         twips_ = twips;
-        placeWidget(*this, twips_);
+        place();
     }
     float extent(Extent extent) const { return twips_.*twipMember(extent); }
     void setExtent(Extent extent, float twips) {
@@ -22,6 +23,20 @@ public:
         setTwips(next);
     }
 
+    double zoom() const { return zoom_; }
+    void setZoom(double zoom) {
+        zoom_ = zoom;
+        place();
+    }
+
+protected:
+    virtual QRect pixelGeometry() const { return toPixelRect(twips_, zoom_); }
+    // Twips of a point given in the widget's own pixels.
+    QPointF twipsAt(QPointF pixels) const { return toTwips(pixels) / zoom_; }
+
 private:
+    void place() { Widget::setGeometry(pixelGeometry()); }
+
     TwipRect twips_;
+    double zoom_ = 1.0;
 };

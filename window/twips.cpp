@@ -28,9 +28,9 @@ int toPixels(double twips) {
         std::clamp(std::round(twips / kTwipsPerPixel), -kPixelLimit, kPixelLimit));
 }
 
-QRect toPixelRect(const TwipRect& twips) {
-    return QRect(toPixels(twips.left), toPixels(twips.top), toPixels(twips.width),
-                 toPixels(twips.height));
+QRect toPixelRect(const TwipRect& twips, double zoom) {
+    return QRect(toPixels(twips.left * zoom), toPixels(twips.top * zoom),
+                 toPixels(twips.width * zoom), toPixels(twips.height * zoom));
 }
 
 float toTwips(double pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }

@@ -25,7 +25,8 @@ float TwipRect::*twipMember(Extent extent);
 
 // Nearest whole pixel, clamped far inside int range so that widget arithmetic cannot overflow.
 int toPixels(double twips);
-QRect toPixelRect(const TwipRect& twips);
+// At a zoom, each logical pixel of the picture plane takes `zoom` screen pixels.
+QRect toPixelRect(const TwipRect& twips, double zoom = 1.0);
 float toTwips(double pixels);
 QPointF toTwips(QPointF pixels);
 

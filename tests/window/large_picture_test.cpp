@@ -5,7 +5,8 @@
 #include "picture_view.h"
 #include "window_fixture.h"
 
-// A 6000 x 4000 photo on the tests' 1280 x 1024 screen.
+// A 6000 x 4000 photo on the tests' 1280 x 1024 screen, looked at in its own pixels (it opens
+// fitted into the view).
 class LargePicture : public WindowTest {
 protected:
     void SetUp() override {
@@ -15,6 +16,15 @@ protected:
         const QString photo = dir.filePath(QStringLiteral("photo.png"));
         ASSERT_TRUE(picture_files::write(photo, picture_files::blackPng(6000, 4000)));
         openBackground(photo);
+        actualSize();
+    }
+    // 100 %, from the top-left corner.
+    void actualSize() {
+        QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
+        ASSERT_EQ(window->zoom().level(), 1.0);
+        across()->setValue(0);
+        down()->setValue(0);
+        QCoreApplication::processEvents();  // the bars show or hide once their ranges settle
     }
     QScrollBar* across() const { return view->horizontalScrollBar(); }
     QScrollBar* down() const { return view->verticalScrollBar(); }
@@ -105,6 +115,7 @@ TEST_F(LargePicture, ASmallBackgroundAfterwardsGivesTodaysWindowWithoutScrollBar
     const QString panorama = dir.filePath(QStringLiteral("panorama.png"));
     ASSERT_TRUE(picture_files::write(panorama, picture_files::blackPng(4000, 500)));
     openBackground(panorama);
+    actualSize();
     EXPECT_TRUE(across()->isVisible());
     EXPECT_FALSE(down()->isVisible()) << "a bar only where it is needed";
     EXPECT_EQ(down()->maximum(), 0);

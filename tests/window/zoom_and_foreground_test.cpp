@@ -1,0 +1,157 @@
+#include <QScreen>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include "picture_files.h"
+#include "picture_view.h"
+#include "picture_zoom.h"
+#include "window_fixture.h"
+
+// Zoom, see-through and quarter turns: views and commands that change no twip.
+class ZoomAndForegroundViews : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        view = window->findChild<PictureView*>();
+        ASSERT_NE(view, nullptr);
+    }
+    QWidget* background() const { return c().Picture1->contents(); }
+    void key(Qt::Key key, int times = 1) {
+        for (int i = 0; i < times; ++i) QTest::keyClick(window.get(), key, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+    }
+    // Scrolls so that a point of the background's canvas is in the middle of the view.
+    void bringIntoView(QPoint onCanvas) {
+        const QPoint seen = background()->mapTo(view->viewport(), onCanvas);
+        const QPoint by = seen - view->viewport()->rect().center();
+        view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->value() + by.x());
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->value() + by.y());
+    }
+    QImage onScreen() {
+        QTest::qWait(50);
+        return window->screen()->grabWindow(window->winId()).toImage();
+    }
+
+    PictureView* view = nullptr;
+};
+
+TEST_F(ZoomAndForegroundViews, TheSamePicturePointIsRecordedInTheSameTwipsAtAnyZoom) {
+    openBackground(writePicture("plan.png", {598, 398}, Qt::white));
+    openForeground(writePicture("sofa.png", {50, 40}));
+    const TwipRect foreground = c().Image1->twips();
+    struct Level {
+        int steps;  // Ctrl+plus (positive) or Ctrl+minus from 100 %
+        double zoom;
+    };
+    for (const Level level : {Level{-4, 0.25}, Level{0, 1.0}, Level{4, 4.0}}) {
+        SCOPED_TRACE(level.zoom);
+        key(Qt::Key_0);
+        key(level.steps > 0 ? Qt::Key_Plus : Qt::Key_Minus, std::abs(level.steps));
+        ASSERT_DOUBLE_EQ(window->zoom().level(), level.zoom);
+        click(c().Option3);
+        const QPoint point(qRound(400 * level.zoom), qRound(200 * level.zoom));  // 6000, 3000
+        bringIntoView(point);
+        click(background(), point);
+        EXPECT_EQ(state().bgStartX, 6000);
+        EXPECT_EQ(state().bgStartY, 3000);
+        move(background(), point + QPoint(int(60 * level.zoom), 7));
+        EXPECT_EQ(c().Line1->ends(), (LineEnds{6000, 3000, 6900, 3000}));
+        EXPECT_EQ(c().Image1->twips(), foreground) << "its place and size stay";
+    }
+    // At 400 % a press lands between the picture's pixels: 6003.75 twips.
+    click(background(), QPoint(1601, 800) + QPoint(0, 0));
+    EXPECT_EQ(state().bgEndX, 6004);
+    EXPECT_EQ(c().Label2->text(), "1pixcel=0mm") << "readouts are the workflow's alone";
+}
+
+TEST_F(ZoomAndForegroundViews, CtrlWheelZoomsAboutThePointerAndFitShowsTheWholeBackground) {
+    const QString photo = dir.filePath(QStringLiteral("photo.png"));
+    ASSERT_TRUE(picture_files::write(photo, picture_files::blackPng(6000, 4000)));
+    openBackground(photo);
+    const double fitted = window->zoom().level();
+    EXPECT_LT(fitted, 1.0) << "larger than the view: opened fitted";
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(view->viewport()->rect().contains(
+        QRect(background()->mapTo(view->viewport(), QPoint(0, 0)), background()->size())));
+    EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
+    EXPECT_EQ(c().Picture1->twips(), (TwipRect{2550, 30, 90030, 60030})) << "its own twips";
+
+    const QPointF pointer(300.5, 200.25);  // in the viewport
+    const auto underPointer = [&] {
+        return QPointF(background()->mapFrom(view->viewport(), QPoint(0, 0))) + pointer;
+    };
+    const QPointF before = underPointer() / fitted;  // picture pixels
+    QWheelEvent wheel(pointer, view->viewport()->mapToGlobal(pointer), {}, {0, 240},
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view->viewport(), &wheel);
+    const double zoomed = window->zoom().level();
+    EXPECT_GT(zoomed, fitted);
+    const QPointF after = underPointer() / zoomed;
+    EXPECT_LE(std::abs(after.x() - before.x()) * zoomed, 1.0) << after.x() << " vs " << before.x();
+    EXPECT_LE(std::abs(after.y() - before.y()) * zoomed, 1.0);
+
+    key(Qt::Key_9);
+    EXPECT_DOUBLE_EQ(window->zoom().level(), fitted);
+}
+
+TEST_F(ZoomAndForegroundViews, AQuarterTurnSwapsTheSizeExactlyAndKeepsTheCentre) {
+    QImage sofa(100, 60, QImage::Format_RGB32);  // red along its top edge
+    sofa.fill(Qt::darkCyan);
+    for (int x = 0; x < 100; ++x) sofa.setPixelColor(x, 0, Qt::red);
+    const QString path = dir.filePath("sofa.png");
+    ASSERT_TRUE(sofa.save(path));
+    openForeground(path);
+    c().Image1->setTwips({1000.5f, 700.25f, 3187.5f, 1912.5f});  // dragged and resized
+    key(Qt::Key_R);
+    EXPECT_EQ(c().Image1->twips(), (TwipRect{1638, 62.75f, 1912.5f, 3187.5f}));
+    EXPECT_EQ(c().Image1->picture().size(), QSize(60, 100));
+    EXPECT_EQ(c().Image1->picture().pixelColor(59, 50), QColor(Qt::red)) << "top went right";
+    key(Qt::Key_L);
+    EXPECT_EQ(c().Image1->twips(), (TwipRect{1000.5f, 700.25f, 3187.5f, 1912.5f}));
+    EXPECT_EQ(c().Image1->picture().pixelColor(50, 0), QColor(Qt::red));
+}
+
+TEST_F(ZoomAndForegroundViews, AHalfSeeThroughForegroundMixesWithTheBackgroundUnderAnOpaqueLine) {
+    openBackground(writePicture("bg.png", {320, 320}, QColor(200, 40, 40)));
+    openForeground(writePicture("fg.png", {100, 80}, QColor(40, 40, 200)));
+    const WorkflowState before = state();
+    key(Qt::Key_BracketLeft, 5);
+    const QColor mixed = onScreen().pixelColor(at(c().Image1, {50, 40}));
+    EXPECT_NEAR(mixed.red(), 120, 2);
+    EXPECT_NEAR(mixed.green(), 40, 2);
+    EXPECT_NEAR(mixed.blue(), 120, 2);
+    EXPECT_EQ(state(), before) << "no workflow state";
+    EXPECT_EQ(c().Image1->twips(), (TwipRect{0, 0, 1530, 1230})) << "no coordinate";
+
+    click(c().Option3);
+    click(background(), {10, 30});
+    move(background(), {200, 30});
+    EXPECT_EQ(onScreen().pixelColor(at(background(), {60, 30})), QColor(255, 0, 0))
+        << "the line stays opaque above the foreground";
+    key(Qt::Key_BracketRight, 9);  // no further than the picture's own pixels
+    EXPECT_EQ(onScreen().pixelColor(at(c().Image1, {50, 40})), QColor(40, 40, 200));
+}
+
+TEST_F(ZoomAndForegroundViews, AForegroundIsNeverLostOutsideTheBackground) {
+    openBackground(writePicture("plan.png", {598, 398}, Qt::white));
+    openForeground(writePicture("photo.png", {200, 150}));
+    c().Image1->setTwips({-2250, -1500, 3030, 2280});  // dragged up and left, its corner inside
+    click(c().Option3);
+    click(background(), {300, 300});
+    click(background(), {320, 300});  // 300 twips
+    QTest::keyClicks(c().Text1, "10");
+    click(background(), {300, 350});
+    click(background(), {500, 350});  // 3000 twips
+    QTest::keyClicks(c().Text2, "10");
+    click(c().Command3);
+    const TwipRect resized = c().Image1->twips();
+    ASSERT_LT(resized.width, 400) << "reduced to about a tenth";
+    const QPointF centre = window->zoom().viewCentreTwips();
+    EXPECT_FLOAT_EQ(resized.left + resized.width / 2, centre.x()) << "wholly outside: centred";
+    EXPECT_FLOAT_EQ(resized.top + resized.height / 2, centre.y());
+
+    c().Image1->setTwips({-30000, -30000, resized.width, resized.height});
+    key(Qt::Key_H);
+    EXPECT_EQ(c().Image1->twips().width, resized.width) << "brought back at its size";
+    EXPECT_FLOAT_EQ(c().Image1->twips().left + resized.width / 2, centre.x());
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QPointF>
+
+#include "form_controls.h"
+
+class PictureView;
+
+// How many screen pixels a logical pixel of the picture plane takes: 1 at 100 %. Zoom changes
+// what the view shows and how large, never a twip, a stored point or a readout.
+class PictureZoom : public QObject {
+    Q_OBJECT
+public:
+    static constexpr double kSmallest = 0.1;
+    static constexpr double kLargest = 8.0;
+
+    PictureZoom(PictureView& view, const FormControls& controls);
+
+    double level() const { return level_; }
+    // Keeps the picture point under `anchor` (a viewport point) where it is.
+    void setLevel(double level, QPointF anchor);
+    // By steps of the usual ladder (10 % ... 800 %), about a viewport point.
+    void step(int steps, QPointF anchor);
+    void stepAboutCentre(int steps);
+    void showActualSize();
+    // The whole background box in the view: the largest level up to 100 % that shows it.
+    void fitBackground();
+    bool backgroundFitsAtActualSize() const;
+
+    // The picture point at the centre of what the view shows, in twips.
+    QPointF viewCentreTwips() const;
+
+signals:
+    void levelChanged(double level);
+
+private:
+    double fitLevel() const;
+    QPointF viewportCentre() const;
+
+    PictureView& view_;
+    const FormControls& c_;
+    double level_ = 1.0;
+};
