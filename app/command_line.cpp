@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "view_commands.h"
+
 namespace {
 // The usual status of a command called the wrong way.
 constexpr int kUsageError = 2;
@@ -11,7 +13,9 @@ constexpr int kUsageError = 2;
 
 CommandLine readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("二枚の画像を同じ縮尺で重ねます"));
+    parser.setApplicationDescription(QStringLiteral("二枚の画像を同じ縮尺で重ねます。\n\n"
+                                                    "キーボード（表示と前景画像）:\n") +
+                                     viewShortcutList().chopped(1));
     // Qt's own help option describes itself in English only.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("この使い方を表示する。"));

@@ -6,43 +6,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
-#include <vector>
 
 namespace {
-
-struct CommandRow {
-    ViewCommand command;
-    const char* button;  // as shown on the bar
-    const char* text;    // the tooltip and the spoken name
-    std::vector<const char*> shortcuts;
-};
-
-// The bar from left to right; a level label follows the commands it belongs to.
-const CommandRow kCommands[] = {
-    {ViewCommand::ZoomOut, "－", "縮小", {"Ctrl+-"}},
-    {ViewCommand::ZoomIn, "＋", "拡大", {"Ctrl++", "Ctrl+="}},
-    {ViewCommand::ActualSize, "1:1", "100% で表示", {"Ctrl+0"}},
-    {ViewCommand::Fit, "全体", "背景画像の全体を表示", {"Ctrl+9"}},
-    {ViewCommand::Fainter, "薄", "前景画像を薄く（透かす）", {"Ctrl+["}},
-    {ViewCommand::Stronger, "濃", "前景画像を濃く", {"Ctrl+]"}},
-    {ViewCommand::TurnLeft, "↺", "前景画像を左に 90° 回す", {"Ctrl+L"}},
-    {ViewCommand::TurnRight, "↻", "前景画像を右に 90° 回す", {"Ctrl+R"}},
-    {ViewCommand::Centre, "中央", "前景画像を表示の中央へ", {"Ctrl+H"}},
-};
 
 QString percent(double level) { return QString::number(qRound(level * 1000) / 10.0) + u'%'; }
 
 }  // namespace
-
-QString ViewTools::shortcutList() {
-    QString list;
-    for (const CommandRow& row : kCommands) {
-        list += QStringLiteral("  %1  %2\n")
-                    .arg(QString::fromLatin1(row.shortcuts.front()), -8)
-                    .arg(QString::fromUtf8(row.text));
-    }
-    return list;
-}
 
 ViewTools::ViewTools(QWidget& window, QAbstractScrollArea& view) : QFrame(&view), view_(view) {
     setObjectName(QStringLiteral("ViewTools"));
@@ -54,7 +23,7 @@ ViewTools::ViewTools(QWidget& window, QAbstractScrollArea& view) : QFrame(&view)
     layout->setSpacing(1);
     zoomLevel_ = new QLabel(this);
     opacityLevel_ = new QLabel(this);
-    for (const CommandRow& row : kCommands) {
+    for (const ViewCommandRow& row : viewCommands()) {
         const QString text = QString::fromUtf8(row.text);
         auto* action = new QAction(QString::fromUtf8(row.button), this);
         QList<QKeySequence> keys;

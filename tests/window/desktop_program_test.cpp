@@ -3,6 +3,7 @@
 #include <QImageReader>
 #include <QProcess>
 #include <QSet>
+#include <QToolButton>
 
 #include "command_line.h"
 #include "window_fixture.h"
@@ -51,6 +52,7 @@ TEST(CommandLine, AnswersHelpVersionAndMistakesWithoutAWindow) {
     const ProgramRun help = runProgram({QStringLiteral("--help")}, false);
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("[画像ファイル]"))) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains(QStringLiteral("Ctrl+9    背景画像の全体を表示")));
 
     for (const QStringList& wrong :
          {QStringList{"--bogus"}, QStringList{"-x", "a.png"}, QStringList{"a.png", "b.png"}}) {
@@ -100,6 +102,10 @@ TEST_F(WindowTest, EveryControlHasANameAScreenReaderSays) {
         EXPECT_EQ(spokenName(widget).toStdString(), name) << widget->objectName().toStdString();
     }
     EXPECT_EQ(c().Command1->text(), "...") << "the visible text stays";
+    const QList<QToolButton*> tools =
+        window->findChild<QWidget*>("ViewTools")->findChildren<QToolButton*>();
+    EXPECT_EQ(tools.size(), 9);
+    for (QToolButton* tool : tools) EXPECT_FALSE(spokenName(tool).isEmpty()) << tool->text().toStdString();
     click(c().Option3);
     EXPECT_EQ(spokenName(c().Label1).toStdString(), "背景画像の開始点をクリックして下さい")
         << "the status line is read as it now reads";
