@@ -66,9 +66,11 @@ struct PhotoWindow {
 
     explicit PhotoWindow(const QString& foreground = {}, const std::function<void()>& shown = {}) {
         window.show();
-        if (!QTest::qWaitForWindowExposed(&window)) qFatal("the window never showed");
+        window.activateWindow();  // its shortcuts work in the active window
+        if (!QTest::qWaitForWindowActive(&window)) qFatal("the window never became active");
         if (shown) shown();
         open(photoPath(), window.controls().Command1);
+        zoomBy(0);  // a large photo opens fitted; these look at it in its own pixels
         if (foreground.isEmpty()) return;
         window.controls().Option2->click();
         open(foreground, window.controls().Command2);
@@ -77,6 +79,18 @@ struct PhotoWindow {
         dialogs->answers.push_back(path);
         button->click();
     }
+    // From 100 % by steps of the zoom's ladder, from the top-left corner.
+    void zoomBy(int steps) {
+        QTest::keyClick(&window, Qt::Key_0, Qt::ControlModifier);
+        for (int i = 0; i < std::abs(steps); ++i) {
+            QTest::keyClick(&window, steps > 0 ? Qt::Key_Plus : Qt::Key_Minus, Qt::ControlModifier);
+        }
+        auto* view = window.findChild<PictureView*>();
+        view->horizontalScrollBar()->setValue(0);
+        view->verticalScrollBar()->setValue(0);
+        QCoreApplication::processEvents();
+    }
+    void key(Qt::Key key) { QTest::keyClick(&window, key, Qt::ControlModifier); }
 };
 
 // Waits until the widget has been painted (and so shown) since the last wait.
@@ -237,6 +251,123 @@ static void DragPhoto(benchmark::State& state) {
     state.counters["ratio"] = ours / baseline;
 }
 BENCHMARK(DragPhoto)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// Sends the pointer event to the foreground as the window would.
+void sendPointer(StretchImage* image, QEvent::Type type, QPointF at) {
+    QMouseEvent event(type, at, image->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(image, &event);
+}
+
+// The part of the view a widget covers, in the view's pixels.
+QRect seenPart(QWidget* widget, QWidget* seen) {
+    return QRect(widget->mapTo(seen, QPoint(0, 0)), widget->size()) & seen->rect();
+}
+
+// One drag step of a 12-megapixel foreground over the 24-megapixel background at a zoom
+// (ladder steps from 100 %: -4 is 25 %, 4 is 400 %), against one repaint of the area the step
+// exposes: where the foreground was and where it goes.
+static void DragAtZoom(benchmark::State& state) {
+    PhotoWindow shown(smallPhotoPath());
+    shown.zoomBy(int(state.range(0)));
+    shown.key(Qt::Key_H);  // the foreground in the middle of the view
+    StretchImage* image = shown.window.controls().Image1;
+    QWidget* seen = shown.window.findChild<PictureView*>()->viewport();
+    seen->repaint();
+    const QPointF grab = QRectF(image->visibleRegion().boundingRect()).center();
+    sendPointer(image, QEvent::MouseButtonPress, grab);
+    double baseline = 0, ours = 0;
+    int step = 0;
+    for (auto _ : state) {
+        const QPointF to = grab + (step++ % 2 ? QPointF(7, 5) : QPointF(-7, -5));
+        const QRect before = seenPart(image, seen);
+        QElapsedTimer timer;
+        timer.start();
+        sendPointer(image, QEvent::MouseMove, to);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        const double ms = elapsedMs(timer);
+        ours += ms;
+        state.SetIterationTime(ms / 1000);
+
+        const QRegion exposed = QRegion(before) | seenPart(image, seen);
+        timer.restart();
+        seen->repaint(exposed);
+        baseline += elapsedMs(timer);
+    }
+    sendPointer(image, QEvent::MouseButtonRelease, grab);
+    state.counters["zoom_percent"] = shown.window.zoom().level() * 100;
+    state.counters["repaint_ms"] = baseline / state.iterations();
+    state.counters["ours_ms"] = ours / state.iterations();
+    state.counters["ratio"] = ours / baseline;
+}
+BENCHMARK(DragAtZoom)
+    ->Arg(-4)
+    ->Arg(0)
+    ->Arg(4)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+
+// One zoom step (Ctrl and the wheel, between 100 % and 150 %) over both photos, against one
+// repaint of the view.
+static void ZoomStep(benchmark::State& state) {
+    PhotoWindow shown(smallPhotoPath());
+    QWidget* seen = shown.window.findChild<PictureView*>()->viewport();
+    PaintWatch watch(shown.window.controls().Picture1->contents());
+    const QPointF middle = QRectF(seen->rect()).center();
+    double baseline = 0, ours = 0;
+    int step = 0;
+    for (auto _ : state) {
+        const int angle = step++ % 2 ? -120 : 120;
+        QElapsedTimer timer;
+        timer.start();
+        QWheelEvent wheel(middle, seen->mapToGlobal(middle), {}, {0, angle}, Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(seen, &wheel);
+        watch.wait();
+        const double ms = elapsedMs(timer);
+        ours += ms;
+        state.SetIterationTime(ms / 1000);
+
+        timer.restart();
+        seen->repaint();
+        QCoreApplication::processEvents();
+        baseline += elapsedMs(timer);
+    }
+    state.counters["repaint_ms"] = baseline / state.iterations();
+    state.counters["ours_ms"] = ours / state.iterations();
+    state.counters["ratio"] = ours / baseline;
+}
+BENCHMARK(ZoomStep)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// One step of the foreground's see-through (Ctrl+[ and Ctrl+]), against one repaint of the
+// foreground's part of the view.
+static void OpacityStep(benchmark::State& state) {
+    PhotoWindow shown(smallPhotoPath());
+    StretchImage* image = shown.window.controls().Image1;
+    shown.key(Qt::Key_BracketLeft);
+    QCoreApplication::processEvents();
+    double baseline = 0, ours = 0;
+    int step = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        shown.key(step++ % 2 ? Qt::Key_BracketLeft : Qt::Key_BracketRight);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        const double ms = elapsedMs(timer);
+        ours += ms;
+        state.SetIterationTime(ms / 1000);
+
+        timer.restart();
+        image->repaint(image->visibleRegion());
+        baseline += elapsedMs(timer);
+    }
+    state.counters["repaint_ms"] = baseline / state.iterations();
+    state.counters["ours_ms"] = ours / state.iterations();
+    state.counters["ratio"] = ours / baseline;
+}
+BENCHMARK(OpacityStep)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 // The peak memory of the program with a 24-megapixel background and a 12-megapixel foreground
 // open, against the least it can be: the program without pictures, the two pictures' pixels

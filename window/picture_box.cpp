@@ -32,8 +32,9 @@ private:
 
 PictureBox::PictureBox(QWidget* parent)
     : TwipPlaced(parent),
-      canvas_(new PictureCanvas(
-          this, [this](QPainter& painter, const QRect& exposed) { paintPicture(painter, exposed); })) {
+      canvas_(new PictureCanvas(this, [this](QPainter& painter, const QRect& exposed) {
+          paintPicture(painter, exposed);
+      })) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(kBorderPixels);
     setMouseTracking(true);

@@ -20,8 +20,7 @@ public:
     // bottom edge of the status line.
     static constexpr float kMinBackgroundTwips = 4575;
 
-    PicturePlacer(QWidget& form, const FormControls& controls, PictureView& view,
-                  PictureZoom& zoom)
+    PicturePlacer(QWidget& form, const FormControls& controls, PictureView& view, PictureZoom& zoom)
         : form_(form), c_(controls), view_(view), zoom_(zoom) {}
 
     void command1Click();

@@ -13,7 +13,7 @@
 namespace {
 
 constexpr std::array<double, 13> kLadder = {0.1, 0.125, 0.25, 1.0 / 3, 0.5, 2.0 / 3, 1.0,
-                                            1.5, 2.0,   3.0,  4.0,      6.0, 8.0};
+                                            1.5, 2.0,   3.0,  4.0,     6.0, 8.0};
 
 // The next level of the ladder above (steps > 0) or below a level that may lie between two.
 double ladderStep(double level, int steps) {
@@ -69,9 +69,9 @@ double PictureZoom::fitLevel() const {
     const double insideHeight = box.height / kTwipsPerPixel - border;
     const QSize room = view_.size();
     if (insideWidth <= 0 || insideHeight <= 0) return 1.0;
-    return std::clamp(std::min((room.width() - border) / insideWidth,
-                               (room.height() - border) / insideHeight),
-                      kSmallest, 1.0);
+    return std::clamp(
+        std::min((room.width() - border) / insideWidth, (room.height() - border) / insideHeight),
+        kSmallest, 1.0);
 }
 
 bool PictureZoom::backgroundFitsAtActualSize() const { return fitLevel() >= 1.0; }

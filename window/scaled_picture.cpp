@@ -5,25 +5,26 @@
 
 void ScaledPicture::setPicture(const QImage& picture) {
     picture_ = picture;
-    reduced_ = QImage();
-    halvings_ = 0;
+    reduced_.clear();
+}
+
+qint64 ScaledPicture::reducedPixels() const {
+    qint64 pixels = 0;
+    for (const auto& [halvings, copy] : reduced_) pixels += qint64(copy.width()) * copy.height();
+    return pixels;
 }
 
 const QImage& ScaledPicture::sourceFor(double scale) {
-    const int halvings = scale > 0.5 ? 0 : int(std::floor(-std::log2(scale)));
-    if (halvings <= 0) {
-        reduced_ = QImage();  // only while a reduction is shown
-        return picture_;
-    }
-    if (halvings != halvings_ || reduced_.isNull()) {
-        const int divisor = 1 << std::min(halvings, 30);
-        const QSize size((picture_.width() + divisor - 1) / divisor,
-                         (picture_.height() + divisor - 1) / divisor);
-        reduced_ = QImage();  // the old copy goes before the new one is made
-        reduced_ = picture_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        halvings_ = halvings;
-    }
-    return reduced_;
+    const int halvings = scale > 0.5 ? 0 : std::min(30, int(std::floor(-std::log2(scale))));
+    if (halvings == 0) return picture_;
+    if (const auto made = reduced_.find(halvings); made != reduced_.end()) return made->second;
+    // The nearest larger copy: the one with the most halvings short of these, or the picture.
+    const auto larger = reduced_.lower_bound(halvings);
+    const QImage& from = larger == reduced_.begin() ? picture_ : std::prev(larger)->second;
+    const int divisor = 1 << halvings;
+    const QSize size((picture_.width() + divisor - 1) / divisor,
+                     (picture_.height() + divisor - 1) / divisor);
+    return reduced_[halvings] = from.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 void ScaledPicture::paint(QPainter& painter, const QRectF& whole, const QRect& exposed) {
@@ -41,6 +42,6 @@ void ScaledPicture::paint(QPainter& painter, const QRectF& whole, const QRect& e
     const double sy = source.height() / whole.height();
     const QRectF part((exposed.x() - whole.x()) * sx, (exposed.y() - whole.y()) * sy,
                       exposed.width() * sx, exposed.height() * sy);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, scale < 2);
     painter.drawImage(QRectF(exposed), source, part);
 }

@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QImage>
+#include <map>
 
 class QPainter;
 class QRect;
 class QRectF;
 
 // A picture painted at any scale, a part at a time, from no more pixels than the scale needs:
-// at half its size and above from the picture itself, below that from one copy reduced by a
-// power of two, made once for that power and never larger than a quarter of the picture.
+// at half its size and above from the picture itself, below that from a copy reduced by a
+// power of two. Each reduced copy is made once, when first needed, from the nearest larger one,
+// and kept: together they hold less than a third of the picture's pixels. From twice its size up
+// the picture's pixels are drawn as squares, sharp, as viewers show them.
 class ScaledPicture {
 public:
     const QImage& picture() const { return picture_; }
@@ -18,13 +21,12 @@ public:
     // pixels).
     void paint(QPainter& painter, const QRectF& whole, const QRect& exposed);
 
-    // The reduced copy in use, or null (for tests).
-    const QImage* reducedCopy() const { return reduced_.isNull() ? nullptr : &reduced_; }
+    // The pixels of all reduced copies kept (for tests and benchmarks).
+    qint64 reducedPixels() const;
 
 private:
     const QImage& sourceFor(double scale);
 
     QImage picture_;
-    QImage reduced_;
-    int halvings_ = 0;  // of reduced_
+    std::map<int, QImage> reduced_;  // by the number of halvings: 1 is half the size
 };

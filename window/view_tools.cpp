@@ -31,9 +31,8 @@ ViewTools::ViewTools(QWidget& window, QAbstractScrollArea& view) : QFrame(&view)
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         action->setToolTip(QStringLiteral("%1（%2）").arg(text, keys.front().toString()));
-        connect(action, &QAction::triggered, this, [this, command = row.command] {
-            emit triggered(command);
-        });
+        connect(action, &QAction::triggered, this,
+                [this, command = row.command] { emit triggered(command); });
         window.addAction(action);  // the shortcuts work while the bar is hidden
         auto* button = new QToolButton(this);
         button->setDefaultAction(action);

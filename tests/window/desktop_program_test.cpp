@@ -105,7 +105,8 @@ TEST_F(WindowTest, EveryControlHasANameAScreenReaderSays) {
     const QList<QToolButton*> tools =
         window->findChild<QWidget*>("ViewTools")->findChildren<QToolButton*>();
     EXPECT_EQ(tools.size(), 9);
-    for (QToolButton* tool : tools) EXPECT_FALSE(spokenName(tool).isEmpty()) << tool->text().toStdString();
+    for (QToolButton* tool : tools)
+        EXPECT_FALSE(spokenName(tool).isEmpty()) << tool->text().toStdString();
     click(c().Option3);
     EXPECT_EQ(spokenName(c().Label1).toStdString(), "背景画像の開始点をクリックして下さい")
         << "the status line is read as it now reads";

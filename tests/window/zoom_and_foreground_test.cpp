@@ -81,8 +81,8 @@ TEST_F(ZoomAndForegroundViews, CtrlWheelZoomsAboutThePointerAndFitShowsTheWholeB
         return QPointF(background()->mapFrom(view->viewport(), QPoint(0, 0))) + pointer;
     };
     const QPointF before = underPointer() / fitted;  // picture pixels
-    QWheelEvent wheel(pointer, view->viewport()->mapToGlobal(pointer), {}, {0, 240},
-                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(pointer, view->viewport()->mapToGlobal(pointer), {}, {0, 240}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(view->viewport(), &wheel);
     const double zoomed = window->zoom().level();
     EXPECT_GT(zoomed, fitted);
