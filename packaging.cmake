@@ -11,8 +11,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so no library check can find them: the window system plugin, the
-# decoders of JPEG, TIFF, WebP and the rest, Qt's dialogs in Japanese, and a Japanese font.
+# decoders of JPEG, TIFF, WebP, SVG and the rest, Qt's dialogs in Japanese, and a Japanese font.
+# (PDF and HEIC are read by libraries the program links: libqt6pdf6, libheif1.)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, qt6-image-formats-plugins, qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk")
+    "qt6-qpa-plugins, qt6-image-formats-plugins, libqt6svg6, qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

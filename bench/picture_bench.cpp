@@ -8,6 +8,8 @@
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPdfDocument>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -16,12 +18,16 @@
 #include <QWheelEvent>
 #include <functional>
 
+#include <libheif/heif.h>
+
 #include "main_window.h"
 #include "paint_spy.h"
+#include "pdf_page_reader.h"
 #include "peak_memory.h"
 #include "picture_box.h"
 #include "picture_file_reader.h"
 #include "picture_view.h"
+#include "plan_files.h"
 #include "scripted_dialogs.h"
 #include "stretch_image.h"
 
@@ -251,6 +257,81 @@ static void DragPhoto(benchmark::State& state) {
     state.counters["ratio"] = ours / baseline;
 }
 BENCHMARK(DragPhoto)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// Opening a one-page A3 PDF plan at 200 dpi, against rendering that page alone.
+static void OpenPdfPlan(benchmark::State& state) {
+    static const QString path = [] {
+        const QString file = photoDir().filePath(QStringLiteral("plan-a3.pdf"));
+        QPdfWriter writer(file);
+        writer.setResolution(72);
+        writer.setPageSize(QPageSize(QPageSize::A3));
+        writer.setPageOrientation(QPageLayout::Landscape);
+        QPainter painter(&writer);
+        painter.setPen(QPen(Qt::black, 2));
+        for (int i = 0; i < 60; ++i) painter.drawRect(40 + i * 15, 40 + i * 9, 300, 200);
+        return file;
+    }();
+    double alone = 0, ours = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        QPdfDocument document;
+        document.load(path);
+        const QSizeF page = document.pagePointSize(0) * (kPdfDotsPerInch / 72);
+        QImage rendered = document.render(0, page.toSize());
+        alone += elapsedMs(timer);
+        benchmark::DoNotOptimize(rendered);
+
+        timer.restart();
+        ReadPicture read = readPictureFile(path);
+        const double ms = elapsedMs(timer);
+        ours += ms;
+        benchmark::DoNotOptimize(read);
+        state.SetIterationTime(ms / 1000);
+    }
+    state.counters["render_ms"] = alone / state.iterations();
+    state.counters["ours_ms"] = ours / state.iterations();
+    state.counters["ratio"] = ours / alone;
+}
+BENCHMARK(OpenPdfPlan)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// Opening a 12-megapixel HEIC photo, against libheif decoding it alone.
+static void OpenHeicPhoto(benchmark::State& state) {
+    static const QString path = [] {
+        const QString file = photoDir().filePath(QStringLiteral("photo.heic"));
+        if (!plan_files::writeHeic(file, kSmallPhoto.width(), kSmallPhoto.height(), 6)) {
+            qFatal("no HEIC encoder");
+        }
+        return file;
+    }();
+    double alone = 0, ours = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        heif_context* context = heif_context_alloc();
+        heif_context_read_from_file(context, QFile::encodeName(path).constData(), nullptr);
+        heif_image_handle* handle = nullptr;
+        heif_context_get_primary_image_handle(context, &handle);
+        heif_image* image = nullptr;
+        heif_decode_image(handle, &image, heif_colorspace_RGB, heif_chroma_interleaved_RGB,
+                          nullptr);
+        alone += elapsedMs(timer);
+        heif_image_release(image);
+        heif_image_handle_release(handle);
+        heif_context_free(context);
+
+        timer.restart();
+        ReadPicture read = readPictureFile(path);
+        const double ms = elapsedMs(timer);
+        ours += ms;
+        benchmark::DoNotOptimize(read);
+        state.SetIterationTime(ms / 1000);
+    }
+    state.counters["decode_ms"] = alone / state.iterations();
+    state.counters["ours_ms"] = ours / state.iterations();
+    state.counters["ratio"] = ours / alone;
+}
+BENCHMARK(OpenHeicPhoto)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // Sends the pointer event to the foreground as the window would.
 void sendPointer(StretchImage* image, QEvent::Type type, QPointF at) {

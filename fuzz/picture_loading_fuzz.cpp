@@ -4,12 +4,16 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QPdfDocument>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
+#include <libheif/heif.h>
+
 #include "file_structure.h"
+#include "pdf_page_reader.h"
 #include "picture_file_reader.h"
 
 namespace {
@@ -21,6 +25,21 @@ const QString& scratchFile() {
                                  : QDir::temp().filePath(QStringLiteral("pokotamu-fuzz-XXXXXX")));
     static const QString path = dir.filePath(QStringLiteral("input"));
     return path;
+}
+
+// The pixels a HEIF file's primary picture declares, or 0.
+qint64 heifPixels(const QString& path) {
+    heif_context* context = heif_context_alloc();
+    qint64 pixels = 0;
+    heif_image_handle* handle = nullptr;
+    if (heif_context_read_from_file(context, QFile::encodeName(path).constData(), nullptr).code ==
+            heif_error_Ok &&
+        heif_context_get_primary_image_handle(context, &handle).code == heif_error_Ok) {
+        pixels = qint64(heif_image_handle_get_width(handle)) * heif_image_handle_get_height(handle);
+        heif_image_handle_release(handle);
+    }
+    heif_context_free(context);
+    return pixels;
 }
 
 }  // namespace
@@ -45,6 +64,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         qint64(probe.size().width()) * probe.size().height() > 16'000'000) {
         return 0;
     }
+    if (QPdfDocument pdf; size >= 5 && std::memcmp(data, "%PDF-", 5) == 0 &&
+                          pdf.load(file.fileName()) == QPdfDocument::Error::None) {
+        const QSizeF page = pdf.pagePointSize(0) * (kPdfDotsPerInch / 72);
+        if (page.width() * page.height() > 16'000'000) return 0;
+    }
+    if (heifPixels(file.fileName()) > 16'000'000) return 0;
     if (size >= 3 && std::memcmp(data, "GIF", 3) == 0) {
         file.open(QIODevice::ReadOnly);
         const QSize canvas = gifCanvasSize(file);  // what the decoder will paint on

@@ -10,7 +10,10 @@
 #include "cancellable_file.h"
 #include "deep_png_transparency.h"
 #include "file_structure.h"
+#include "heif_reader.h"
+#include "pdf_page_reader.h"
 #include "picture_formats.h"
+#include "svg_reader.h"
 
 namespace {
 
@@ -75,9 +78,12 @@ ReadPicture readPictureFile(const QString& path, const std::atomic<bool>* cancel
     if (!file.open(QIODevice::ReadOnly)) return refused(PictureProblem::Unopenable);
     if (file.size() == 0) return refused(PictureProblem::Empty);
 
+    if (looksLikePdf(file)) return readPdfFirstPage(path, cancelled);
+    if (looksLikeHeif(file)) return readHeif(file);
     QByteArray format;
     if (QImageReader probe(&file); probe.canRead()) format = probe.format();
     if (format.isEmpty() || isRefusedFormat(format)) return refused(PictureProblem::NotAPicture);
+    if (isSvgFormat(format)) return readSvg(file);
     if (const PictureProblem problem = checkStructure(file, format);
         problem != PictureProblem::None) {
         return refused(problem);

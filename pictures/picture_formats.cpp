@@ -2,10 +2,24 @@
 
 #include <QImageReader>
 
-bool isRefusedFormat(const QByteArray& format) { return format == "mng"; }
+bool isRefusedFormat(const QByteArray& format) { return format == "mng" || format == "svgz"; }
 
 QList<QByteArray> readablePictureFormats() {
     QList<QByteArray> formats = QImageReader::supportedImageFormats();
     formats.removeIf(isRefusedFormat);
+    formats << "pdf"
+            << "heic"
+            << "heif";
     return formats;
+}
+
+QList<QByteArray> readablePictureMimeTypes() {
+    QList<QByteArray> types = QImageReader::supportedMimeTypes();
+    types.removeIf([](const QByteArray& type) {
+        return type == "video/x-mng" || type == "image/svg+xml-compressed";
+    });
+    types << "application/pdf"
+          << "image/heic"
+          << "image/heif";
+    return types;
 }

@@ -41,8 +41,8 @@ PictureBox::PictureBox(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void PictureBox::setPicture(const QImage& picture) {
-    scaled_.setPicture(picture);
+void PictureBox::setPicture(const QImage& picture, bool onWhitePaper) {
+    scaled_.setPicture(picture, onWhitePaper);
     setTwips({twips().left, twips().top, toTwips(picture.width() + 2 * kBorderPixels),
               toTwips(picture.height() + 2 * kBorderPixels)});
     canvas_->update();

@@ -23,7 +23,7 @@ public:
     // What the picture is painted from (for tests).
     const ScaledPicture& scaledPicture() const { return scaled_; }
     // The outer size becomes the picture's size plus the border on each side.
-    void setPicture(const QImage& picture);
+    void setPicture(const QImage& picture, bool onWhitePaper = false);
 
 signals:
     // Twips from the inner top-left corner.

@@ -40,23 +40,23 @@ void PicturePlacer::command2Click() {
 
 // The one place a decoded picture arrives; a cancelled decoding counts as a file not read,
 // but is no error to report.
-std::optional<QImage> PicturePlacer::read(const QString& path) {
+std::optional<ReadPicture> PicturePlacer::read(const QString& path) {
     std::optional<ReadPicture> loaded;
     {
         BusyCursor busy;
         loaded = readInWorkerWhileWaiting(form_, path);
     }
     if (!loaded) return std::nullopt;
-    if (loaded->problem == PictureProblem::None) return std::move(loaded->image);
+    if (loaded->problem == PictureProblem::None) return loaded;
     c_.CommonDialog1->reportUnreadable(&form_, path, reasonText(*loaded));
     return std::nullopt;
 }
 
 void PicturePlacer::openBackground(const QString& path) {
-    const std::optional<QImage> picture = read(path);
+    const std::optional<ReadPicture> picture = read(path);
     if (!picture) return;
     if (zoom_.level() != 1.0) zoom_.showActualSize();
-    c_.Picture1->setPicture(*picture);
+    c_.Picture1->setPicture(picture->image, picture->onWhitePaper);
 
     TwipRect box = c_.Picture1->twips();
     if (box.height < kMinBackgroundTwips || box.width < kMinBackgroundTwips) {
@@ -79,11 +79,11 @@ void PicturePlacer::fitFormToBackground() {
 void PicturePlacer::openForeground(const QString& path) {
     c_.Image1->setExtent(Extent::Top, 0);
     c_.Image1->setExtent(Extent::Left, 0);
-    const std::optional<QImage> picture = read(path);
+    const std::optional<ReadPicture> picture = read(path);
     if (!picture) return;
     // Decoded once: Image1 and Picture2 share the same pixels.
-    c_.Image1->setPicture(*picture);
-    c_.Picture2->setPicture(*picture);
+    c_.Image1->setPicture(picture->image, picture->onWhitePaper);
+    c_.Picture2->setPicture(picture->image);
     const TwipRect measured = sizeMeasuredByPicture2();
     c_.Image1->setExtent(Extent::Width, measured.width);
     c_.Image1->setExtent(Extent::Height, measured.height);

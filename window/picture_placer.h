@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "form_controls.h"
+#include "picture_file_reader.h"
 #include "twips.h"
 
 class PictureView;
@@ -33,7 +34,7 @@ public:
 
 private:
     QString chooseFile();
-    std::optional<QImage> read(const QString& path);
+    std::optional<ReadPicture> read(const QString& path);
     void fitFormToBackground();
     TwipRect sizeMeasuredByPicture2() const;
 

@@ -3,8 +3,9 @@
 #include <QPainter>
 #include <cmath>
 
-void ScaledPicture::setPicture(const QImage& picture) {
+void ScaledPicture::setPicture(const QImage& picture, bool onWhitePaper) {
     picture_ = picture;
+    onWhitePaper_ = onWhitePaper;
     reduced_.clear();
 }
 
@@ -29,6 +30,7 @@ const QImage& ScaledPicture::sourceFor(double scale) {
 
 void ScaledPicture::paint(QPainter& painter, const QRectF& whole, const QRect& exposed) {
     if (picture_.isNull() || whole.isEmpty() || exposed.isEmpty()) return;
+    if (onWhitePaper_) painter.fillRect(exposed & whole.toAlignedRect(), Qt::white);
     if (whole.size() == QSizeF(picture_.size()) && whole.topLeft().toPoint() == whole.topLeft()) {
         // At its own size: a plain copy of the pixels.
         painter.drawImage(exposed.topLeft(), picture_,

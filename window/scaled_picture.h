@@ -15,7 +15,9 @@ class QRectF;
 class ScaledPicture {
 public:
     const QImage& picture() const { return picture_; }
-    void setPicture(const QImage& picture);
+    // On white paper: where the picture is transparent, white shows (a PDF page's paper).
+    void setPicture(const QImage& picture, bool onWhitePaper = false);
+    bool onWhitePaper() const { return onWhitePaper_; }
 
     // Paints the part `exposed` of the picture stretched over `whole` (both in the painter's
     // pixels).
@@ -28,5 +30,6 @@ private:
     const QImage& sourceFor(double scale);
 
     QImage picture_;
+    bool onWhitePaper_ = false;
     std::map<int, QImage> reduced_;  // by the number of halvings: 1 is half the size
 };

@@ -9,8 +9,8 @@
 
 StretchImage::StretchImage(QWidget* parent) : TwipPlaced(parent) { setMouseTracking(true); }
 
-void StretchImage::setPicture(const QImage& picture) {
-    scaled_.setPicture(picture);
+void StretchImage::setPicture(const QImage& picture, bool onWhitePaper) {
+    scaled_.setPicture(picture, onWhitePaper);
     update();
 }
 
@@ -22,7 +22,8 @@ void StretchImage::setOpacity(double opacity) {
 
 void StretchImage::turnQuarter(bool clockwise) {
     if (!picture().isNull()) {
-        scaled_.setPicture(picture().transformed(QTransform().rotate(clockwise ? 90 : -90)));
+        scaled_.setPicture(picture().transformed(QTransform().rotate(clockwise ? 90 : -90)),
+                           scaled_.onWhitePaper());
     }
     const TwipRect before = twips();
     const double centreX = double(before.left) + before.width / 2.0;

@@ -14,7 +14,7 @@ public:
     explicit StretchImage(QWidget* parent);
 
     const QImage& picture() const { return scaled_.picture(); }
-    void setPicture(const QImage& picture);
+    void setPicture(const QImage& picture, bool onWhitePaper = false);
 
     // From 1 (the picture's own pixels) down to see-through; no coordinate changes.
     double opacity() const { return opacity_; }

@@ -24,6 +24,10 @@ QString reasonText(const ReadPicture& refused) {
             return QStringLiteral("画像ファイルではないか、対応していない形式です。");
         case PictureProblem::Damaged:
             return QStringLiteral("画像ファイルが壊れています。");
+        case PictureProblem::PasswordProtected:
+            return QStringLiteral("パスワードで保護された PDF は開けません。");
+        case PictureProblem::TooComplex:
+            return QStringLiteral("図の中の参照が多すぎて描けません。");
         case PictureProblem::TooLarge:
             return QStringLiteral(
                        "画像が大きすぎます（幅と高さは %1 ピクセル、全体で %2画素まで）。")

@@ -3,6 +3,7 @@
 #include "picture_files.h"
 
 #include <jpeglib.h>
+#include <libheif/heif.h>
 #include <tiffio.h>
 #include <zlib.h>
 #include <cstdio>  // before jpeglib.h, which uses FILE
@@ -11,6 +12,8 @@
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QtEndian>
 #include <array>
 #include <cstring>
@@ -508,6 +511,57 @@ bool writeWebp(const QString& path, int width, int height, bool lossless) {
     QImageWriter writer(path, "webp");
     writer.setQuality(lossless ? 100 : 90);  // Qt's WebP writer is lossless at 100
     return writer.write(image);
+}
+
+// ---- PDF ----
+
+bool writePdf(const QString& path, QSizeF points) {
+    QPdfWriter writer(path);
+    writer.setResolution(72);  // a unit is a point
+    writer.setPageSize(QPageSize(points, QPageSize::Point));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter(&writer);
+    painter.fillRect(QRectF(100, 0, 10, points.height()), Qt::black);
+    return painter.end();
+}
+
+// ---- HEIC ----
+
+bool writeHeic(const QString& path, int width, int height, int orientation) {
+    heif_context* context = heif_context_alloc();
+    heif_encoder* encoder = nullptr;
+    heif_image* image = nullptr;
+    bool ok =
+        heif_context_get_encoder_for_format(context, heif_compression_HEVC, &encoder).code ==
+            heif_error_Ok &&
+        heif_image_create(width, height, heif_colorspace_RGB, heif_chroma_interleaved_RGB, &image)
+                .code == heif_error_Ok &&
+        heif_image_add_plane(image, heif_channel_interleaved, width, height, 8).code ==
+            heif_error_Ok;
+    if (ok) {
+        int stride = 0;
+        uint8_t* pixels = heif_image_get_plane(image, heif_channel_interleaved, &stride);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                uint8_t* p = pixels + y * stride + 3 * x;
+                const bool wall = x >= width / 4 && x < width / 4 + 8, red = y < height / 8;
+                p[0] = wall ? 0 : 255;
+                p[1] = p[2] = wall || red ? 0 : 255;
+            }
+        }
+        heif_encoder_set_lossy_quality(encoder, 90);
+        heif_encoding_options* options = heif_encoding_options_alloc();
+        options->image_orientation = heif_orientation(orientation);
+        ok = heif_context_encode_image(context, image, encoder, options, nullptr).code ==
+                 heif_error_Ok &&
+             heif_context_write_to_file(context, QFile::encodeName(path).constData()).code ==
+                 heif_error_Ok;
+        heif_encoding_options_free(options);
+    }
+    if (image) heif_image_release(image);
+    if (encoder) heif_encoder_release(encoder);
+    heif_context_free(context);
+    return ok;
 }
 
 }  // namespace plan_files

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QPoint>
+#include <QSizeF>
 #include <QString>
 #include <vector>
 
@@ -58,5 +59,13 @@ enum class JpegKind { Grey, Rgb, Cmyk };
 bool writeJpeg(const QString& path, int width, int height, JpegKind kind, bool progressive);
 
 bool writeWebp(const QString& path, int width, int height, bool lossless);
+
+// A one-page PDF of the given size in points, with a black wall from 100 to 110 points across.
+bool writePdf(const QString& path, QSizeF points);
+
+// A photo through libheif's encoder: red along its top, a black wall a quarter across, stored
+// turned by the given EXIF-style orientation (6: a quarter clockwise), which the file's rotation
+// box undoes.
+bool writeHeic(const QString& path, int width, int height, int orientation);
 
 }  // namespace plan_files

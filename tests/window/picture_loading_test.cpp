@@ -11,6 +11,7 @@
 
 #include "picture_file_reader.h"
 #include "picture_files.h"
+#include "plan_files.h"
 #include "unreadable_reasons.h"
 #include "window_fixture.h"
 
@@ -251,8 +252,8 @@ TEST(PictureDialogs, TheWarningNamesTheFileOnItsOwnLine) {
         unreadableMessage("/tmp/a b.png", reasonText({{}, PictureProblem::Damaged})),
         QStringLiteral("画像を読み込めませんでした。\n/tmp/a b.png\n画像ファイルが壊れています。"));
     EXPECT_TRUE(QtPictureDialogs::pictureFilter().startsWith(QStringLiteral("画像ファイル (")));
-    for (const char* pattern :
-         {"*.png", "*.jpg", "*.jpeg", "*.bmp", "*.gif", "*.tif", "*.webp", "*.ico"}) {
+    for (const char* pattern : {"*.png", "*.jpg", "*.jpeg", "*.bmp", "*.gif", "*.tif", "*.webp",
+                                "*.ico", "*.pdf", "*.svg", "*.heic", "*.heif"}) {
         EXPECT_TRUE(QtPictureDialogs::pictureFilter().contains(QLatin1String(pattern))) << pattern;
     }
     EXPECT_FALSE(QtPictureDialogs::pictureFilter().contains(QLatin1String("*.mng")))
@@ -289,4 +290,35 @@ TEST_F(WindowTest, ADroppedFileDoesWhatTheChosenTasksButtonWould) {
     EXPECT_EQ(c().Image1->picture().size(), QSize(50, 40));
     EXPECT_EQ(c().Picture1->picture().size(), QSize(598, 398));
     EXPECT_EQ(dialogs->asked, 0) << "a drop asks for no file";
+}
+
+TEST_F(WindowTest, APdfPlanAnSvgDrawingAndAHeicPhotoOpenThroughTheWindow) {
+    const QString pdf = dir.filePath(QStringLiteral("plan.pdf"));
+    ASSERT_TRUE(plan_files::writePdf(pdf, {595, 842}));
+    openBackground(pdf);
+    EXPECT_EQ(c().Picture1->picture().size(), QSize(1652, 2338)) << "A4 at 200 dpi";
+    EXPECT_EQ(c().Picture1->twips(), (TwipRect{2550, 30, 24810, 35100}));
+    const QImage shown = window->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(at(c().Picture1->contents(), {200, 100})), QColor(Qt::white))
+        << "its paper is white";
+
+    const QString heic = dir.filePath(QStringLiteral("photo.heic"));
+    ASSERT_TRUE(plan_files::writeHeic(heic, 64, 48, 6));
+    openForeground(heic);
+    EXPECT_EQ(c().Image1->twips(), (TwipRect{0, 0, 750, 990})) << "upright, 48 x 64";
+
+    const QString svg = dir.filePath(QStringLiteral("sofa.svg"));
+    ASSERT_TRUE(picture_files::write(
+        svg, R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="30"/>)"));
+    dialogs->answers.push_back(svg);
+    click(c().Command2);
+    EXPECT_EQ(c().Image1->twips(), (TwipRect{0, 0, 630, 480}));
+    EXPECT_TRUE(dialogs->reports.empty());
+
+    dialogs->answers.push_back(
+        QStringLiteral(POKOTAMU_SOURCE_DIR "/tests/pictures/data/locked.pdf"));
+    click(c().Command2);
+    ASSERT_EQ(dialogs->reports.size(), 1u);
+    EXPECT_EQ(dialogs->reports[0].reason,
+              QStringLiteral("パスワードで保護された PDF は開けません。"));
 }

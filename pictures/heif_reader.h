@@ -1,0 +1,10 @@
+#pragma once
+
+#include "picture_file_reader.h"
+
+class CancellableFile;
+
+// HEIC and HEIF photos through libheif, the format's reference library: the primary image,
+// upright by the file's own rotation and mirroring, within the same bounds as every picture.
+bool looksLikeHeif(CancellableFile& file);
+ReadPicture readHeif(CancellableFile& file);

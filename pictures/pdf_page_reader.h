@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <atomic>
+
+#include "picture_file_reader.h"
+
+class QIODevice;
+
+// A PDF file: its first page, rendered at 200 dots an inch to be shown on white paper, which keeps
+// a plan's lines sharp at 100 %; a page too large for the pixel bound at that resolution is
+// rendered at the largest resolution the bound allows.
+inline constexpr double kPdfDotsPerInch = 200;
+
+bool looksLikePdf(QIODevice& file);
+ReadPicture readPdfFirstPage(const QString& path, const std::atomic<bool>* cancelled);

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtEndian>
+
+#include "peak_memory.h"
+#include "picture_file_reader.h"
+#include "picture_files.h"
+#include "plan_files.h"
+
+namespace {
+
+QColor at(const ReadPicture& read, int x, int y) { return read.image.pixelColor(x, y); }
+
+bool near(QColor seen, QColor wanted) {
+    return std::abs(seen.red() - wanted.red()) <= 40 &&
+           std::abs(seen.green() - wanted.green()) <= 40 &&
+           std::abs(seen.blue() - wanted.blue()) <= 40 && seen.alpha() == wanted.alpha();
+}
+
+}  // namespace
+
+// The files plans and photos arrive as: a PDF page, an SVG drawing, an iPhone's HEIC photo.
+TEST(PlansAndPhotos, APdfPageAnSvgDrawingAndAHeicPhotoOpenAsTheyWereMade) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("plan.pdf");
+    ASSERT_TRUE(plan_files::writePdf(pdf, {595, 842}));  // A4
+    const ReadPicture page = readPictureFile(pdf);
+    ASSERT_EQ(page.problem, PictureProblem::None);
+    EXPECT_EQ(page.image.size(), QSize(1652, 2338)) << "200 dots an inch";
+    EXPECT_TRUE(page.onWhitePaper);
+    EXPECT_EQ(at(page, 291, 1000), QColor(Qt::black)) << "the wall, 100 to 110 points across";
+    EXPECT_EQ(at(page, 200, 1000).alpha(), 0) << "bare paper, shown white";
+
+    const QString svg = dir.filePath("drawing.svg");
+    ASSERT_TRUE(picture_files::write(
+        svg, R"(<svg xmlns="http://www.w3.org/2000/svg" width="400" height="300">)"
+             R"(<rect width="400" height="300" fill="white"/>)"
+             R"(<rect x="100" width="10" height="300" fill="black"/></svg>)"));
+    const ReadPicture drawing = readPictureFile(svg);
+    ASSERT_EQ(drawing.problem, PictureProblem::None);
+    EXPECT_EQ(drawing.image.size(), QSize(400, 300)) << "its own size";
+    EXPECT_EQ(at(drawing, 105, 150), QColor(Qt::black));
+    EXPECT_EQ(at(drawing, 50, 150), QColor(Qt::white));
+
+    const QString heic = dir.filePath("photo.heic");
+    ASSERT_TRUE(plan_files::writeHeic(heic, 640, 480, 6));  // stored turned a quarter clockwise
+    const ReadPicture photo = readPictureFile(heic);
+    ASSERT_EQ(photo.problem, PictureProblem::None);
+    ASSERT_EQ(photo.image.size(), QSize(480, 640)) << "upright";
+    EXPECT_TRUE(near(at(photo, 470, 320), Qt::red)) << "its top is on the right";
+    EXPECT_TRUE(near(at(photo, 240, 164), Qt::black)) << "the wall runs across";
+    EXPECT_TRUE(near(at(photo, 240, 320), Qt::white));
+}
+
+// Hostile files of these kinds are refused or bounded, each within 100 MB beyond the picture
+// it may show, with the true reason.
+TEST(PlansAndPhotos, HostilePdfSvgAndHeicFilesAreBounded) {
+    QTemporaryDir dir;
+    const QString huge = dir.filePath("huge.pdf");
+    ASSERT_TRUE(plan_files::writePdf(huge, {14400, 14400}));  // 200 inches a side
+    peak_memory::resetPeak();
+    const qint64 before = peak_memory::residentMegabytes();
+    const ReadPicture page = readPictureFile(huge);
+    EXPECT_EQ(page.problem, PictureProblem::None) << "rendered at the resolution the bound allows";
+    EXPECT_TRUE(fitsPictureBounds(page.image.width(), page.image.height()));
+    EXPECT_GE(qint64(page.image.width()) * page.image.height(), 99'000'000);
+    EXPECT_LT(peak_memory::peakMegabytes() - before, 400 + 100);
+
+    QByteArray cut;
+    ASSERT_TRUE(plan_files::writePdf(dir.filePath("whole.pdf"), {595, 842}));
+    QFile whole(dir.filePath("whole.pdf"));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    cut = whole.readAll();
+    cut.truncate(cut.size() / 3);
+
+    // A heic whose picture claims 100000 x 100000: its size box rewritten.
+    ASSERT_TRUE(plan_files::writeHeic(dir.filePath("small.heic"), 64, 48, 1));
+    QFile small(dir.filePath("small.heic"));
+    ASSERT_TRUE(small.open(QIODevice::ReadOnly));
+    QByteArray claims = small.readAll();
+    const qsizetype ispe = claims.indexOf("ispe");
+    ASSERT_GT(ispe, 0);
+    qToBigEndian<quint32>(100000, claims.data() + ispe + 8);
+    qToBigEndian<quint32>(100000, claims.data() + ispe + 12);
+
+    QByteArray laughs = R"(<?xml version="1.0"?><!DOCTYPE svg [<!ENTITY a "lollollollollol">)";
+    for (char c = 'b'; c <= 'j'; ++c) {
+        laughs += QByteArray("<!ENTITY ") + c + " \"" +
+                  QByteArray(10, '&').replace("&", QByteArray("&") + char(c - 1) + ";") + "\">";
+    }
+    laughs +=
+        R"(]><svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"><text>&j;</text></svg>)";
+    // Ten levels of ten uses of the level below: ten thousand million rectangles.
+    QByteArray uses =
+        R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" width="10" height="10"><defs><rect id="l0" width="1" height="1"/>)";
+    for (int level = 1; level <= 10; ++level) {
+        uses += "<g id=\"l" + QByteArray::number(level) + "\">";
+        for (int i = 0; i < 10; ++i)
+            uses += "<use xlink:href=\"#l" + QByteArray::number(level - 1) + "\"/>";
+        uses += "</g>";
+    }
+    uses += R"(</defs><use xlink:href="#l10"/></svg>)";
+
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        PictureProblem problem;
+    };
+    QFile lockedFile(QStringLiteral(POKOTAMU_TEST_DATA "/locked.pdf"));
+    ASSERT_TRUE(lockedFile.open(QIODevice::ReadOnly));
+    const Case cases[] = {
+        {"locked.pdf", lockedFile.readAll(), PictureProblem::PasswordProtected},
+        {"cut.pdf", cut, PictureProblem::Damaged},
+        {"claims.heic", claims, PictureProblem::TooLarge},
+        {"absurd.svg",
+         R"(<svg xmlns="http://www.w3.org/2000/svg" width="100000" height="100000"/>)",
+         PictureProblem::TooLarge},
+        {"laughs.svg", laughs, PictureProblem::Damaged},
+        {"uses.svg", uses, PictureProblem::TooComplex},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        ASSERT_TRUE(picture_files::write(path, c.bytes));
+        peak_memory::resetPeak();
+        const qint64 resident = peak_memory::residentMegabytes();
+        EXPECT_EQ(readPictureFile(path).problem, c.problem);
+        EXPECT_LT(peak_memory::peakMegabytes() - resident, 100);
+    }
+}
+
+// A drawing shows only what its own file holds: a picture it names beside it, or anywhere on
+// the disk, is never read.
+TEST(PlansAndPhotos, AnSvgNeverReadsAnotherFile) {
+    QTemporaryDir dir;
+    QImage red(50, 50, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(dir.filePath("outside.png")));
+    for (const QString& reference : {QStringLiteral("outside.png"), dir.filePath("outside.png"),
+                                     QUrl::fromLocalFile(dir.filePath("outside.png")).toString()}) {
+        SCOPED_TRACE(reference.toStdString());
+        const QString svg = dir.filePath("drawing.svg");
+        ASSERT_TRUE(picture_files::write(
+            svg, QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" )"
+                                R"(xmlns:xlink="http://www.w3.org/1999/xlink" width="50" )"
+                                R"(height="50"><image xlink:href="%1" width="50" height="50"/>)"
+                                R"(<image href="%1" width="50" height="50"/></svg>)")
+                     .arg(reference)
+                     .toUtf8()));
+        const ReadPicture drawing = readPictureFile(svg);
+        ASSERT_EQ(drawing.problem, PictureProblem::None);
+        EXPECT_EQ(at(drawing, 25, 25).alpha(), 0) << "nothing drawn from the other file";
+    }
+}
