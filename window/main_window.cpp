@@ -58,7 +58,9 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
       placer_(*this, controls_, *view_, zoom_),
       secondPresses_([this] { return awaitsPoint(workflow_.state()); }),
       autoScroll_(*view_, [this] { return followsPointer(workflow_.state()); }),
-      tools_(new ViewTools(*this, *view_)) {
+      tools_(new ViewTools(*this, *view_, [this] {
+          return !awaitsPoint(workflow_.state()) && workflow_.state().dragging != kFlagTrue;
+      })) {
     setObjectName(toQString(kFormName));
     setWindowTitle(toQString(kWindowTitle));
     QIcon icon(QStringLiteral(":/pokotamu.png"));

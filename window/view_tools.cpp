@@ -13,7 +13,8 @@ QString percent(double level) { return QString::number(qRound(level * 1000) / 10
 
 }  // namespace
 
-ViewTools::ViewTools(QWidget& window, QAbstractScrollArea& view) : QFrame(&view), view_(view) {
+ViewTools::ViewTools(QWidget& window, QAbstractScrollArea& view, std::function<bool()> mayShow)
+    : QFrame(&view), view_(view), mayShow_(std::move(mayShow)) {
     setObjectName(QStringLiteral("ViewTools"));
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
@@ -64,10 +65,12 @@ void ViewTools::placeInCorner() {
 
 bool ViewTools::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &view_) {
-        if (event->type() == QEvent::Enter) {
+        if (event->type() == QEvent::Enter && mayShow_()) {
             placeInCorner();
             show();
             raise();
+        } else if (event->type() == QEvent::Enter) {
+            hide();
         } else if (event->type() == QEvent::Leave) {
             hide();
         } else if (event->type() == QEvent::Resize) {

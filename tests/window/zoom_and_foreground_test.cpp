@@ -155,3 +155,17 @@ TEST_F(ZoomAndForegroundViews, AForegroundIsNeverLostOutsideTheBackground) {
     EXPECT_EQ(c().Image1->twips().width, resized.width) << "brought back at its size";
     EXPECT_FLOAT_EQ(c().Image1->twips().left + resized.width / 2, centre.x());
 }
+
+TEST_F(ZoomAndForegroundViews, TheBarShowsOverTheViewButNeverWhileAPointIsAwaited) {
+    QWidget* bar = window->findChild<QWidget*>("ViewTools");
+    ASSERT_NE(bar, nullptr);
+    EXPECT_FALSE(bar->isVisible()) << "at rest the window shows its described controls alone";
+    move(c().Frame1, {20, 20});
+    move(background(), {200, 200});
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_TRUE(view->viewport()->geometry().contains(bar->geometry())) << "in the view's corner";
+    click(c().Option3);  // the pointer leaves the view for the option
+    EXPECT_FALSE(bar->isVisible());
+    move(background(), {200, 200});
+    EXPECT_FALSE(bar->isVisible()) << "the next press on the picture is a calibration point";
+}
