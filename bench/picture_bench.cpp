@@ -118,30 +118,38 @@ private:
 
 double elapsedMs(QElapsedTimer& timer) { return double(timer.nsecsElapsed()) / 1e6; }
 
+// Reading a file as the program does against a baseline, each once an iteration, in one run.
+template <typename Baseline>
+void readAgainst(benchmark::State& state, const QString& path, const char* baselineName,
+                 Baseline baseline) {
+    double alone = 0, ours = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        baseline();
+        alone += elapsedMs(timer);
+
+        timer.restart();
+        ReadPicture read = readPictureFile(path);
+        const double ms = elapsedMs(timer);
+        ours += ms;
+        benchmark::DoNotOptimize(read);
+        state.SetIterationTime(ms / 1000);
+    }
+    state.counters[baselineName] = alone / state.iterations();
+    state.counters["ours_ms"] = ours / state.iterations();
+    state.counters["ratio"] = ours / alone;
+}
+
 }  // namespace
 
 // Decoding alone (the baseline) against loading a picture for display.
 static void LoadPhoto(benchmark::State& state) {
     const QString path = photoPath();
-    double decoder = 0, ours = 0;
-    for (auto _ : state) {
-        QElapsedTimer timer;
-        timer.start();
-        QImageReader reader(path);
-        QImage decoded = reader.read();
-        decoder += elapsedMs(timer);
+    readAgainst(state, path, "decoder_ms", [&path] {
+        QImage decoded = QImageReader(path).read();
         benchmark::DoNotOptimize(decoded);
-
-        timer.restart();
-        ReadPicture loaded = readPictureFile(path);
-        const double ms = elapsedMs(timer);
-        ours += ms;
-        benchmark::DoNotOptimize(loaded);
-        state.SetIterationTime(ms / 1000);
-    }
-    state.counters["decoder_ms"] = decoder / state.iterations();
-    state.counters["ours_ms"] = ours / state.iterations();
-    state.counters["ratio"] = ours / decoder;
+    });
 }
 BENCHMARK(LoadPhoto)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
@@ -271,27 +279,13 @@ static void OpenPdfPlan(benchmark::State& state) {
         for (int i = 0; i < 60; ++i) painter.drawRect(40 + i * 15, 40 + i * 9, 300, 200);
         return file;
     }();
-    double alone = 0, ours = 0;
-    for (auto _ : state) {
-        QElapsedTimer timer;
-        timer.start();
+    readAgainst(state, path, "render_ms", [] {
         QPdfDocument document;
         document.load(path);
         const QSizeF page = document.pagePointSize(0) * (kPdfDotsPerInch / 72);
         QImage rendered = document.render(0, page.toSize());
-        alone += elapsedMs(timer);
         benchmark::DoNotOptimize(rendered);
-
-        timer.restart();
-        ReadPicture read = readPictureFile(path);
-        const double ms = elapsedMs(timer);
-        ours += ms;
-        benchmark::DoNotOptimize(read);
-        state.SetIterationTime(ms / 1000);
-    }
-    state.counters["render_ms"] = alone / state.iterations();
-    state.counters["ours_ms"] = ours / state.iterations();
-    state.counters["ratio"] = ours / alone;
+    });
 }
 BENCHMARK(OpenPdfPlan)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
@@ -304,10 +298,7 @@ static void OpenHeicPhoto(benchmark::State& state) {
         }
         return file;
     }();
-    double alone = 0, ours = 0;
-    for (auto _ : state) {
-        QElapsedTimer timer;
-        timer.start();
+    readAgainst(state, path, "decode_ms", [] {
         heif_context* context = heif_context_alloc();
         heif_context_read_from_file(context, QFile::encodeName(path).constData(), nullptr);
         heif_image_handle* handle = nullptr;
@@ -315,21 +306,10 @@ static void OpenHeicPhoto(benchmark::State& state) {
         heif_image* image = nullptr;
         heif_decode_image(handle, &image, heif_colorspace_RGB, heif_chroma_interleaved_RGB,
                           nullptr);
-        alone += elapsedMs(timer);
         heif_image_release(image);
         heif_image_handle_release(handle);
         heif_context_free(context);
-
-        timer.restart();
-        ReadPicture read = readPictureFile(path);
-        const double ms = elapsedMs(timer);
-        ours += ms;
-        benchmark::DoNotOptimize(read);
-        state.SetIterationTime(ms / 1000);
-    }
-    state.counters["decode_ms"] = alone / state.iterations();
-    state.counters["ours_ms"] = ours / state.iterations();
-    state.counters["ratio"] = ours / alone;
+    });
 }
 BENCHMARK(OpenHeicPhoto)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
