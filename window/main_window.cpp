@@ -112,11 +112,12 @@ void MainWindow::connectEvents() {
 void MainWindow::followPointerWhileScrolling() {
     connect(&autoScroll_, &EdgeAutoScroll::scrolledUnderPointer, this, [this](QPoint pointer) {
         if (workflow_.state().dragging == kFlagTrue) {
-            const QPointF at = toTwips(QPointF(controls_.Image1->mapFromGlobal(pointer)));
+            StretchImage* image = controls_.Image1;
+            const QPointF at = image->twipsAt(QPointF(image->mapFromGlobal(pointer)));
             workflow_.image1MouseMove(float(at.x()), float(at.y()));
         } else {
-            const QPointF at =
-                toTwips(QPointF(controls_.Picture1->contents()->mapFromGlobal(pointer)));
+            PictureBox* box = controls_.Picture1;
+            const QPointF at = box->twipsAt(QPointF(box->contents()->mapFromGlobal(pointer)));
             workflow_.picture1MouseMove(float(at.x()));
         }
     });

@@ -29,10 +29,11 @@ public:
         place();
     }
 
+    // Twips of a point given in pixels from the origin of the control's coordinates.
+    QPointF twipsAt(QPointF pixels) const { return toTwips(pixels) / zoom_; }
+
 protected:
     virtual QRect pixelGeometry() const { return toPixelRect(twips_, zoom_); }
-    // Twips of a point given in the widget's own pixels.
-    QPointF twipsAt(QPointF pixels) const { return toTwips(pixels) / zoom_; }
 
 private:
     void place() { Widget::setGeometry(pixelGeometry()); }

@@ -169,3 +169,23 @@ TEST_F(ZoomAndForegroundViews, TheBarShowsOverTheViewButNeverWhileAPointIsAwaite
     move(background(), {200, 200});
     EXPECT_FALSE(bar->isVisible()) << "the next press on the picture is a calibration point";
 }
+
+TEST_F(ZoomAndForegroundViews, AMeasureTakenWithAutoScrollAtHalfSizeEndsAtThePointer) {
+    const QString photo = dir.filePath(QStringLiteral("photo.png"));
+    ASSERT_TRUE(picture_files::write(photo, picture_files::blackPng(6000, 4000)));
+    openBackground(photo);
+    key(Qt::Key_0);
+    key(Qt::Key_Minus, 2);
+    ASSERT_DOUBLE_EQ(window->zoom().level(), 0.5);
+    view->horizontalScrollBar()->setValue(0);
+    view->verticalScrollBar()->setValue(0);
+    click(c().Option3);
+    click(background(), {50, 250});
+    EXPECT_EQ(state().bgStartX, 1500);
+    const QWidget* seen = view->viewport();
+    const QPoint edge = seen->mapTo(window.get(), QPoint(seen->width() - 3, seen->height() / 2));
+    QTest::mouseMove(window->windowHandle(), edge);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return view->horizontalScrollBar()->value() > 100; }, 5000));
+    const QPoint end = background()->mapFrom(window.get(), edge);
+    EXPECT_EQ(c().Line1->ends(), (LineEnds{1500, 7500, float(end.x() * 30), 7500}));
+}
