@@ -36,27 +36,33 @@ double ladderStep(double level, int steps) {
 PictureZoom::PictureZoom(PictureView& view, const FormControls& controls)
     : view_(view), c_(controls) {}
 
+// The background box carries the level; the foreground and the line follow it.
+double PictureZoom::level() const { return c_.Picture1->zoom(); }
+
 QPointF PictureZoom::viewportCentre() const { return QRectF(view_.viewport()->rect()).center(); }
+
+QPointF PictureZoom::onCanvas(QPointF inViewport) const {
+    const QPoint whole = inViewport.toPoint();
+    return QPointF(c_.Picture1->contents()->mapFrom(view_.viewport(), whole)) +
+           (inViewport - whole);
+}
 
 void PictureZoom::setLevel(double level, QPointF anchor) {
     level = std::clamp(level, kSmallest, kLargest);
-    QWidget* canvas = c_.Picture1->contents();
-    const QPointF before =
-        QPointF(canvas->mapFrom(view_.viewport(), anchor.toPoint())) + (anchor - anchor.toPoint());
-    const QPointF anchored = before * (level / level_);  // the same picture point, rezoomed
-    level_ = level;
+    const QPointF anchored = onCanvas(anchor) * (level / this->level());  // the same picture point
     c_.Picture1->setZoom(level);
     c_.Image1->setZoom(level);
     c_.Line1->setZoom(level);
     view_.setContentEnd(c_.Picture1->geometry().bottomRight() + QPoint(1, 1));
-    const QPointF now = QPointF(canvas->mapTo(view_.viewport(), QPoint(0, 0))) + anchored;
+    const QPointF now =
+        QPointF(c_.Picture1->contents()->mapTo(view_.viewport(), QPoint(0, 0))) + anchored;
     const QPoint by = (now - anchor).toPoint();
     view_.horizontalScrollBar()->setValue(view_.horizontalScrollBar()->value() + by.x());
     view_.verticalScrollBar()->setValue(view_.verticalScrollBar()->value() + by.y());
-    emit levelChanged(level_);
+    emit levelChanged(level);
 }
 
-void PictureZoom::step(int steps, QPointF anchor) { setLevel(ladderStep(level_, steps), anchor); }
+void PictureZoom::step(int steps, QPointF anchor) { setLevel(ladderStep(level(), steps), anchor); }
 
 void PictureZoom::stepAboutCentre(int steps) { step(steps, viewportCentre()); }
 
@@ -83,9 +89,5 @@ void PictureZoom::fitBackground() {
 }
 
 QPointF PictureZoom::viewCentreTwips() const {
-    QWidget* canvas = c_.Picture1->contents();
-    const QPointF centre = viewportCentre();
-    const QPointF inCanvas =
-        QPointF(canvas->mapFrom(view_.viewport(), centre.toPoint())) + (centre - centre.toPoint());
-    return inCanvas * kTwipsPerPixel / level_;
+    return c_.Picture1->twipsAt(onCanvas(viewportCentre()));
 }

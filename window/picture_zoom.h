@@ -17,7 +17,7 @@ public:
 
     PictureZoom(PictureView& view, const FormControls& controls);
 
-    double level() const { return level_; }
+    double level() const;
     // Keeps the picture point under `anchor` (a viewport point) where it is.
     void setLevel(double level, QPointF anchor);
     // By steps of the usual ladder (10 % ... 800 %), about a viewport point.
@@ -37,8 +37,9 @@ signals:
 private:
     double fitLevel() const;
     QPointF viewportCentre() const;
+    // A point of the view in the background's inner area, in its pixels.
+    QPointF onCanvas(QPointF inViewport) const;
 
     PictureView& view_;
     const FormControls& c_;
-    double level_ = 1.0;
 };

@@ -8,7 +8,8 @@ void sendPointer(QWidget* target, QEvent::Type type, QPointF twips, Qt::MouseBut
                  quint64 milliseconds = 0) {
     const QPointF local = twips / 15.0;
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, local, target->mapToGlobal(local), button, held, Qt::NoModifier);
+    QMouseEvent event(type, local, target->mapTo(target->window(), local),
+                      target->mapToGlobal(local), button, held, Qt::NoModifier);
     event.setTimestamp(milliseconds);
     QApplication::sendEvent(target, &event);
 }
