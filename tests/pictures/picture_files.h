@@ -20,12 +20,14 @@ inline QByteArray pngChunk(const char* type, const QByteArray& data) {
     return chunk + body + crc;
 }
 
-inline QByteArray pngHeader(quint32 width, quint32 height, int bitDepth, int colorType) {
+inline QByteArray pngHeader(quint32 width, quint32 height, int bitDepth, int colorType,
+                            bool interlaced = false) {
     QByteArray header(13, '\0');
     qToBigEndian<quint32>(width, header.data());
     qToBigEndian<quint32>(height, header.data() + 4);
     header[8] = char(bitDepth);
     header[9] = char(colorType);
+    header[12] = char(interlaced ? 1 : 0);
     return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header);
 }
 
@@ -36,32 +38,46 @@ inline QByteArray pngHeaderOnly(quint32 width, quint32 height) {
            pngChunk("IEND", {});
 }
 
-// A black PNG (every sample 0), compressed a row at a time so that even 100 megapixels are
-// made in little memory. Colour types: 0 grey, 2 RGB, 4 grey and alpha, 6 RGBA.
+// PNG pixel data compressed as it comes, a row at a time, so that even 100 megapixels are made
+// in little memory.
+class PngData {
+public:
+    PngData() { deflateInit(&z_, Z_BEST_SPEED); }
+    ~PngData() { deflateEnd(&z_); }
+    PngData(const PngData&) = delete;
+    PngData& operator=(const PngData&) = delete;
+
+    void addRow(const QByteArray& row) { pump(row, Z_NO_FLUSH); }
+    // The IDAT and IEND chunks that end the file.
+    QByteArray finish() {
+        pump({}, Z_FINISH);
+        return pngChunk("IDAT", stream_) + pngChunk("IEND", {});
+    }
+
+private:
+    void pump(const QByteArray& in, int flush) {
+        z_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.constData()));
+        z_.avail_in = uInt(in.size());
+        char out[1 << 16];
+        do {
+            z_.next_out = reinterpret_cast<Bytef*>(out);
+            z_.avail_out = sizeof out;
+            deflate(&z_, flush);
+            stream_.append(out, int(sizeof out - z_.avail_out));
+        } while (z_.avail_out == 0);
+    }
+
+    z_stream z_{};
+    QByteArray stream_;
+};
+
+// A black PNG (every sample 0). Colour types: 0 grey, 2 RGB, 4 grey and alpha, 6 RGBA.
 inline QByteArray blackPng(quint32 width, quint32 height, int bitDepth = 8, int colorType = 2) {
     const int channels = colorType == 2 ? 3 : colorType == 4 ? 2 : colorType == 6 ? 4 : 1;
     const QByteArray row(1 + int((qint64(width) * channels * bitDepth + 7) / 8), '\0');
-    QByteArray stream;
-    z_stream z{};
-    deflateInit(&z, Z_BEST_SPEED);
-    char out[1 << 16];
-    auto pump = [&](int flush) {
-        do {
-            z.next_out = reinterpret_cast<Bytef*>(out);
-            z.avail_out = sizeof out;
-            deflate(&z, flush);
-            stream.append(out, int(sizeof out - z.avail_out));
-        } while (z.avail_out == 0);
-    };
-    for (quint32 y = 0; y < height; ++y) {
-        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(row.data()));
-        z.avail_in = uInt(row.size());
-        pump(Z_NO_FLUSH);
-    }
-    pump(Z_FINISH);
-    deflateEnd(&z);
-    return pngHeader(width, height, bitDepth, colorType) + pngChunk("IDAT", stream) +
-           pngChunk("IEND", {});
+    PngData data;
+    for (quint32 y = 0; y < height; ++y) data.addRow(row);
+    return pngHeader(width, height, bitDepth, colorType) + data.finish();
 }
 
 // The JPEG with an orientation tag placed after its start marker (a minimal EXIF block).

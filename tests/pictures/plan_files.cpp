@@ -5,7 +5,6 @@
 #include <jpeglib.h>
 #include <libheif/heif.h>
 #include <tiffio.h>
-#include <zlib.h>
 #include <cstdio>  // before jpeglib.h, which uses FILE
 
 #include <QBuffer>
@@ -62,12 +61,6 @@ QColor expectedColor(Ink ink, bool colour, bool alpha) {
 }
 
 namespace {
-
-// A row of the plan as ink, for writers that encode it their own way.
-using RowOfInk = std::function<Ink(int x)>;
-RowOfInk rowOf(int y, int width, int height) {
-    return [=](int x) { return inkAt(x, y, width, height); };
-}
 
 // ---- PNG ----
 
@@ -136,13 +129,8 @@ private:
 }  // namespace
 
 bool writePng(const QString& path, int width, int height, const PngKind& kind) {
-    QByteArray header(13, '\0');
-    qToBigEndian<quint32>(quint32(width), header.data());
-    qToBigEndian<quint32>(quint32(height), header.data() + 4);
-    header[8] = char(kind.bitDepth);
-    header[9] = char(kind.colorType);
-    header[12] = char(kind.interlaced ? 1 : 0);
-    QByteArray file = QByteArray("\x89PNG\r\n\x1a\n", 8) + picture_files::pngChunk("IHDR", header);
+    QByteArray file = picture_files::pngHeader(quint32(width), quint32(height), kind.bitDepth,
+                                               kind.colorType, kind.interlaced);
     if (kind.colorType == 3) {
         file += picture_files::pngChunk(
             "PLTE", QByteArray("\xFF\xFF\xFF\x00\x00\x00\xFF\x00\x00\x12\x34\x56", 12));
@@ -157,21 +145,7 @@ bool writePng(const QString& path, int width, int height, const PngKind& kind) {
         }
         file += picture_files::pngChunk("tRNS", key);
     }
-
-    z_stream z{};
-    deflateInit(&z, Z_BEST_SPEED);
-    QByteArray stream;
-    std::vector<char> out(1 << 16);
-    auto pump = [&](const QByteArray& in, int flush) {
-        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.constData()));
-        z.avail_in = uInt(in.size());
-        do {
-            z.next_out = reinterpret_cast<Bytef*>(out.data());
-            z.avail_out = uInt(out.size());
-            deflate(&z, flush);
-            stream.append(out.data(), qsizetype(out.size() - z.avail_out));
-        } while (z.avail_out == 0);
-    };
+    picture_files::PngData data;
     struct Pass {
         int x0, y0, dx, dy;
     };
@@ -185,139 +159,119 @@ bool writePng(const QString& path, int width, int height, const PngKind& kind) {
         for (int y = pass.y0; y < height; y += pass.dy) {
             QByteArray row(1, '\0');  // no filter
             BitPacker packer(row);
-            const RowOfInk ink = rowOf(y, width, height);
             for (int x = pass.x0; x < width; x += pass.dx) {
-                const auto values = pngSamples(ink(x), kind);
+                const auto values = pngSamples(inkAt(x, y, width, height), kind);
                 for (int c = 0; c < samples; ++c) packer.put(values[c], kind.bitDepth);
             }
             packer.flush();
-            pump(row, Z_NO_FLUSH);
+            data.addRow(row);
         }
     }
-    pump({}, Z_FINISH);
-    deflateEnd(&z);
-    file += picture_files::pngChunk("IDAT", stream) + picture_files::pngChunk("IEND", {});
+    file += data.finish();
     QFile target(path);
     return target.open(QIODevice::WriteOnly) && target.write(file) == file.size();
 }
 
 // ---- TIFF ----
 
+namespace {
+
+struct TiffLayout {
+    quint16 bits, samples, photometric, compression;
+};
+
+TiffLayout layoutOf(TiffKind kind) {
+    // Bilevel as fax machines and scanners write it: a set bit is black.
+    constexpr quint16 kFax = PHOTOMETRIC_MINISWHITE, kGrey = PHOTOMETRIC_MINISBLACK;
+    switch (kind) {
+        case TiffKind::BilevelNone:
+            return {1, 1, kFax, COMPRESSION_NONE};
+        case TiffKind::BilevelPackBits:
+            return {1, 1, kFax, COMPRESSION_PACKBITS};
+        case TiffKind::BilevelLzw:
+            return {1, 1, kFax, COMPRESSION_LZW};
+        case TiffKind::BilevelG3:
+            return {1, 1, kFax, COMPRESSION_CCITTFAX3};
+        case TiffKind::BilevelG4:
+            return {1, 1, kFax, COMPRESSION_CCITTFAX4};
+        case TiffKind::Grey8:
+            return {8, 1, kGrey, COMPRESSION_LZW};
+        case TiffKind::Grey16:
+            return {16, 1, kGrey, COMPRESSION_LZW};
+        case TiffKind::Palette:
+            return {8, 1, PHOTOMETRIC_PALETTE, COMPRESSION_LZW};
+        case TiffKind::Rgb:
+        case TiffKind::RgbTiled:
+            return {8, 3, PHOTOMETRIC_RGB, COMPRESSION_LZW};
+        case TiffKind::Cmyk:
+            break;
+    }
+    return {8, 4, PHOTOMETRIC_SEPARATED, COMPRESSION_LZW};
+}
+
+// One pixel into a row of the layout; bilevel pixels are bits of the row.
+void putTiffPixel(Ink ink, const TiffLayout& layout, quint8* row, int x) {
+    const bool wall = ink == Ink::Wall, red = ink == Ink::Red;
+    quint8* p = row + x * layout.samples * layout.bits / 8;
+    switch (layout.photometric) {
+        case PHOTOMETRIC_MINISWHITE:
+            if (wall) row[x / 8] |= quint8(0x80 >> (x % 8));
+            break;
+        case PHOTOMETRIC_MINISBLACK:
+            if (layout.bits == 16) {
+                const quint16 grey = wall ? 0 : 0xFFFF;  // in the machine's order, as libtiff wants
+                std::memcpy(p, &grey, sizeof grey);
+            } else {
+                p[0] = wall ? 0 : 255;
+            }
+            break;
+        case PHOTOMETRIC_PALETTE:
+            p[0] = wall ? 1 : red ? 2 : 0;
+            break;
+        case PHOTOMETRIC_RGB:
+            p[0] = wall ? 0 : 255;
+            p[1] = p[2] = wall || red ? 0 : 255;
+            break;
+        default:  // CMYK
+            p[0] = 0;
+            p[1] = p[2] = red ? 255 : 0;
+            p[3] = wall ? 255 : 0;
+    }
+}
+
+}  // namespace
+
 bool writeTiff(const QString& path, int width, int height, TiffKind kind) {
     TIFF* tif = TIFFOpen(QFile::encodeName(path).constData(), "w");
     if (!tif) return false;
-    const bool bilevel = kind <= TiffKind::BilevelG4;
-    const bool tiled = kind == TiffKind::RgbTiled;
-    int samples = 1, bits = 8;
-    quint16 photometric = PHOTOMETRIC_MINISBLACK, compression = COMPRESSION_LZW;
-    switch (kind) {
-        case TiffKind::BilevelNone:
-            compression = COMPRESSION_NONE;
-            break;
-        case TiffKind::BilevelPackBits:
-            compression = COMPRESSION_PACKBITS;
-            break;
-        case TiffKind::BilevelLzw:
-            break;
-        case TiffKind::BilevelG3:
-            compression = COMPRESSION_CCITTFAX3;
-            break;
-        case TiffKind::BilevelG4:
-            compression = COMPRESSION_CCITTFAX4;
-            break;
-        case TiffKind::Grey8:
-            break;
-        case TiffKind::Grey16:
-            bits = 16;
-            break;
-        case TiffKind::Palette:
-            photometric = PHOTOMETRIC_PALETTE;
-            break;
-        case TiffKind::Rgb:
-        case TiffKind::RgbTiled:
-            samples = 3;
-            photometric = PHOTOMETRIC_RGB;
-            break;
-        case TiffKind::Cmyk:
-            samples = 4;
-            photometric = PHOTOMETRIC_SEPARATED;
-            break;
-    }
-    if (bilevel) {
-        bits = 1;
-        photometric = PHOTOMETRIC_MINISWHITE;  // as fax machines and scanners write it
-    }
+    const TiffLayout layout = layoutOf(kind);
     TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, width);
     TIFFSetField(tif, TIFFTAG_IMAGELENGTH, height);
-    TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, bits);
-    TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, samples);
-    TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, photometric);
-    TIFFSetField(tif, TIFFTAG_COMPRESSION, compression);
+    TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, layout.bits);
+    TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, layout.samples);
+    TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, layout.photometric);
+    TIFFSetField(tif, TIFFTAG_COMPRESSION, layout.compression);
     TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
     if (kind == TiffKind::Cmyk) TIFFSetField(tif, TIFFTAG_INKSET, INKSET_CMYK);
     std::vector<quint16> map(3 * 256, 0);
     if (kind == TiffKind::Palette) {
-        map[0] = map[256] = map[512] = 0xFFFF;  // 0 white, 1 black, 2 red
-        map[2] = 0xFFFF;
+        map[0] = map[256] = map[512] = map[2] = 0xFFFF;  // 0 white, 1 black, 2 red
         TIFFSetField(tif, TIFFTAG_COLORMAP, map.data(), map.data() + 256, map.data() + 512);
     }
-    // One pixel's bytes (bilevel: one bit, set for black).
-    const auto pixel = [kind](Ink ink, quint8* out) {
-        const bool wall = ink == Ink::Wall, red = ink == Ink::Red;
-        switch (kind) {
-            case TiffKind::Grey8:
-                out[0] = wall ? 0 : 255;
-                break;
-            case TiffKind::Grey16: {
-                const quint16 grey = wall ? 0 : 0xFFFF;  // in the machine's order, as libtiff wants
-                std::memcpy(out, &grey, sizeof grey);
-                break;
-            }
-            case TiffKind::Palette:
-                out[0] = wall ? 1 : red ? 2 : 0;
-                break;
-            case TiffKind::Rgb:
-            case TiffKind::RgbTiled:
-                out[0] = wall ? 0 : 255;
-                out[1] = out[2] = wall || red ? 0 : 255;
-                break;
-            case TiffKind::Cmyk:
-                out[0] = 0;
-                out[1] = out[2] = red ? 255 : 0;
-                out[3] = wall ? 255 : 0;
-                break;
-            default:
-                out[0] = wall ? 1 : 0;
-        }
-    };
-    const int pixelBytes = samples * bits / 8;
-    const auto fill = [&](std::vector<quint8>& buffer, int y, int x0, int count) {
-        std::fill(buffer.begin(), buffer.end(), 0);
-        const RowOfInk ink = rowOf(y, width, height);
-        for (int i = 0; i < count && x0 + i < width; ++i) {
-            if (bilevel) {
-                quint8 bit[4] = {};
-                pixel(ink(x0 + i), bit);
-                buffer[i / 8] |= quint8(bit[0] << (7 - i % 8));
-            } else {
-                pixel(ink(x0 + i), buffer.data() + i * pixelBytes);
-            }
-        }
-    };
     bool ok = true;
-    if (tiled) {
+    if (kind == TiffKind::RgbTiled) {
         constexpr int kTile = 256;
         TIFFSetField(tif, TIFFTAG_TILEWIDTH, kTile);
         TIFFSetField(tif, TIFFTAG_TILELENGTH, kTile);
-        std::vector<quint8> tile(std::size_t(kTile) * kTile * pixelBytes), row(kTile * pixelBytes);
+        std::vector<quint8> tile(TIFFTileSize(tif));
         for (int ty = 0; ty < height && ok; ty += kTile) {
             for (int tx = 0; tx < width && ok; tx += kTile) {
-                for (int y = 0; y < kTile; ++y) {
-                    if (ty + y < height)
-                        fill(row, ty + y, tx, kTile);
-                    else
-                        std::fill(row.begin(), row.end(), 0);
-                    std::copy(row.begin(), row.end(), tile.begin() + y * row.size());
+                std::fill(tile.begin(), tile.end(), 0);
+                for (int y = 0; y < kTile && ty + y < height; ++y) {
+                    quint8* row = tile.data() + y * kTile * 3;
+                    for (int x = 0; x < kTile && tx + x < width; ++x) {
+                        putTiffPixel(inkAt(tx + x, ty + y, width, height), layout, row, x);
+                    }
                 }
                 ok = TIFFWriteTile(tif, tile.data(), quint32(tx), quint32(ty), 0, 0) >= 0;
             }
@@ -326,7 +280,9 @@ bool writeTiff(const QString& path, int width, int height, TiffKind kind) {
         TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, TIFFDefaultStripSize(tif, 0));
         std::vector<quint8> row(TIFFScanlineSize(tif));
         for (int y = 0; y < height && ok; ++y) {
-            fill(row, y, 0, width);
+            std::fill(row.begin(), row.end(), 0);
+            for (int x = 0; x < width; ++x)
+                putTiffPixel(inkAt(x, y, width, height), layout, row.data(), x);
             ok = TIFFWriteScanline(tif, row.data(), quint32(y), 0) >= 0;
         }
     }
@@ -361,9 +317,8 @@ bool writeBmp(const QString& path, int width, int height, int bitsPerPixel) {
     for (int y = height - 1; y >= 0; --y) {
         row.clear();
         BitPacker packer(row);
-        const RowOfInk ink = rowOf(y, width, height);
         for (int x = 0; x < width; ++x) {
-            const Ink at = ink(x);
+            const Ink at = inkAt(x, y, width, height);
             const bool wall = at == Ink::Wall;
             const bool red = at == Ink::Red && bitsPerPixel > 1;
             const quint32 rgb = wall ? 0 : red ? 0xFF0000 : 0xFFFFFF;
@@ -432,10 +387,9 @@ bool writeGif(const QString& path, int width, int height) {
     constexpr quint32 kClear = 256, kEnd = 257;
     int sinceClear = 0;
     for (int y = 0; y < height; ++y) {
-        const RowOfInk ink = rowOf(y, width, height);
         for (int x = 0; x < width; ++x) {
             if (sinceClear == 0) code(kClear);
-            const Ink at = ink(x);
+            const Ink at = inkAt(x, y, width, height);
             code(at == Ink::Wall ? 1 : at == Ink::Red ? 2 : 0);
             sinceClear = (sinceClear + 1) % 250;  // the table never outgrows nine-bit codes
         }
@@ -470,9 +424,8 @@ bool writeJpeg(const QString& path, int width, int height, JpegKind kind, bool p
     jpeg_start_compress(&info, TRUE);
     std::vector<JSAMPLE> row(std::size_t(width) * info.input_components);
     while (info.next_scanline < info.image_height) {
-        const RowOfInk ink = rowOf(int(info.next_scanline), width, height);
         for (int x = 0; x < width; ++x) {
-            const Ink at = ink(x);
+            const Ink at = inkAt(x, int(info.next_scanline), width, height);
             const bool wall = at == Ink::Wall, red = at == Ink::Red;
             JSAMPLE* p = row.data() + x * info.input_components;
             if (kind == JpegKind::Grey) {
@@ -500,9 +453,8 @@ bool writeWebp(const QString& path, int width, int height, bool lossless) {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const RowOfInk ink = rowOf(y, width, height);
         for (int x = 0; x < width; ++x) {
-            const Ink at = ink(x);
+            const Ink at = inkAt(x, y, width, height);
             line[x] = at == Ink::Wall  ? qRgb(0, 0, 0)
                       : at == Ink::Red ? qRgb(255, 0, 0)
                                        : qRgb(255, 255, 255);

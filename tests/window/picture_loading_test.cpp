@@ -98,16 +98,11 @@ TEST_F(WindowTest, AForegroundGoesToTheCornerAtTheSizePictureTwoTakes) {
     EXPECT_EQ(state(), before);
 }
 
-TEST_F(WindowTest, EveryFormatOfThePluginsOpens) {
-    const QList<QByteArray> formats = {"png", "jpg", "bmp", "tiff", "webp", "ico"};
-    for (const QByteArray& format : formats) {
-        SCOPED_TRACE(format.toStdString());
-        const QString path = writePicture(QStringLiteral("p.") + QString::fromLatin1(format),
-                                          {48, 32}, Qt::red, format);
-        const ReadPicture loaded = readPictureFile(path);
-        EXPECT_EQ(loaded.problem, PictureProblem::None);
-        EXPECT_EQ(loaded.image.size(), QSize(48, 32));
-    }
+// Every other format has its kinds in the picture corpus.
+TEST_F(WindowTest, IconsAndTheFirstFrameOfAGifOpen) {
+    const ReadPicture icon = readPictureFile(writePicture("p.ico", {48, 32}, Qt::red, "ico"));
+    EXPECT_EQ(icon.problem, PictureProblem::None);
+    EXPECT_EQ(icon.image.size(), QSize(48, 32));
     const QString gif = dir.filePath("two.gif");
     ASSERT_TRUE(picture_files::write(gif, picture_files::twoFrameGif()));
     const ReadPicture first = readPictureFile(gif);

@@ -59,9 +59,8 @@ TEST_F(ZoomAndForegroundViews, TheSamePicturePointIsRecordedInTheSameTwipsAtAnyZ
         EXPECT_EQ(c().Image1->twips(), foreground) << "its place and size stay";
     }
     // At 400 % a press lands between the picture's pixels: 6003.75 twips.
-    click(background(), QPoint(1601, 800) + QPoint(0, 0));
+    click(background(), QPoint(1601, 800));
     EXPECT_EQ(state().bgEndX, 6004);
-    EXPECT_EQ(c().Label2->text(), "1pixcel=0mm") << "readouts are the workflow's alone";
 }
 
 TEST_F(ZoomAndForegroundViews, CtrlWheelZoomsAboutThePointerAndFitShowsTheWholeBackground) {
@@ -185,7 +184,8 @@ TEST_F(ZoomAndForegroundViews, AMeasureTakenWithAutoScrollAtHalfSizeEndsAtThePoi
     const QWidget* seen = view->viewport();
     const QPoint edge = seen->mapTo(window.get(), QPoint(seen->width() - 3, seen->height() / 2));
     QTest::mouseMove(window->windowHandle(), edge);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return view->horizontalScrollBar()->value() > 100; }, 5000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return view->horizontalScrollBar()->value() > 100; }, 5000));
     const QPoint end = background()->mapFrom(window.get(), edge);
     EXPECT_EQ(c().Line1->ends(), (LineEnds{1500, 7500, float(end.x() * 30), 7500}));
 }
