@@ -117,7 +117,9 @@ std::optional<ReadPicture> readInWorkerWhileWaiting(QWidget& window, const QStri
     // Not modal: a modal window would keep the window manager's close request from the window.
     progress.setWindowModality(Qt::NonModal);
     // Shown by a timer of its own: the dialog's minimum duration counts only from a value.
-    QTimer::singleShot(kProgressDelayMilliseconds, &progress, [&progress, &blocked] {
+    bool progressShown = false;
+    QTimer::singleShot(kProgressDelayMilliseconds, &progress, [&] {
+        progressShown = true;
         blocked.progressShown();
         progress.show();
     });
@@ -130,7 +132,15 @@ std::optional<ReadPicture> readInWorkerWhileWaiting(QWidget& window, const QStri
     const bool windowClosed = !worker->isFinished() || !window.isVisible();
     if (!worker->isFinished()) *cancelled = true;
     worker->wait();
-    if (!windowClosed) blocked.giveBackInput();
+    if (!windowClosed) {
+        // The progress window took the activation, and not every platform gives it back when
+        // it goes: without it the window's shortcuts would not reach it.
+        if (progressShown) {
+            progress.hide();
+            window.activateWindow();
+        }
+        blocked.giveBackInput();
+    }
     if (*cancelled) return std::nullopt;
     return std::move(*result);
 }

@@ -80,6 +80,7 @@ TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingHoldsInputBackAndCance
     EXPECT_GT(option1HandledAt, cancelledAt) << "the click made while waiting counts after it";
     EXPECT_TRUE(c().Option1->isChecked());
     EXPECT_FALSE(c().Command2->isEnabled());
+    EXPECT_EQ(QApplication::activeWindow(), window.get()) << "its shortcuts work again";
 }
 
 TEST_F(WindowTest, ClosingTheWindowWhileDecodingEndsAtOnce) {
