@@ -18,7 +18,9 @@ struct Calibration {
     std::int32_t WorkflowState::*startX;
     std::int32_t WorkflowState::*startY;
     std::int32_t WorkflowState::*endX;
+    std::int32_t WorkflowState::*endY;
     Currency WorkflowState::*scale;
+    double WorkflowState::*exactScale;
     std::optional<Control> closedAtStart;  // the length box of the calibration before
     std::string_view endPrompt;
     TextBox box;
@@ -35,7 +37,9 @@ inline constexpr Calibration kBackgroundCalibration{Mode::AwaitBgStart,
                                                     &WorkflowState::bgStartX,
                                                     &WorkflowState::bgStartY,
                                                     &WorkflowState::bgEndX,
+                                                    &WorkflowState::bgEndY,
                                                     &WorkflowState::bgMmPerUnit,
+                                                    &WorkflowState::bgExactMmPerUnit,
                                                     std::nullopt,
                                                     MsgBgEnd,
                                                     TextBox::Text1,
@@ -51,7 +55,9 @@ inline constexpr Calibration kForegroundCalibration{Mode::AwaitFgStart,
                                                     &WorkflowState::fgStartX,
                                                     &WorkflowState::fgStartY,
                                                     &WorkflowState::fgEndX,
+                                                    &WorkflowState::fgEndY,
                                                     &WorkflowState::fgMmPerUnit,
+                                                    &WorkflowState::fgExactMmPerUnit,
                                                     Control::Text1,
                                                     MsgFgEnd,
                                                     TextBox::Text2,

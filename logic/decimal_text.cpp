@@ -21,3 +21,15 @@ std::string decimalText(double value, std::string_view decimalSeparator) {
     }
     return text;
 }
+
+std::string fixedText(double value, int decimals, std::string_view decimalSeparator) {
+    std::array<char, 400> buffer{};
+    const auto end =
+        std::to_chars(buffer.begin(), buffer.end(), value, std::chars_format::fixed, decimals).ptr;
+    std::string text(buffer.data(), end);
+    if (text.find_first_not_of("-0.") == std::string::npos) text.erase(0, text[0] == '-');
+    if (auto point = text.find('.'); point != std::string::npos) {
+        text.replace(point, 1, decimalSeparator);
+    }
+    return text;
+}

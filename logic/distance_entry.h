@@ -8,3 +8,7 @@
 // reports an input error in red and keeps the last good scale.
 void onText1Change(WorkflowState& state, WindowPort& window, const NumberLocale& locale);
 void onText2Change(WorkflowState& state, WindowPort& window, const NumberLocale& locale);
+
+// Switches between measuring the level distance between a calibration's presses (the
+// default) and the whole length of the line between them.
+void onMeasureAlongLineToggle(WorkflowState& state, WindowPort& window, const NumberLocale& locale);

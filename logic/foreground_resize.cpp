@@ -22,15 +22,18 @@ std::optional<float> scaledExtent(double ratio, float extent) {
     return single;
 }
 
-// Everything is computed before anything is applied, so a failure leaves the foreground whole.
-std::optional<Resize> planResize(const WorkflowState& state, float width, float height) {
-    std::optional<double> ratio =
-        checked::divide(state.fgMmPerUnit.toDouble(), state.bgMmPerUnit.toDouble());
+// The ratio of the scales as typed and measured: the readouts' four decimals would make a
+// sharp photo's resize wrong by percents, and a scale below 0.00005 would read as nothing.
+std::optional<double> exactRatio(const WorkflowState& state) {
+    std::optional<double> ratio = checked::divide(state.fgExactMmPerUnit, state.bgExactMmPerUnit);
     if (!ratio || *ratio < 0) return std::nullopt;
-    *ratio += 0.0;  // a ratio of -0 would give sizes of -0
+    return *ratio + 0.0;  // a ratio of -0 would give sizes of -0
+}
 
-    const std::optional<float> newWidth = scaledExtent(*ratio, width);
-    const std::optional<float> newHeight = scaledExtent(*ratio, height);
+// Everything is computed before anything is applied, so a failure leaves the foreground whole.
+std::optional<Resize> planResize(double ratio, float width, float height) {
+    const std::optional<float> newWidth = scaledExtent(ratio, width);
+    const std::optional<float> newHeight = scaledExtent(ratio, height);
     if (!newWidth || !newHeight) return std::nullopt;
     return Resize{*newWidth, *newHeight};
 }
@@ -43,8 +46,11 @@ void onCommand3Click(WorkflowState& state, WindowPort& window, const NumberLocal
     window.setEnabled(Control::Command3, false);
     window.setLine(kCollapsedLine);
 
-    const std::optional<Resize> resize =
-        planResize(state, window.foreground(Extent::Width), window.foreground(Extent::Height));
+    const std::optional<double> ratio = exactRatio(state);
+    const std::optional<Resize> resize = ratio
+                                             ? planResize(*ratio, window.foreground(Extent::Width),
+                                                          window.foreground(Extent::Height))
+                                             : std::nullopt;
     if (!resize) {
         window.setStatusColor(kRed);
         window.setCaption(Label::Label1, MsgCannotScale);
@@ -52,10 +58,9 @@ void onCommand3Click(WorkflowState& state, WindowPort& window, const NumberLocal
     }
     window.setForeground(Extent::Width, resize->width);
     window.setForeground(Extent::Height, resize->height);
+    state.fgResized = true;
     // The message keeps the label's colour: red if the last edit of the length was an error.
-    std::string message =
-        cutPercentText(state.fgMmPerUnit, state.bgMmPerUnit, locale.decimalSeparator());
-    message +=
-        isEnlargement(state.fgMmPerUnit, state.bgMmPerUnit) ? MsgEnlargedSuffix : MsgReducedSuffix;
+    std::string message = cutPercentText(*ratio, locale.decimalSeparator());
+    message += isEnlargement(*ratio) ? MsgEnlargedSuffix : MsgReducedSuffix;
     window.setCaption(Label::Label1, message);
 }

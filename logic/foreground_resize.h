@@ -4,7 +4,7 @@
 #include "window_port.h"
 #include "workflow_state.h"
 
-// The apply button: scales the foreground by fgMmPerUnit / bgMmPerUnit and reports the
-// percentage. A ratio that gives no size the foreground can take leaves it as it was and
-// says so in red.
+// The apply button: scales the foreground by the ratio of the two scales, as typed and measured,
+// and reports the percentage. A ratio that gives no size the foreground can take leaves it as it
+// was and says so in red.
 void onCommand3Click(WorkflowState& state, WindowPort& window, const NumberLocale& locale);

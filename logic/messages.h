@@ -23,6 +23,12 @@ inline constexpr std::string_view MsgReducedSuffix = "％ 縮小しました";
 // a negative ratio, an overflow).
 inline constexpr std::string_view MsgCannotScale = "拡大率を計算できません。③からやり直して下さい";
 
+// Beside a calibration line more than a degree off level, after its angle and after the share
+// by which a level measure shortens it.
+inline constexpr std::string_view MsgTiltDegrees = "° 傾いています。横の距離では長さが ";
+inline constexpr std::string_view MsgTiltShortPercent =
+    " % 短く測られます。Ctrl+T で斜めの距離を測れます";
+
 // The readouts' text until a scale is known (the spelling is the window's own).
 inline constexpr std::string_view ScaleResetText = "1pixcel=0mm";
 inline constexpr std::string_view kReadoutPrefix = "1pixel=";

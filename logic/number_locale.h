@@ -9,8 +9,9 @@ class NumberLocale {
 public:
     virtual ~NumberLocale() = default;
 
-    // A number as the user typed it (digits, the decimal separator, an optional sign,
-    // surrounding blanks); empty for anything else, including empty text.
+    // A number as the user typed it (digits, grouped or not as the locale groups them, the
+    // decimal separator, an optional sign, surrounding blanks); empty for anything else,
+    // including empty text.
     virtual std::optional<double> toNumber(std::string_view text) const = 0;
     virtual std::string decimalSeparator() const = 0;
 };

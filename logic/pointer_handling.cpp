@@ -34,6 +34,7 @@ void calibrationPress(WorkflowState& state, WindowPort& window, double pictureX,
             window.setEnabled(c->boxControl, true);
             window.giveFocus(c->box);
             state.*c->endX = *x;
+            state.*c->endY = *y;
             showStep(window, MsgEnterDistance);
             state.mode = c->awaitingDistance;
             return;
@@ -42,12 +43,13 @@ void calibrationPress(WorkflowState& state, WindowPort& window, double pictureX,
 }
 
 // Between the two presses of a calibration the line runs from the start point to the
-// pointer's X, at the start point's height.
-void followPointer(const WorkflowState& state, WindowPort& window, float pictureX) {
+// pointer's X, at the start point's height; measured along the line, to the pointer itself.
+void followPointer(const WorkflowState& state, WindowPort& window, float pictureX, float pictureY) {
     for (const Calibration* c : kCalibrations) {
         if (state.mode != c->awaitingEnd) continue;
         const auto y = static_cast<float>(state.*c->startY);
-        window.setLine({static_cast<float>(state.*c->startX), y, pictureX, y});
+        window.setLine({static_cast<float>(state.*c->startX), y, pictureX,
+                        state.measureAlongLine ? pictureY : y});
     }
 }
 
@@ -57,8 +59,8 @@ void onPicture1MouseDown(WorkflowState& state, WindowPort& window, float x, floa
     if (awaitsPoint(state)) calibrationPress(state, window, x, y);
 }
 
-void onPicture1MouseMove(WorkflowState& state, WindowPort& window, float x) {
-    followPointer(state, window, x);
+void onPicture1MouseMove(WorkflowState& state, WindowPort& window, float x, float y) {
+    followPointer(state, window, x, y);
 }
 
 void onImage1MouseDown(WorkflowState& state, WindowPort& window, float x, float y) {
@@ -88,7 +90,9 @@ void onImage1MouseMove(WorkflowState& state, WindowPort& window, float x, float 
     }
     const auto pictureX =
         checked::toSingle(static_cast<double>(window.foreground(Extent::Left)) + x);
-    if (pictureX) followPointer(state, window, *pictureX);
+    const auto pictureY =
+        checked::toSingle(static_cast<double>(window.foreground(Extent::Top)) + y);
+    if (pictureX && pictureY) followPointer(state, window, *pictureX, *pictureY);
 }
 
 void onImage1MouseUp(WorkflowState& state) { state.dragging = kFlagFalse; }
@@ -106,3 +110,5 @@ bool followsPointer(const WorkflowState& state) {
     }
     return state.dragging == kFlagTrue;
 }
+
+bool foregroundMayMove(const WorkflowState& state) { return state.mode != Mode::AwaitFgEnd; }

@@ -29,6 +29,9 @@ void onOption3Click(WorkflowState& state, WindowPort& window) {
     window.setLine(kCollapsedLine);
     state.bgMmPerUnit = Currency();
     state.fgMmPerUnit = Currency();
+    state.bgExactMmPerUnit = 0;
+    state.fgExactMmPerUnit = 0;
+    state.fgResized = false;
     window.setText(TextBox::Text1, "");
     window.setText(TextBox::Text2, "");
     window.setCaption(Label::Label2, ScaleResetText);

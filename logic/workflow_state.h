@@ -36,5 +36,13 @@ struct WorkflowState {
     std::int32_t grabY = 0;
     Mode mode = Mode::Idle;
 
+    // Beyond the described record: what keeps a size as exact as the clicks.
+    std::int32_t bgEndY = 0;  // the end press's height; a level measure does not use it
+    std::int32_t fgEndY = 0;
+    double bgExactMmPerUnit = 0;  // the typed length over the measured twips, unrounded
+    double fgExactMmPerUnit = 0;
+    bool measureAlongLine = false;  // the whole length between the presses, not its level part
+    bool fgResized = false;         // the foreground now shows the background's scale
+
     friend bool operator==(const WorkflowState&, const WorkflowState&) = default;
 };

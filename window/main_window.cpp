@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QIcon>
@@ -12,10 +13,14 @@
 #include <cmath>
 
 #include "control_table.h"
+#include "measured_distance.h"
+#include "measuring_line.h"
 #include "messages.h"
 #include "no_saved_settings.h"
 #include "picture_box.h"
 #include "picture_dialogs.h"
+#include "plane_note.h"
+#include "real_sizes.h"
 #include "stretch_image.h"
 #include "to_qstring.h"
 
@@ -58,9 +63,15 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
       placer_(*this, controls_, *view_, zoom_),
       secondPresses_([this] { return awaitsPoint(workflow_.state()); }),
       autoScroll_(*view_, [this] { return followsPointer(workflow_.state()); }),
-      tools_(new ViewTools(*this, *view_, [this] {
-          return !awaitsPoint(workflow_.state()) && workflow_.state().dragging != kFlagTrue;
-      })) {
+      tools_(new ViewTools(*this, *view_,
+                           [this] {
+                               return !awaitsPoint(workflow_.state()) &&
+                                      workflow_.state().dragging != kFlagTrue;
+                           })),
+      measure_(
+          *controls_.Picture1, *controls_.Image1,
+          [this] { return backgroundMmPerTwip(workflow_.state()); }, locale_.decimalSeparator()),
+      tiltNote_(new PlaneNote(controls_.Picture1->contents())) {
     setObjectName(toQString(kFormName));
     setWindowTitle(toQString(kWindowTitle));
     QIcon icon(QStringLiteral(":/pokotamu.png"));
@@ -77,6 +88,7 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
     connectEvents();
     followPointerWhileScrolling();
     connectViewTools();
+    workflow_.setAfterEachEvent([this] { reflectWorkflow(); });
     workflow_.formLoad();
     controls_.Picture1->setFocus(Qt::OtherFocusReason);
 }
@@ -99,7 +111,7 @@ void MainWindow::connectEvents() {
     connect(c.Picture1, &PictureBox::mouseDown, this,
             [w](QPointF p) { w->picture1MouseDown(float(p.x()), float(p.y())); });
     connect(c.Picture1, &PictureBox::mouseMove, this,
-            [w](QPointF p) { w->picture1MouseMove(float(p.x())); });
+            [w](QPointF p) { w->picture1MouseMove(float(p.x()), float(p.y())); });
     connect(c.Image1, &StretchImage::mouseDown, this,
             [w](QPointF p) { w->image1MouseDown(float(p.x()), float(p.y())); });
     connect(c.Image1, &StretchImage::mouseMove, this,
@@ -118,7 +130,7 @@ void MainWindow::followPointerWhileScrolling() {
         } else {
             PictureBox* box = controls_.Picture1;
             const QPointF at = box->twipsAt(QPointF(box->contents()->mapFromGlobal(pointer)));
-            workflow_.picture1MouseMove(float(at.x()));
+            workflow_.picture1MouseMove(float(at.x()), float(at.y()));
         }
     });
 }
@@ -127,8 +139,52 @@ void MainWindow::connectViewTools() {
     connect(tools_, &ViewTools::triggered, this, &MainWindow::run);
     connect(view_, &PictureView::zoomWheel, this,
             [this](int steps, QPointF at) { zoom_.step(steps, at); });
-    connect(&zoom_, &PictureZoom::levelChanged, this,
-            [this](double level) { tools_->showLevels(level, controls_.Image1->opacity()); });
+    connect(&zoom_, &PictureZoom::levelChanged, this, [this](double level) {
+        tools_->showLevels(level, controls_.Image1->opacity());
+        measure_.setZoom(level);
+        tiltNote_->setZoom(level);
+    });
+    // Escape ends a measure, and only a measure.
+    auto* endMeasure = new QAction(this);
+    endMeasure->setShortcut(Qt::Key_Escape);
+    endMeasure->setShortcutContext(Qt::WindowShortcut);
+    addAction(endMeasure);
+    connect(endMeasure, &QAction::triggered, this, [this] {
+        measure_.setOn(false);
+        reflectWorkflow();
+    });
+    connect(&tools_->action(ViewCommand::Measure), &QAction::toggled, endMeasure,
+            &QAction::setEnabled);
+    endMeasure->setEnabled(false);
+}
+
+void MainWindow::reflectWorkflow() {
+    const WorkflowState& state = workflow_.state();
+    for (const ViewCommandRow& row : viewCommands()) {
+        if (movesForeground(row.command)) {
+            tools_->action(row.command).setEnabled(foregroundMayMove(state));
+        }
+    }
+    tools_->action(ViewCommand::MeasureAlongLine).setChecked(state.measureAlongLine);
+    const std::optional<double> backgroundScale = backgroundMmPerTwip(state);
+    if (!backgroundScale && measure_.isOn()) measure_.setOn(false);
+    tools_->action(ViewCommand::Measure).setEnabled(backgroundScale.has_value());
+    tools_->action(ViewCommand::Measure).setChecked(measure_.isOn());
+
+    if (const std::optional<Tilt> tilt = levelMeasureTilt(state)) {
+        const LineEnds& line = controls_.Line1->ends();
+        tiltNote_->showAt(toQString(tiltNotice(*tilt, locale_.decimalSeparator())),
+                          QPointF(line.x2, line.y2));
+    } else {
+        tiltNote_->hide();
+    }
+
+    StretchImage* image = controls_.Image1;
+    QString size;
+    if (const std::optional<double> scale = foregroundMmPerTwip(state)) {
+        size = toQString(sizeText(image->twips().width * *scale, image->twips().height * *scale));
+    }
+    tools_->showForeground(!image->picture().isNull(), image->degrees(), size);
 }
 
 void MainWindow::run(ViewCommand command) {
@@ -164,10 +220,23 @@ void MainWindow::run(ViewCommand command) {
         case ViewCommand::TurnRight:
             image->turnQuarter(true);
             break;
+        case ViewCommand::TurnLeftDegree:
+            image->turnDegrees(-1);
+            break;
+        case ViewCommand::TurnRightDegree:
+            image->turnDegrees(1);
+            break;
         case ViewCommand::Centre:
             centreForeground();
             break;
+        case ViewCommand::MeasureAlongLine:
+            workflow_.measureAlongLineToggle();
+            break;
+        case ViewCommand::Measure:
+            measure_.setOn(!measure_.isOn());
+            break;
     }
+    reflectWorkflow();
 }
 
 void MainWindow::centreForeground() {

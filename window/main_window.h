@@ -4,6 +4,7 @@
 
 #include "edge_auto_scroll.h"
 #include "form_controls.h"
+#include "measure_tool.h"
 #include "picture_placer.h"
 #include "picture_view.h"
 #include "picture_zoom.h"
@@ -24,6 +25,11 @@ public:
     const WorkflowState& workflowState() const { return workflow_.state(); }
     const FormControls& controls() const { return controls_; }
     const PictureZoom& zoom() const { return zoom_; }
+    const MeasureTool& measure() const { return measure_; }
+    // The bar of the view's and the foreground's commands.
+    const ViewTools& viewTools() const { return *tools_; }
+    // The warning beside a calibration line that lies off level.
+    const PlaneNote& tiltNote() const { return *tiltNote_; }
 
     // Opens a background as the first "..." button does once its dialog has chosen the file.
     void openBackground(const QString& path) { placer_.openBackground(path); }
@@ -39,6 +45,9 @@ private:
     void followPointerWhileScrolling();
     void connectViewTools();
     void run(ViewCommand command);
+    // Shows what follows from the workflow's state beyond the described controls: which
+    // commands apply, a tilted line, the foreground's real size.
+    void reflectWorkflow();
     // The foreground at its size, centred on what the view shows.
     void centreForeground();
     // A resized foreground that lies wholly outside the background box, where nothing can show
@@ -55,5 +64,7 @@ private:
     SecondPressFilter secondPresses_;
     EdgeAutoScroll autoScroll_;
     ViewTools* tools_;
+    MeasureTool measure_;
+    PlaneNote* tiltNote_;
     bool centred_ = false;
 };

@@ -5,7 +5,8 @@
 
 #include "twips.h"
 
-MeasuringLine::MeasuringLine(QWidget* container) : QWidget(container) {
+MeasuringLine::MeasuringLine(QWidget* container, QColor colour)
+    : QWidget(container), colour_(colour) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setGeometry(container->rect());
@@ -38,7 +39,7 @@ QRect MeasuringLine::pixelBounds() const {
 void MeasuringLine::paintEvent(QPaintEvent*) {
     if (ends_.x1 == ends_.x2 && ends_.y1 == ends_.y2) return;
     QPainter painter(this);
-    painter.setPen(QPen(QColor(255, 0, 0), 0));  // cosmetic: one pixel wide
+    painter.setPen(QPen(colour_, 0));  // cosmetic: one pixel wide
     painter.drawLine(pixelAt(ends_.x1, ends_.y1), pixelAt(ends_.x2, ends_.y2));
 }
 

@@ -1,14 +1,15 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 
 #include "window_port.h"
 
-// The red measuring line, drawn over everything else in its container and transparent to
-// the mouse, so that presses and moves reach the control beneath.
+// A measuring line (red for the calibrations), drawn over everything else in its container and
+// transparent to the mouse, so that presses and moves reach the control beneath.
 class MeasuringLine : public QWidget {
 public:
-    explicit MeasuringLine(QWidget* container);
+    explicit MeasuringLine(QWidget* container, QColor colour = QColor(255, 0, 0));
 
     const LineEnds& ends() const { return ends_; }
     void setEnds(const LineEnds& ends);
@@ -23,6 +24,7 @@ private:
     QRect pixelBounds() const;
     QPoint pixelAt(float x, float y) const;
 
+    QColor colour_;
     LineEnds ends_;
     double zoom_ = 1.0;
 };

@@ -18,7 +18,7 @@ QString narrowed(QString text) {
 }  // namespace
 
 QtNumberLocale::QtNumberLocale(const QLocale& locale) : locale_(locale) {
-    locale_.setNumberOptions(QLocale::RejectGroupSeparator);
+    locale_.setNumberOptions(locale_.numberOptions() & ~QLocale::RejectGroupSeparator);
 }
 
 std::optional<double> QtNumberLocale::toNumber(std::string_view text) const {

@@ -3,14 +3,28 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QTransform>
 
 #include "pointer_position.h"
+
+namespace {
+
+// A turn by whole degrees about a rectangle's centre.
+QTransform turnAbout(const QRectF& rect, int degrees) {
+    const QPointF centre = rect.center();
+    return QTransform::fromTranslate(-centre.x(), -centre.y()) * QTransform().rotate(degrees) *
+           QTransform::fromTranslate(centre.x(), centre.y());
+}
+
+}  // namespace
 
 StretchImage::StretchImage(QWidget* parent) : TwipPlaced(parent) { setMouseTracking(true); }
 
 void StretchImage::setPicture(const QImage& picture, bool onWhitePaper) {
     scaled_.setPicture(picture, onWhitePaper);
+    degrees_ = 0;  // a new picture comes as it is
+    place();
     update();
 }
 
@@ -33,12 +47,55 @@ void StretchImage::turnQuarter(bool clockwise) {
     update();
 }
 
+void StretchImage::turnDegrees(int degrees) {
+    degrees_ = ((degrees_ + degrees + 179) % 360 + 360) % 360 - 179;
+    place();
+    update();
+}
+
+QPolygonF StretchImage::turnedCorners() const {
+    const double scale = zoom() / kTwipsPerPixel;
+    const TwipRect& at = twips();
+    const QRectF rect(at.left * scale, at.top * scale, at.width * scale, at.height * scale);
+    return turnAbout(rect, degrees_).map(QPolygonF(rect));
+}
+
+QRect StretchImage::pixelGeometry() const {
+    if (degrees_ == 0) return TwipPlaced::pixelGeometry();
+    return turnedCorners().boundingRect().toAlignedRect();
+}
+
+void StretchImage::placed() {
+    if (degrees_ == 0) {
+        clearMask();
+        return;
+    }
+    setMask(QRegion(turnedCorners().translated(-QPointF(pos())).toPolygon()));
+}
+
+QPointF StretchImage::twipsAt(QPointF pixels) const {
+    if (degrees_ == 0) return TwipPlaced::twipsAt(pixels);
+    return toTwips(QPointF(pos()) + pixels) / zoom() - QPointF(twips().left, twips().top);
+}
+
 void StretchImage::paintEvent(QPaintEvent* event) {
     const QRect exposed = event->rect() & rect();
     if (exposed.isEmpty()) return;
     QPainter painter(this);
     if (opacity_ < 1.0) painter.setOpacity(opacity_);
-    scaled_.paint(painter, QRectF(rect()), exposed);
+    if (degrees_ == 0) {
+        scaled_.paint(painter, QRectF(rect()), exposed);
+        return;
+    }
+    const double scale = zoom() / kTwipsPerPixel;
+    const TwipRect& at = twips();
+    const QRectF whole(at.left * scale - x(), at.top * scale - y(), at.width * scale,
+                       at.height * scale);
+    const QTransform turn = turnAbout(whole, degrees_);
+    painter.setTransform(turn);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRect unturned = turn.inverted().mapRect(QRectF(exposed)).toAlignedRect();
+    scaled_.paint(painter, whole, unturned & whole.toAlignedRect());
 }
 
 void StretchImage::mousePressEvent(QMouseEvent* event) {

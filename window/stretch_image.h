@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QImage>
+#include <QPolygonF>
 #include <QWidget>
 
 #include "scaled_picture.h"
 #include "twip_placed.h"
 
 // The foreground: stretches its picture to its own rectangle and reports presses, moves and
-// releases over that rectangle, with or without a picture.
+// releases over that rectangle, with or without a picture. Turned by whole degrees, the
+// rectangle (its twips, its width and height) stays the picture's own, unturned: the picture
+// is drawn turned about its centre, and only the turned picture takes the pointer.
 class StretchImage : public TwipPlaced<QWidget> {
     Q_OBJECT
 public:
@@ -23,6 +26,14 @@ public:
     // Turns the picture a quarter about the image's centre: its width and height swap exactly
     // and the centre stays where it was.
     void turnQuarter(bool clockwise);
+    // Turns the drawn picture by whole degrees about its centre (clockwise for positive);
+    // no twip changes, so turning back gives exactly the picture before.
+    void turnDegrees(int degrees);
+    // The turn beyond quarter turns, -179 to 180, clockwise positive.
+    int degrees() const { return degrees_; }
+
+    // From the unturned rectangle's corner, also where the picture is turned.
+    QPointF twipsAt(QPointF pixels) const override;
 
     // What the picture is painted from (for tests).
     const ScaledPicture& scaledPicture() const { return scaled_; }
@@ -38,9 +49,15 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    QRect pixelGeometry() const override;
+    void placed() override;
 
 private:
+    // The turned rectangle's corners in the picture plane's pixels.
+    QPolygonF turnedCorners() const;
+
     // Only the visible part is stretched, at each paint: no stretched copy of the whole is kept.
     ScaledPicture scaled_;
     double opacity_ = 1.0;
+    int degrees_ = 0;
 };

@@ -30,14 +30,18 @@ public:
     }
 
     // Twips of a point given in pixels from the origin of the control's coordinates.
-    QPointF twipsAt(QPointF pixels) const { return toTwips(pixels) / zoom_; }
+    virtual QPointF twipsAt(QPointF pixels) const { return toTwips(pixels) / zoom_; }
 
 protected:
     virtual QRect pixelGeometry() const { return toPixelRect(twips_, zoom_); }
+    // After every change of place, size or zoom.
+    virtual void placed() {}
+    void place() {
+        Widget::setGeometry(pixelGeometry());
+        placed();
+    }
 
 private:
-    void place() { Widget::setGeometry(pixelGeometry()); }
-
     TwipRect twips_;
     double zoom_ = 1.0;
 };

@@ -11,12 +11,33 @@ const ViewCommandRow kCommands[] = {
     {ViewCommand::Stronger, "濃", "前景画像を濃く", {"Ctrl+]"}},
     {ViewCommand::TurnLeft, "↺", "前景画像を左に 90° 回す", {"Ctrl+L"}},
     {ViewCommand::TurnRight, "↻", "前景画像を右に 90° 回す", {"Ctrl+R"}},
+    {ViewCommand::TurnLeftDegree, "↶", "前景画像を左に 1° 回す", {"Ctrl+Shift+L"}},
+    {ViewCommand::TurnRightDegree, "↷", "前景画像を右に 1° 回す", {"Ctrl+Shift+R"}},
     {ViewCommand::Centre, "中央", "前景画像を表示の中央へ", {"Ctrl+H"}},
+    {ViewCommand::MeasureAlongLine, "斜", "斜めの距離で測る", {"Ctrl+T"}},
+    {ViewCommand::Measure, "測", "長さを測る", {"Ctrl+M"}},
 };
 
 }  // namespace
 
 std::span<const ViewCommandRow> viewCommands() { return kCommands; }
+
+bool isSwitch(ViewCommand command) {
+    return command == ViewCommand::MeasureAlongLine || command == ViewCommand::Measure;
+}
+
+bool movesForeground(ViewCommand command) {
+    switch (command) {
+        case ViewCommand::TurnLeft:
+        case ViewCommand::TurnRight:
+        case ViewCommand::TurnLeftDegree:
+        case ViewCommand::TurnRightDegree:
+        case ViewCommand::Centre:
+            return true;
+        default:
+            return false;
+    }
+}
 
 QString viewShortcutList() {
     QString list;

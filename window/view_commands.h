@@ -14,8 +14,17 @@ enum class ViewCommand {
     Stronger,
     TurnLeft,
     TurnRight,
-    Centre
+    TurnLeftDegree,
+    TurnRightDegree,
+    Centre,
+    MeasureAlongLine,
+    Measure,
 };
+
+// A command that is on or off until given again.
+bool isSwitch(ViewCommand command);
+// A command that moves or turns the foreground.
+bool movesForeground(ViewCommand command);
 
 // One command's whole description.
 struct ViewCommandRow {
@@ -25,7 +34,7 @@ struct ViewCommandRow {
     std::vector<const char*> shortcuts;
 };
 
-// In the order of the bar, left to right.
+// In the order of the bar, left to right: the view's commands, then the foreground's.
 std::span<const ViewCommandRow> viewCommands();
 
 // "Ctrl++  拡大" and so on, a line each, for --help.

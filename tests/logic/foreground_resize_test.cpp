@@ -17,6 +17,8 @@ struct Scene {
         state.mode = Mode::ReadyToResize;
         state.fgMmPerUnit = *Currency::fromDouble(fg);
         state.bgMmPerUnit = *Currency::fromDouble(bg);
+        state.fgExactMmPerUnit = fg;
+        state.bgExactMmPerUnit = bg;
         window.image[Extent::Width] = width;
         window.image[Extent::Height] = height;
         window.enabled[Control::Text2] = true;

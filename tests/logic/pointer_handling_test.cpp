@@ -15,7 +15,7 @@ TEST(PointerHandling, WorkedSequence) {
     EXPECT_EQ(h.window.captions[Label::Label1], MsgBgEnd);
     EXPECT_EQ(h.state().mode, Mode::AwaitBgEnd);
 
-    h.workflow.picture1MouseMove(2700);
+    h.workflow.picture1MouseMove(2700, 3100);
     EXPECT_EQ(h.window.line, (LineEnds{1200, 2250, 2700, 2250}));
     h.workflow.image1MouseMove(450, 1234);
     EXPECT_EQ(h.window.line, (LineEnds{1200, 2250, 3450, 2250}));
@@ -68,7 +68,7 @@ TEST(PointerHandling, RecordedPointsRoundHalvesToEvenButTheLineIsNotRounded) {
     EXPECT_EQ(h.state().bgStartY, 2252);
     h.workflow.image1MouseMove(100.5f, 0);
     EXPECT_EQ(h.window.line.x2, 100.75f);
-    h.workflow.picture1MouseMove(99.25f);
+    h.workflow.picture1MouseMove(99.25f, 3100);
     EXPECT_EQ(h.window.line.x2, 99.25f);
 }
 
@@ -97,7 +97,7 @@ TEST(PointerHandling, AStaleDragMovesTheForegroundWhileTheBackgroundStillDrawsTh
     EXPECT_EQ(h.window.image[Extent::Left], 120.5f);
     EXPECT_EQ(h.window.image[Extent::Top], 110);
     EXPECT_EQ(h.window.line, kCollapsedLine);
-    h.workflow.picture1MouseMove(800);
+    h.workflow.picture1MouseMove(800, 3100);
     EXPECT_EQ(h.window.line, (LineEnds{500, 600, 800, 600}));
 }
 

@@ -60,7 +60,7 @@ TEST(TaskSelection, LoadingTasksOnlySwitchButtonsCollapseTheLineAndIdle) {
     for (bool background : {true, false}) {
         Harness h;
         advanceTo(h, Mode::AwaitFgEnd);
-        h.workflow.picture1MouseMove(4000);  // a visible line
+        h.workflow.picture1MouseMove(4000, 3100);  // a visible line
         const WorkflowState before = h.state();
         const auto captions = h.window.captions;
         const auto texts = h.window.texts;

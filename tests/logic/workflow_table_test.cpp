@@ -59,7 +59,7 @@ TEST(WorkflowTable, UnlistedEventsInEachModeDoNothing) {
     };
     const std::vector<Event> events = {
         {"Picture1 press", {1, 2, 4, 5}, [](Harness& h) { h.workflow.picture1MouseDown(10, 20); }},
-        {"Picture1 move", {2, 5}, [](Harness& h) { h.workflow.picture1MouseMove(10); }},
+        {"Picture1 move", {2, 5}, [](Harness& h) { h.workflow.picture1MouseMove(10, 3100); }},
         {"Image1 move", {2, 5}, [](Harness& h) { h.workflow.image1MouseMove(10, 20); }},
         {"Text1 change", {3, 4}, [](Harness& h) { h.window.type(TextBox::Text1, "45"); }},
         {"Text2 change", {6, 7}, [](Harness& h) { h.window.type(TextBox::Text2, "45"); }},

@@ -22,11 +22,16 @@ TEST(QtNumberLocale, ReadsWhatTheUserTypesInTheirLocale) {
         {QLocale::Japanese, QLocale::Japan, "   ", std::nullopt},
         {QLocale::Japanese, QLocale::Japan, "90mm", std::nullopt},
         {QLocale::Japanese, QLocale::Japan, "abc", std::nullopt},
-        {QLocale::Japanese, QLocale::Japan, "1,000", std::nullopt},  // no grouping
+        {QLocale::Japanese, QLocale::Japan, "2,000", 2000},
+        {QLocale::Japanese, QLocale::Japan, "２，０００", 2000},
+        {QLocale::Japanese, QLocale::Japan, "1,234,567.5", 1234567.5},
+        {QLocale::Japanese, QLocale::Japan, "2,00", std::nullopt},  // a malformed group
+        {QLocale::Japanese, QLocale::Japan, "2,", std::nullopt},
         {QLocale::Japanese, QLocale::Japan, "12,5", std::nullopt},
         {QLocale::German, QLocale::Germany, "12,5", 12.5},
         {QLocale::German, QLocale::Germany, "１２，５", 12.5},
         {QLocale::German, QLocale::Germany, "12.5", std::nullopt},
+        {QLocale::German, QLocale::Germany, "2.000,5", 2000.5},
     };
     for (const Case& c : cases) {
         const QtNumberLocale locale(QLocale(c.language, c.territory));
