@@ -102,8 +102,11 @@ void ViewTools::placeInCorner() {
 bool ViewTools::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &view_) {
         if (event->type() == QEvent::Enter && mayShow_()) {
-            placeInCorner();
             show();
+            // Texts set while hidden are measured only now.
+            layout()->activate();
+            adjustSize();
+            placeInCorner();
             raise();
         } else if (event->type() == QEvent::Enter) {
             hide();
