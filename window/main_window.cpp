@@ -241,7 +241,7 @@ void MainWindow::run(ViewCommand command) {
 
 void MainWindow::centreForeground() {
     StretchImage* image = controls_.Image1;
-    const QPointF centre = zoom_.viewCentreTwips();
+    const QPointF centre = zoom_.shownBackgroundCentreTwips();
     const TwipRect at = image->twips();
     image->setTwips({float(centre.x() - at.width / 2.0), float(centre.y() - at.height / 2.0),
                      at.width, at.height});

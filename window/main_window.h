@@ -48,10 +48,10 @@ private:
     // Shows what follows from the workflow's state beyond the described controls: which
     // commands apply, a tilted line, the foreground's real size.
     void reflectWorkflow();
-    // The foreground at its size, centred on what the view shows.
+    // The foreground at its size, centred on the part of the background the view shows.
     void centreForeground();
     // A resized foreground that lies wholly outside the background box, where nothing can show
-    // or reach it, comes to the centre of the view.
+    // or reach it, comes to the centre of the background the view shows.
     void keepResizedForegroundInReach(const TwipRect& before);
 
     PictureView* view_;

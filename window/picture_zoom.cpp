@@ -88,6 +88,9 @@ void PictureZoom::fitBackground() {
     view_.verticalScrollBar()->setValue(0);
 }
 
-QPointF PictureZoom::viewCentreTwips() const {
-    return c_.Picture1->twipsAt(onCanvas(viewportCentre()));
+QPointF PictureZoom::shownBackgroundCentreTwips() const {
+    const QWidget* canvas = c_.Picture1->contents();
+    const QRect seen(canvas->mapFrom(view_.viewport(), QPoint(0, 0)), view_.viewport()->size());
+    const QRect shown = seen & canvas->rect();
+    return c_.Picture1->twipsAt(QRectF(shown.isEmpty() ? canvas->rect() : shown).center());
 }

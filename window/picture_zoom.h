@@ -28,8 +28,9 @@ public:
     void fitBackground();
     bool backgroundFitsAtActualSize() const;
 
-    // The picture point at the centre of what the view shows, in twips.
-    QPointF viewCentreTwips() const;
+    // The centre of the part of the background that the view shows, in twips: where a
+    // foreground brought into view can be seen and reached.
+    QPointF shownBackgroundCentreTwips() const;
 
 signals:
     void levelChanged(double level);

@@ -8,10 +8,10 @@ class QMouseEvent;
 class QWidget;
 
 // Keeps the second press of a double-click from recording a second calibration point at the
-// place of the first. Qt delivers that press as an ordinary press, then a double-click event
-// that a widget takes as one more press by default: the double-click event never counts, and
-// the second press counts everywhere but where it would record a point (a quick press that
-// begins a drag is a press like any other). One filter watches the whole picture area, as a
+// place of the first. A mouse's second press reaches a widget as a double-click event alone;
+// events made by hand may bring a press before it. Either way the second press counts once,
+// as a press, everywhere but where it would record a point (a quick press that begins a drag
+// is a press like any other). One filter watches the whole picture area, as a
 // double-click may begin on the background and end on the foreground.
 class SecondPressFilter : public QObject {
 public:

@@ -1,0 +1,111 @@
+#include "x_session.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QThread>
+
+// Last: Xlib's macros would clash with Qt's names.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
+namespace {
+
+// Test processes may start side by side: each looks from a place of its own.
+int freeDisplay() {
+    int n = 100 + int(QCoreApplication::applicationPid() % 800);
+    while (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
+           QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))) {
+        ++n;
+    }
+    return n;
+}
+
+}  // namespace
+
+XSession::XSession() {
+    const QString display = QStringLiteral(":%1").arg(freeDisplay());
+    server_.start(QStringLiteral("Xvfb"),
+                  {display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+    if (!server_.waitForStarted(5000)) return;
+    const QString socket = QStringLiteral("/tmp/.X11-unix/X") + display.mid(1);
+    for (int i = 0; i < 200 && !QFile::exists(socket); ++i) QThread::msleep(25);
+    if (!QFile::exists(socket)) return;
+    qputenv("DISPLAY", display.toLatin1());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    windowManager_.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    if (!windowManager_.waitForStarted(5000)) return;
+    up_ = windowManagerIsReady();
+}
+
+// A window shown before the window manager manages the screen is never framed nor activated.
+bool XSession::windowManagerIsReady() {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return false;
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    bool ready = false;
+    for (int i = 0; i < 400 && !ready; ++i) {
+        Atom type = 0;
+        int format = 0;
+        unsigned long items = 0, after = 0;
+        unsigned char* data = nullptr;
+        XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, AnyPropertyType,
+                           &type, &format, &items, &after, &data);
+        ready = items > 0;
+        if (data) XFree(data);
+        if (!ready) QThread::msleep(25);
+    }
+    XCloseDisplay(display);
+    return ready;
+}
+
+XSession::~XSession() {
+    for (QProcess* process : {&windowManager_, &server_}) {
+        process->terminate();
+        if (!process->waitForFinished(3000)) process->kill();
+    }
+}
+
+XInput::XInput() : display_(XOpenDisplay(nullptr)) {}
+
+XInput::~XInput() {
+    if (display_) XCloseDisplay(display_);
+}
+
+void XInput::flush() { XFlush(display_); }
+
+void XInput::moveTo(QPoint screen) {
+    XTestFakeMotionEvent(display_, -1, screen.x(), screen.y(), CurrentTime);
+    flush();
+}
+
+void XInput::press(int button) {
+    XTestFakeButtonEvent(display_, unsigned(button), True, CurrentTime);
+    flush();
+}
+
+void XInput::release(int button) {
+    XTestFakeButtonEvent(display_, unsigned(button), False, CurrentTime);
+    flush();
+}
+
+void XInput::key(const char* name, bool down) {
+    const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(name));
+    XTestFakeKeyEvent(display_, code, down ? True : False, CurrentTime);
+}
+
+void XInput::keys(std::initializer_list<const char*> names) {
+    for (const char* name : names) key(name, true);
+    for (auto it = std::rbegin(names); it != std::rend(names); ++it) key(*it, false);
+    flush();
+}
+
+void XInput::wheel(int steps, bool withCtrl) {
+    if (withCtrl) key("Control_L", true);
+    for (int i = 0; i < std::abs(steps); ++i) {
+        const unsigned button = steps > 0 ? 4 : 5;
+        XTestFakeButtonEvent(display_, button, True, CurrentTime);
+        XTestFakeButtonEvent(display_, button, False, CurrentTime);
+    }
+    if (withCtrl) key("Control_L", false);
+    flush();
+}
