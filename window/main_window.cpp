@@ -65,7 +65,8 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
       autoScroll_(*view_, [this] { return followsPointer(workflow_.state()); }),
       tools_(new ViewTools(*this, *view_,
                            [this] {
-                               return !awaitsPoint(workflow_.state()) &&
+                               return !controls_.Picture1->picture().isNull() &&
+                                      !awaitsPoint(workflow_.state()) &&
                                       workflow_.state().dragging != kFlagTrue;
                            })),
       measure_(
@@ -185,6 +186,7 @@ void MainWindow::reflectWorkflow() {
         size = toQString(sizeText(image->twips().width * *scale, image->twips().height * *scale));
     }
     tools_->showForeground(!image->picture().isNull(), image->degrees(), size);
+    tools_->followWorkflow();
 }
 
 void MainWindow::run(ViewCommand command) {

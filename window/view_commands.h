@@ -29,6 +29,7 @@ bool movesForeground(ViewCommand command);
 // One command's whole description.
 struct ViewCommandRow {
     ViewCommand command;
+    int line;  // of the bar: 0 zoom, 1 see-through, 2 and 3 only while there is a foreground
     const char* button;  // as the bar shows it
     const char* text;    // its tooltip and spoken name
     std::vector<const char*> shortcuts;

@@ -2,44 +2,42 @@
 
 #include <QAbstractScrollArea>
 #include <QAction>
+#include <QCursor>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
 QString percent(double level) { return QString::number(qRound(level * 1000) / 10.0) + u'%'; }
 
+// How long the pointer rests in the corner before the bar comes, and how often it is looked at.
+constexpr int kRestMilliseconds = 400;
+constexpr int kLookEveryMilliseconds = 50;
+constexpr int kMarginPixels = 4;
+// From this line on, the lines are the foreground's.
+constexpr int kFirstForegroundLine = 2;
+
 }  // namespace
 
 ViewTools::ViewTools(QWidget& window, QAbstractScrollArea& view, std::function<bool()> mayShow)
-    : QFrame(&view), view_(view), mayShow_(std::move(mayShow)) {
+    : QFrame(&window), view_(view), mayShow_(std::move(mayShow)) {
     setObjectName(QStringLiteral("ViewTools"));
     setFrameShape(QFrame::StyledPanel);
-    setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
-    auto* rows = new QVBoxLayout(this);
-    rows->setContentsMargins(2, 2, 2, 2);
-    rows->setSpacing(1);
-    auto* layout = new QHBoxLayout;
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(1);
-    rows->addLayout(layout);
-    foregroundRow_ = new QWidget(this);
+    setAutoFillBackground(true);
+    auto* lines = new QVBoxLayout(this);
+    lines->setContentsMargins(2, 2, 2, 2);
+    lines->setSpacing(1);
     zoomLevel_ = new QLabel(this);
     opacityLevel_ = new QLabel(this);
     angle_ = new QLabel(this);
     size_ = new QLabel(this);
     for (const ViewCommandRow& row : viewCommands()) {
-        if (movesForeground(row.command) && layout == rows->itemAt(0)->layout()) {
-            layout->addStretch();
-            layout = new QHBoxLayout(foregroundRow_);
-            layout->setContentsMargins(0, 0, 0, 0);
-            layout->setSpacing(1);
-            rows->addWidget(foregroundRow_);
-        }
         const QString text = QString::fromUtf8(row.text);
         auto* action = new QAction(QString::fromUtf8(row.button), this);
         action->setCheckable(isSwitch(row.command));
@@ -57,64 +55,106 @@ ViewTools::ViewTools(QWidget& window, QAbstractScrollArea& view, std::function<b
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoRaise(true);
         button->setAccessibleName(text);
-        layout->addWidget(button);
-        if (row.command == ViewCommand::ZoomIn) layout->addWidget(zoomLevel_);
-        if (row.command == ViewCommand::Stronger) layout->addWidget(opacityLevel_);
-        if (row.command == ViewCommand::TurnRightDegree) layout->addWidget(angle_);
+        QLayout* line = addLine(row.line)->layout();
+        line->addWidget(button);
+        if (row.command == ViewCommand::ZoomIn) line->addWidget(zoomLevel_);
+        if (row.command == ViewCommand::Stronger) line->addWidget(opacityLevel_);
+        if (row.command == ViewCommand::TurnRightDegree) line->addWidget(angle_);
     }
-    layout->addWidget(size_);
-    layout->addStretch();
+    addLine(int(lines_.size()))->layout()->addWidget(size_);
+    for (auto& [number, line] : lines_) {
+        static_cast<QHBoxLayout*>(line->layout())->addStretch();
+        lines->addWidget(line);
+    }
     zoomLevel_->setAccessibleName(QStringLiteral("表示倍率"));
     opacityLevel_->setAccessibleName(QStringLiteral("前景画像の濃さ"));
     angle_->setAccessibleName(QStringLiteral("前景画像の角度"));
     size_->setAccessibleName(QStringLiteral("前景画像の実寸"));
     showLevels(1.0, 1.0);
-    foregroundRow_->hide();
+    showForeground(false, 0, {});
+    watching_.setInterval(kLookEveryMilliseconds);
+    connect(&watching_, &QTimer::timeout, this, &ViewTools::watchPointer);
     hide();
     view.installEventFilter(this);
+}
+
+QWidget* ViewTools::addLine(int line) {
+    QWidget*& widget = lines_[line];
+    if (!widget) {
+        widget = new QWidget(this);
+        auto* layout = new QHBoxLayout(widget);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(1);
+    }
+    return widget;
 }
 
 void ViewTools::showLevels(double zoom, double opacity) {
     zoomLevel_->setText(percent(zoom));
     opacityLevel_->setText(percent(opacity));
-    adjustSize();
-    placeInCorner();
+    if (isVisible()) placeInCorner();
+}
+
+// Texts set while hidden are measured only now.
+void ViewTools::placeInCorner() {
+    layout()->activate();
+    setGeometry(cornerPlace());
 }
 
 void ViewTools::showForeground(bool shown, int degrees, const QString& size) {
     const QString angle = QStringLiteral("%1°").arg(degrees);
-    if (shown == !foregroundRow_->isHidden() && angle == angle_->text() && size == size_->text()) {
+    const bool wasShown = !lines_.at(kFirstForegroundLine)->isHidden();
+    if (shown == wasShown && angle == angle_->text() && size == size_->text()) {
         return;  // told after every move
     }
-    foregroundRow_->setVisible(shown);
+    for (auto& [number, line] : lines_) {
+        if (number >= kFirstForegroundLine) line->setVisible(shown);
+    }
     angle_->setText(angle);
     size_->setText(size);
     size_->setVisible(!size.isEmpty());
-    adjustSize();
-    placeInCorner();
+    if (isVisible()) placeInCorner();
 }
 
-void ViewTools::placeInCorner() {
-    const QRect seen = view_.viewport()->geometry();
-    move(seen.right() + 1 - width() - 4, seen.top() + 4);
+// In the window, over the view: a child of the view would be out of a screen reader's reach.
+QRect ViewTools::cornerPlace() const {
+    const QRect seen(view_.viewport()->mapTo(parentWidget(), QPoint(0, 0)),
+                     view_.viewport()->size());
+    const QSize size = sizeHint();
+    return QRect(QPoint(std::max(seen.left(), seen.right() + 1 - size.width() - kMarginPixels),
+                        seen.top() + kMarginPixels),
+                 size);
+}
+
+void ViewTools::followWorkflow() {
+    if (!mayShow_()) {
+        restedMilliseconds_ = 0;
+        hide();
+    }
+}
+
+// A press or a pointer on its way elsewhere starts the rest anew; a bar the pointer has left,
+// or that may not show, goes.
+void ViewTools::watchPointer() {
+    const QPoint pointer = parentWidget()->mapFromGlobal(QCursor::pos());
+    const bool overView = QRect(view_.mapTo(parentWidget(), QPoint(0, 0)), view_.size())
+                              .contains(pointer);
+    const bool inCorner = overView && cornerPlace().contains(pointer);
+    if (!inCorner || !mayShow_() || QGuiApplication::mouseButtons() != Qt::NoButton) {
+        restedMilliseconds_ = 0;
+        if (!inCorner || !mayShow_()) hide();
+        if (!overView) watching_.stop();
+        return;
+    }
+    restedMilliseconds_ += kLookEveryMilliseconds;
+    if (restedMilliseconds_ >= kRestMilliseconds && isHidden()) {
+        placeInCorner();
+        show();
+        raise();
+    }
 }
 
 bool ViewTools::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &view_) {
-        if (event->type() == QEvent::Enter && mayShow_()) {
-            show();
-            // Texts set while hidden are measured only now.
-            layout()->activate();
-            adjustSize();
-            placeInCorner();
-            raise();
-        } else if (event->type() == QEvent::Enter) {
-            hide();
-        } else if (event->type() == QEvent::Leave) {
-            hide();
-        } else if (event->type() == QEvent::Resize) {
-            placeInCorner();
-        }
-    }
+    if (watched == &view_ && event->type() == QEvent::Enter) watching_.start();
     return QFrame::eventFilter(watched, event);
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QThread>
@@ -23,6 +24,7 @@ constexpr int kProgressDelayMilliseconds = 500;
 // is over by then, and a touch sequence cannot be resumed.
 bool isKeptForLater(QEvent::Type type) {
     switch (type) {
+        case QEvent::Shortcut:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
@@ -39,7 +41,6 @@ bool isKeptForLater(QEvent::Type type) {
 bool isInput(QEvent::Type type) {
     switch (type) {
         case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
         case QEvent::DragEnter:
         case QEvent::DragMove:
         case QEvent::Drop:
@@ -54,10 +55,11 @@ bool isInput(QEvent::Type type) {
 }
 
 // Keeps the window's handlers from running while it waits. The user's input to the window
-// arrives at its system window first; it is kept there and given back once the wait is over,
-// so that the window routes it then (to the control under the pointer, to the focus) as it
-// would have. Once the progress window is up, input to the window is dropped, as under any
-// dialog. Closing the window cancels.
+// arrives at its system window first, and its shortcuts at its actions; it is kept there and
+// given back once the wait is over, so that the window routes it then (to the control under
+// the pointer, to the focus) as it would have. Once the progress window is up, input to the
+// window is dropped, as under any dialog, but for the release of a press kept before. Closing
+// the window cancels.
 class WaitingWindow : public QObject {
 public:
     WaitingWindow(QWidget& window, std::atomic<bool>& cancelled)
@@ -81,22 +83,49 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const bool toWindow = watched == system_ && system_;
+        // The window's shortcuts go to its actions, which belong to it but are no widgets.
+        const bool shortcut = event->type() == QEvent::Shortcut && belongsToWindow(watched);
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (!toWindow && (!widget || widget->window() != &window_)) return false;
+        if (!toWindow && !shortcut && (!widget || widget->window() != &window_)) return false;
         if (event->type() == QEvent::Close) cancelled_ = true;
         if (!isInput(event->type())) return false;
-        if (toWindow && !progressShown_ && isKeptForLater(event->type())) {
-            kept_.emplace_back(system_, std::unique_ptr<QEvent>(event->clone()));
+        if ((toWindow || shortcut) && isKeptForLater(event->type()) &&
+            (!progressShown_ || releasesKeptPress(*event))) {
+            keep(watched, *event);
         }
         return true;
     }
 
 private:
+    bool belongsToWindow(const QObject* object) const {
+        for (; object; object = object->parent()) {
+            if (object == &window_) return true;
+        }
+        return false;
+    }
+
+    // A press kept for later is given back with its release, even one that came while the
+    // progress window was up: without it the window would go on as if the button were held.
+    bool releasesKeptPress(const QEvent& event) const {
+        return event.type() == QEvent::MouseButtonRelease &&
+               (heldInKept_ & static_cast<const QMouseEvent&>(event).button());
+    }
+
+    void keep(QObject* target, const QEvent& event) {
+        if (event.type() == QEvent::MouseButtonPress) {
+            heldInKept_ |= static_cast<const QMouseEvent&>(event).button();
+        } else if (event.type() == QEvent::MouseButtonRelease) {
+            heldInKept_ &= ~static_cast<const QMouseEvent&>(event).button();
+        }
+        kept_.emplace_back(target, std::unique_ptr<QEvent>(event.clone()));
+    }
+
     QWidget& window_;
     QPointer<QWindow> system_;
     std::atomic<bool>& cancelled_;
     bool progressShown_ = false;
-    std::vector<std::pair<QPointer<QWindow>, std::unique_ptr<QEvent>>> kept_;
+    Qt::MouseButtons heldInKept_;
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> kept_;
 };
 
 }  // namespace

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <zlib.h>
+#include <QBuffer>
 #include <QByteArray>
+#include <QColor>
 #include <QFile>
+#include <QImage>
+#include <QImageWriter>
 #include <QString>
 #include <QtEndian>
 
@@ -109,6 +113,20 @@ inline QByteArray withLastScanRepeated(const QByteArray& jpeg, int repeats) {
     }
     if (lastScan < 0) return jpeg;
     return jpeg.left(at) + jpeg.mid(lastScan, at - lastScan).repeated(repeats) + jpeg.mid(at);
+}
+
+// A 4000 x 4000 progressive JPEG of 3 KB whose last scan comes 1500 times: many seconds of
+// decoding.
+inline QByteArray scanBomb() {
+    QImage grey(4000, 4000, QImage::Format_RGB32);
+    grey.fill(QColor(120, 130, 140));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(grey);
+    return withLastScanRepeated(jpeg, 1500);
 }
 
 // Two frames of 4 x 3 pixels: red, then blue.

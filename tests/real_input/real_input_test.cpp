@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QCursor>
+#include <QProgressDialog>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -19,7 +20,7 @@ QString writeNoise(const QString& path, QSize size) {
         auto* line = reinterpret_cast<quint32*>(noise.scanLine(y));
         for (int x = 0; x < size.width(); ++x) line[x] = (seed = seed * 1664525 + 1013904223);
     }
-    EXPECT_TRUE(noise.save(path, "PNG", 0));
+    EXPECT_TRUE(noise.save(path, "PNG", 100));  // stored, not compressed: quick to write
     return path;
 }
 
@@ -33,7 +34,6 @@ protected:
         openForeground(writePicture("sofa.png", {100, 60}));
         ASSERT_TRUE(waitFor([&] { return window->isActiveWindow(); }));
     }
-    QWidget* background() const { return c().Picture1->contents(); }
 };
 
 TEST_F(RealMouse, AQuickPressAfterAClickDragsAndADoubleClickRecordsOnePoint) {
@@ -154,4 +154,92 @@ TEST_F(RealView, CtrlHBringsTheForegroundOntoThePartOfThePlanInView) {
     EXPECT_TRUE(QRect(view->viewport()->mapToGlobal(QPoint(0, 0)), view->viewport()->size())
                     .contains(onScreen.center()))
         << "and in view";
+}
+
+// Where the bar comes, on the smallest view: a press meant for the picture reaches it.
+TEST_F(RealView, TheBarNeverTakesAPressMeantForThePicture) {
+    openBackground(writePicture("plan.png", {298, 198}, Qt::white));
+    openForeground(writePicture("sofa.png", {100, 60}));
+    QWidget* bar = window->findChild<QWidget*>("ViewTools");
+    const auto* view = window->findChild<PictureView*>();
+    const QPoint corner = view->viewport()->mapToGlobal(QPoint(view->viewport()->width() - 20, 10));
+    c().Image1->setTwips(
+        {196 * 15, 0, 1530, 930});  // its right edge at the plan's, under the corner
+    // A press right after the pointer came: a drag.
+    input.moveTo(corner);
+    pause(50);
+    input.press();
+    input.moveTo(corner + QPoint(-60, 40));
+    input.release();
+    EXPECT_TRUE(waitFor(
+        [&] { return c().Image1->twips().left == 136 * 15 && state().dragging == kFlagFalse; }));
+    EXPECT_FALSE(bar->isVisible());
+
+    // Resting there brings the bar; a press awaited takes it away at once.
+    c().Image1->setTwips({196 * 15, 0, 1530, 930});
+    clickAt(c().Option3, c().Option3->rect().center());
+    ASSERT_TRUE(waitFor([&] { return state().mode == Mode::AwaitBgStart; }));
+    clickAt(background(), {20, 150});
+    ASSERT_TRUE(waitFor([&] { return state().mode == Mode::AwaitBgEnd; }));
+    clickAt(background(), {120, 150});
+    ASSERT_TRUE(waitFor([&] { return state().mode == Mode::AwaitBgDistance; }));
+    input.moveTo(corner);
+    EXPECT_TRUE(waitFor([&] { return bar->isVisible(); })) << "the pointer rests in the corner";
+    input.keys({"9"});
+    ASSERT_TRUE(waitFor([&] { return state().mode == Mode::AwaitFgStart; }));
+    EXPECT_FALSE(bar->isVisible());
+    input.press();
+    input.release();
+    EXPECT_TRUE(waitFor([&] { return state().mode == Mode::AwaitFgEnd; })) << "recorded";
+}
+
+// Input given while a picture is read acts after it, shortcuts too; a press kept for later
+// comes back with its release, though the release came once the progress window was up.
+TEST_F(RealInput, InputDuringALoadActsAfterItWithItsRelease) {
+    openBackground(writePicture("plan.png", {300, 200}, Qt::white));
+    ASSERT_TRUE(waitFor([&] { return window->isActiveWindow(); }));
+    int sent = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (sent == 0 && window->findChild<QProgressDialog*>()) {
+            input.keys({"Control_L", "0"});
+            sent = 1;
+        }
+    });
+    poll.start(5);
+    dialogs->answers.push_back(writeNoise(dir.filePath("noise.png"), {3000, 2000}));
+    clickAt(c().Command1, c().Command1->rect().center());
+    ASSERT_TRUE(waitFor([&] { return c().Picture1->picture().width() == 3000; }));
+    EXPECT_TRUE(waitFor([&] { return window->zoom().level() == 1.0; }))
+        << "Ctrl+0 given while reading shows the new plan at 100 %, not the old one "
+        << window->zoom().level();
+    poll.stop();
+
+    openForeground(writePicture("sofa.png", {100, 60}));
+    const QPoint onSofa = onScreen(c().Image1, {20, 20});
+    const QString bomb = dir.filePath(QStringLiteral("bomb.jpg"));
+    ASSERT_TRUE(picture_files::write(bomb, picture_files::scanBomb()));
+    enum { Reading, Pressed, Released } step = Reading;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* progress = window->findChild<QProgressDialog*>();
+        if (step == Reading && progress) {
+            input.moveTo(onSofa);
+            input.press();  // before the progress window
+            step = Pressed;
+        } else if (step == Pressed && progress && progress->isVisible()) {
+            input.release();
+            step = Released;
+            auto* cancel = progress->findChild<QPushButton*>();
+            clickAt(cancel, cancel->rect().center());
+        }
+    });
+    poll.start(5);
+    dialogs->answers.push_back(bomb);
+    click(c().Command2);
+    ASSERT_EQ(step, Released);
+    EXPECT_TRUE(waitFor([&] { return state().dragging == kFlagFalse; })) << "released";
+    const TwipRect before = c().Image1->twips();
+    input.moveTo(onSofa + QPoint(40, 30));
+    pause(200);
+    EXPECT_EQ(c().Image1->twips(), before) << "no button is held: the sofa stays";
 }

@@ -1,35 +1,22 @@
 #include "x_session.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QThread>
 
 // Last: Xlib's macros would clash with Qt's names.
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
-namespace {
-
-// Test processes may start side by side: each looks from a place of its own.
-int freeDisplay() {
-    int n = 100 + int(QCoreApplication::applicationPid() % 800);
-    while (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
-           QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))) {
-        ++n;
-    }
-    return n;
-}
-
-}  // namespace
-
 XSession::XSession() {
-    const QString display = QStringLiteral(":%1").arg(freeDisplay());
+    // The server picks a free display itself and tells which: test processes run side by side.
     server_.start(QStringLiteral("Xvfb"),
-                  {display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+                  {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
     if (!server_.waitForStarted(5000)) return;
-    const QString socket = QStringLiteral("/tmp/.X11-unix/X") + display.mid(1);
-    for (int i = 0; i < 200 && !QFile::exists(socket); ++i) QThread::msleep(25);
-    if (!QFile::exists(socket)) return;
+    QByteArray number;
+    while (!number.endsWith('\n') && server_.waitForReadyRead(20000)) {
+        number += server_.readAllStandardOutput();
+    }
+    if (number.trimmed().isEmpty()) return;
+    const QString display = u':' + QString::fromLatin1(number.trimmed());
     qputenv("DISPLAY", display.toLatin1());
     qputenv("QT_QPA_PLATFORM", "xcb");
     windowManager_.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});

@@ -1,31 +1,11 @@
 #include <qpa/qwindowsysteminterface.h>
 
-#include <QBuffer>
 #include <QElapsedTimer>
-#include <QImageWriter>
 #include <QProgressDialog>
 #include <QTimer>
 
 #include "picture_files.h"
 #include "window_fixture.h"
-
-namespace {
-
-// A 4000 x 4000 progressive JPEG of 3 KB whose last scan comes 1500 times: many seconds of
-// decoding.
-QByteArray scanBomb() {
-    QImage grey(4000, 4000, QImage::Format_RGB32);
-    grey.fill(QColor(120, 130, 140));
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setProgressiveScanWrite(true);
-    EXPECT_TRUE(writer.write(grey));
-    return picture_files::withLastScanRepeated(jpeg, 1500);
-}
-
-}  // namespace
 
 TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingHoldsInputBackAndCancels) {
     openForeground(writePicture(QStringLiteral("fg.png"), {50, 40}));
@@ -34,7 +14,7 @@ TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingHoldsInputBackAndCance
     release(c().Image1, {60, 50});
     const qint64 foreground = c().Image1->picture().cacheKey();
     const QString bomb = dir.filePath(QStringLiteral("bomb.jpg"));
-    ASSERT_TRUE(picture_files::write(bomb, scanBomb()));
+    ASSERT_TRUE(picture_files::write(bomb, picture_files::scanBomb()));
 
     QElapsedTimer clock;
     qint64 progressShownAt = -1, cancelledAt = -1, paintedAt = -1;
@@ -85,7 +65,7 @@ TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingHoldsInputBackAndCance
 
 TEST_F(WindowTest, ClosingTheWindowWhileDecodingEndsAtOnce) {
     const QString bomb = dir.filePath(QStringLiteral("bomb.jpg"));
-    ASSERT_TRUE(picture_files::write(bomb, scanBomb()));
+    ASSERT_TRUE(picture_files::write(bomb, picture_files::scanBomb()));
     QTimer::singleShot(300, window.get(), [this] { window->close(); });
     QElapsedTimer clock;
     clock.start();
@@ -97,7 +77,7 @@ TEST_F(WindowTest, ClosingTheWindowWhileDecodingEndsAtOnce) {
 
 TEST_F(WindowTest, ClosingTheWindowWhileTheProgressWindowIsUpEndsAtOnce) {
     const QString bomb = dir.filePath(QStringLiteral("bomb.jpg"));
-    ASSERT_TRUE(picture_files::write(bomb, scanBomb()));
+    ASSERT_TRUE(picture_files::write(bomb, picture_files::scanBomb()));
     QElapsedTimer clock;
     qint64 closedAt = -1;
     QTimer poll;
