@@ -167,6 +167,8 @@ std::optional<ReadPicture> readInWorkerWhileWaiting(QWidget& window, const QStri
         if (progressShown) {
             progress.hide();
             window.activateWindow();
+            // Active before the input kept for it comes back: keys go to its focus.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
         blocked.giveBackInput();
     }
