@@ -15,6 +15,12 @@ namespace {
 
 QString percent(double level) { return QString::number(qRound(level * 1000) / 10.0) + u'%'; }
 
+// A screen reader says what the value is, then the value.
+void showValue(QLabel* label, const char* spokenName, const QString& value) {
+    label->setText(value);
+    label->setAccessibleName(QString::fromUtf8(spokenName) + u' ' + value);
+}
+
 // How long the pointer rests in the corner before the bar comes, and how often it is looked at.
 constexpr int kRestMilliseconds = 400;
 constexpr int kLookEveryMilliseconds = 50;
@@ -66,10 +72,6 @@ ViewTools::ViewTools(QWidget& window, QAbstractScrollArea& view, std::function<b
         static_cast<QHBoxLayout*>(line->layout())->addStretch();
         lines->addWidget(line);
     }
-    zoomLevel_->setAccessibleName(QStringLiteral("表示倍率"));
-    opacityLevel_->setAccessibleName(QStringLiteral("前景画像の濃さ"));
-    angle_->setAccessibleName(QStringLiteral("前景画像の角度"));
-    size_->setAccessibleName(QStringLiteral("前景画像の実寸"));
     showLevels(1.0, 1.0);
     showForeground(false, 0, {});
     watching_.setInterval(kLookEveryMilliseconds);
@@ -90,8 +92,8 @@ QWidget* ViewTools::addLine(int line) {
 }
 
 void ViewTools::showLevels(double zoom, double opacity) {
-    zoomLevel_->setText(percent(zoom));
-    opacityLevel_->setText(percent(opacity));
+    showValue(zoomLevel_, "表示倍率", percent(zoom));
+    showValue(opacityLevel_, "前景画像の濃さ", percent(opacity));
     if (isVisible()) placeInCorner();
 }
 
@@ -110,8 +112,8 @@ void ViewTools::showForeground(bool shown, int degrees, const QString& size) {
     for (auto& [number, line] : lines_) {
         if (number >= kFirstForegroundLine) line->setVisible(shown);
     }
-    angle_->setText(angle);
-    size_->setText(size);
+    showValue(angle_, "前景画像の角度", angle);
+    showValue(size_, "前景画像の実寸", size);
     size_->setVisible(!size.isEmpty());
     if (isVisible()) placeInCorner();
 }
@@ -137,8 +139,8 @@ void ViewTools::followWorkflow() {
 // or that may not show, goes.
 void ViewTools::watchPointer() {
     const QPoint pointer = parentWidget()->mapFromGlobal(QCursor::pos());
-    const bool overView = QRect(view_.mapTo(parentWidget(), QPoint(0, 0)), view_.size())
-                              .contains(pointer);
+    const bool overView =
+        QRect(view_.mapTo(parentWidget(), QPoint(0, 0)), view_.size()).contains(pointer);
     const bool inCorner = overView && cornerPlace().contains(pointer);
     if (!inCorner || !mayShow_() || QGuiApplication::mouseButtons() != Qt::NoButton) {
         restedMilliseconds_ = 0;

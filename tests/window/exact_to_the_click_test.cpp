@@ -22,7 +22,10 @@ protected:
     void clickAt(QPoint pixels) { click(background(), pixels); }
     QString barLabel(const char* spokenName) const {
         for (auto* label : window->viewTools().findChildren<QLabel*>()) {
-            if (label->accessibleName() == QString::fromUtf8(spokenName)) return label->text();
+            // Heard as its name and its value.
+            if (label->accessibleName() == QString::fromUtf8(spokenName) + u' ' + label->text()) {
+                return label->text();
+            }
         }
         return QStringLiteral("(none)");
     }

@@ -191,7 +191,7 @@ TEST_F(ZoomAndForegroundViews, TheBarComesOnlyToAPointerRestingInTheCornerAndIsH
     QStringList names;
     spokenNames(QAccessible::queryAccessibleInterface(window.get()), names);
     for (const char* name : {"拡大", "背景画像の全体を表示", "前景画像を右に 90° 回す",
-                             "斜めの距離で測る", "長さを測る", "表示倍率"}) {
+                             "斜めの距離で測る", "長さを測る", "表示倍率 100%"}) {
         EXPECT_TRUE(names.contains(QString::fromUtf8(name))) << name;
     }
 }
