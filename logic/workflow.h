@@ -15,64 +15,28 @@ public:
     Workflow(WindowPort& window, const NumberLocale& locale) : window_(window), locale_(locale) {}
 
     const WorkflowState& state() const { return state_; }
-    // Told after every event, so that what follows from the state can be shown.
+    // Told after every event but a pointer's move (which changes neither the mode nor a scale),
+    // so that what follows from the state can be shown.
     void setAfterEachEvent(std::function<void()> after) { after_ = std::move(after); }
 
-    void formLoad() {
-        onFormLoad(state_, window_);
-        handled();
-    }
-    void option1Click() {
-        onOption1Click(state_, window_);
-        handled();
-    }
-    void option2Click() {
-        onOption2Click(state_, window_);
-        handled();
-    }
-    void option3Click() {
-        onOption3Click(state_, window_);
-        handled();
-    }
-    void text1Change() {
-        onText1Change(state_, window_, locale_);
-        handled();
-    }
-    void text2Change() {
-        onText2Change(state_, window_, locale_);
-        handled();
-    }
-    void command3Click() {
-        onCommand3Click(state_, window_, locale_);
-        handled();
-    }
-    void picture1MouseDown(float x, float y) {
-        onPicture1MouseDown(state_, window_, x, y);
-        handled();
-    }
-    void picture1MouseMove(float x, float y) {
-        onPicture1MouseMove(state_, window_, x, y);
-        handled();
-    }
-    void image1MouseDown(float x, float y) {
-        onImage1MouseDown(state_, window_, x, y);
-        handled();
-    }
-    void image1MouseMove(float x, float y) {
-        onImage1MouseMove(state_, window_, x, y);
-        handled();
-    }
-    void image1MouseUp() {
-        onImage1MouseUp(state_);
-        handled();
-    }
-    void measureAlongLineToggle() {
-        onMeasureAlongLineToggle(state_, window_, locale_);
-        handled();
-    }
+    void formLoad() { handle(onFormLoad, window_); }
+    void option1Click() { handle(onOption1Click, window_); }
+    void option2Click() { handle(onOption2Click, window_); }
+    void option3Click() { handle(onOption3Click, window_); }
+    void text1Change() { handle(onText1Change, window_, locale_); }
+    void text2Change() { handle(onText2Change, window_, locale_); }
+    void command3Click() { handle(onCommand3Click, window_, locale_); }
+    void picture1MouseDown(float x, float y) { handle(onPicture1MouseDown, window_, x, y); }
+    void picture1MouseMove(float x, float y) { onPicture1MouseMove(state_, window_, x, y); }
+    void image1MouseDown(float x, float y) { handle(onImage1MouseDown, window_, x, y); }
+    void image1MouseMove(float x, float y) { onImage1MouseMove(state_, window_, x, y); }
+    void image1MouseUp() { handle(onImage1MouseUp); }
+    void measureAlongLineToggle() { handle(onMeasureAlongLineToggle, window_, locale_); }
 
 private:
-    void handled() {
+    template <typename Handler, typename... Arguments>
+    void handle(Handler handler, Arguments&&... arguments) {
+        handler(state_, std::forward<Arguments>(arguments)...);
         if (after_) after_();
     }
 

@@ -53,10 +53,14 @@ void StretchImage::turnDegrees(int degrees) {
     update();
 }
 
-QPolygonF StretchImage::turnedCorners() const {
+QRectF StretchImage::unturnedRect() const {
     const double scale = zoom() / kTwipsPerPixel;
     const TwipRect& at = twips();
-    const QRectF rect(at.left * scale, at.top * scale, at.width * scale, at.height * scale);
+    return {at.left * scale, at.top * scale, at.width * scale, at.height * scale};
+}
+
+QPolygonF StretchImage::turnedCorners() const {
+    const QRectF rect = unturnedRect();
     return turnAbout(rect, degrees_).map(QPolygonF(rect));
 }
 
@@ -87,10 +91,7 @@ void StretchImage::paintEvent(QPaintEvent* event) {
         scaled_.paint(painter, QRectF(rect()), exposed);
         return;
     }
-    const double scale = zoom() / kTwipsPerPixel;
-    const TwipRect& at = twips();
-    const QRectF whole(at.left * scale - x(), at.top * scale - y(), at.width * scale,
-                       at.height * scale);
+    const QRectF whole = unturnedRect().translated(-QPointF(pos()));
     const QTransform turn = turnAbout(whole, degrees_);
     painter.setTransform(turn);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

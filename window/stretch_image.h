@@ -53,7 +53,8 @@ protected:
     void placed() override;
 
 private:
-    // The turned rectangle's corners in the picture plane's pixels.
+    // The image's rectangle, and its corners turned, in the picture plane's pixels.
+    QRectF unturnedRect() const;
     QPolygonF turnedCorners() const;
 
     // Only the visible part is stretched, at each paint: no stretched copy of the whole is kept.
