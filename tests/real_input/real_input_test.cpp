@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QCursor>
 #include <QProgressDialog>
 #include <QScreen>
@@ -81,17 +82,27 @@ TEST_F(RealInput, CtrlHBringsTheForegroundOntoThePartOfThePlanInView) {
                     .contains(QPointF(at.left + at.width / 2, at.top + at.height / 2)))
         << "on the plan, not beside it: " << at.left;
     const auto* seen = window->findChild<PictureView*>()->viewport();
-    EXPECT_TRUE(seen->rect().contains(seen->mapFromGlobal(c().Image1->mapToGlobal(
-        c().Image1->rect().center()))))
+    EXPECT_TRUE(seen->rect().contains(
+        seen->mapFromGlobal(c().Image1->mapToGlobal(c().Image1->rect().center()))))
         << "and in view";
 }
 
+// Every name a screen reader can reach from the window.
+static void spokenNames(QAccessibleInterface* node, QStringList& names) {
+    if (!node) return;
+    names << node->text(QAccessible::Name);
+    for (int i = 0; i < node->childCount(); ++i) spokenNames(node->child(i), names);
+}
+
 // Where the bar comes, on the smallest view: a press meant for the picture reaches it.
-TEST_F(RealInput, TheBarNeverTakesAPressMeantForThePicture) {
-    openBackground(writePicture("plan.png", {298, 198}, Qt::white));
-    openForeground(writePicture("sofa.png", {100, 60}));
+TEST_F(RealInput, TheBarNeverTakesAPressMeantForThePictureAndIsHeard) {
     QWidget* bar = window->findChild<QWidget*>("ViewTools");
     const QWidget* seen = window->findChild<PictureView*>()->viewport();
+    input.moveTo(seen->mapToGlobal(QPoint(seen->width() - 20, 10)));
+    pause(700);
+    EXPECT_FALSE(bar->isVisible()) << "no picture yet: the described window alone";
+    openBackground(writePicture("plan.png", {298, 198}, Qt::white));
+    openForeground(writePicture("sofa.png", {100, 60}));
     const QPoint corner = seen->mapToGlobal(QPoint(seen->width() - 20, 10));
     const TwipRect underCorner{196 * 15, 0, 1530, 930};  // its right edge at the plan's
     c().Image1->setTwips(underCorner);
@@ -104,7 +115,7 @@ TEST_F(RealInput, TheBarNeverTakesAPressMeantForThePicture) {
         [&] { return c().Image1->twips().left == 136 * 15 && state().dragging == kFlagFalse; }));
     EXPECT_FALSE(bar->isVisible());
 
-    // Resting there brings the bar; a press awaited takes it away at once.
+    // Resting there brings the bar, whole in the view; a press awaited takes it away at once.
     c().Image1->setTwips(underCorner);
     click(c().Option3);
     click(background(), {20, 150});
@@ -112,12 +123,20 @@ TEST_F(RealInput, TheBarNeverTakesAPressMeantForThePicture) {
     ASSERT_EQ(state().mode, Mode::AwaitBgDistance);
     input.moveTo(corner);
     EXPECT_TRUE(waitFor([&] { return bar->isVisible(); })) << "the pointer rests in the corner";
+    EXPECT_TRUE(seen->rect().contains(QRect(seen->mapFrom(window.get(), bar->pos()), bar->size())));
     input.keys({"9"});
     ASSERT_TRUE(waitFor([&] { return state().mode == Mode::AwaitFgStart; }));
     EXPECT_FALSE(bar->isVisible());
     input.press();
     input.release();
     EXPECT_TRUE(waitFor([&] { return state().mode == Mode::AwaitFgEnd; })) << "recorded";
+
+    QStringList names;
+    spokenNames(QAccessible::queryAccessibleInterface(window.get()), names);
+    for (const char* name :
+         {"拡大", "前景画像を右に 90° 回す", "斜めの距離で測る", "表示倍率 100%"}) {
+        EXPECT_TRUE(names.contains(QString::fromUtf8(name))) << name;
+    }
 }
 
 // Input given while a picture is read acts after it, shortcuts too; a press kept for later

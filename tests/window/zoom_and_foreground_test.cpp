@@ -1,5 +1,3 @@
-#include <QAccessible>
-#include <QCursor>
 #include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -155,45 +153,6 @@ TEST_F(ZoomAndForegroundViews, AForegroundIsNeverLostOutsideTheBackground) {
     key(Qt::Key_H);
     EXPECT_EQ(c().Image1->twips().width, resized.width) << "brought back at its size";
     EXPECT_FLOAT_EQ(c().Image1->twips().left + resized.width / 2, centre.x());
-}
-
-// Every name a screen reader can reach from the window.
-static void spokenNames(QAccessibleInterface* node, QStringList& names) {
-    if (!node) return;
-    names << node->text(QAccessible::Name);
-    for (int i = 0; i < node->childCount(); ++i) spokenNames(node->child(i), names);
-}
-
-TEST_F(ZoomAndForegroundViews, TheBarComesOnlyToAPointerRestingInTheCornerAndIsHeard) {
-    QWidget* bar = window->findChild<QWidget*>("ViewTools");
-    ASSERT_NE(bar, nullptr);
-    const auto restInCorner = [&] {
-        const QRect seen = view->viewport()->geometry();
-        const QPoint corner = view->mapTo(window.get(), seen.topRight() + QPoint(-20, 10));
-        QCursor::setPos(window->mapToGlobal(corner));
-        QTest::mouseMove(window->windowHandle(), corner);
-        QTest::qWait(700);
-    };
-    restInCorner();
-    EXPECT_FALSE(bar->isVisible()) << "no picture yet: the described window alone";
-    openBackground(writePicture("plan.png", {298, 198}, Qt::white));  // the smallest view
-    move(c().Frame1, {20, 20});
-    EXPECT_FALSE(bar->isVisible()) << "at rest the window shows its described controls alone";
-    restInCorner();
-    ASSERT_TRUE(bar->isVisible());
-    const QRect seen(view->viewport()->mapTo(window.get(), QPoint(0, 0)), view->viewport()->size());
-    EXPECT_TRUE(seen.contains(bar->geometry())) << "whole, in view";
-    click(c().Option3);  // a press on the picture is now awaited: the bar goes at once
-    EXPECT_FALSE(bar->isVisible());
-    restInCorner();
-    EXPECT_FALSE(bar->isVisible()) << "and stays away while points are awaited";
-
-    QStringList names;
-    spokenNames(QAccessible::queryAccessibleInterface(window.get()), names);
-    for (const char* name : {"拡大", "背景画像の全体を表示", "前景画像を右に 90° 回す",
-                             "斜めの距離で測る", "長さを測る", "表示倍率 100%"}) {
-        EXPECT_TRUE(names.contains(QString::fromUtf8(name))) << name;
-    }
 }
 
 TEST_F(ZoomAndForegroundViews, AMeasureTakenWithAutoScrollAtHalfSizeEndsAtThePointer) {
