@@ -69,12 +69,18 @@ QRect StretchImage::pixelGeometry() const {
     return turnedCorners().boundingRect().toAlignedRect();
 }
 
+// A drag moves the image without changing its outline: the mask is made again only when the
+// outline changes.
 void StretchImage::placed() {
-    if (degrees_ == 0) {
+    const QPolygon outline =
+        degrees_ == 0 ? QPolygon() : turnedCorners().translated(-QPointF(pos())).toPolygon();
+    if (outline == outline_) return;
+    outline_ = outline;
+    if (outline.isEmpty()) {
         clearMask();
-        return;
+    } else {
+        setMask(QRegion(outline));
     }
-    setMask(QRegion(turnedCorners().translated(-QPointF(pos())).toPolygon()));
 }
 
 QPointF StretchImage::twipsAt(QPointF pixels) const {

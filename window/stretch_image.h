@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPolygon>
 #include <QPolygonF>
 #include <QWidget>
 
@@ -61,4 +62,5 @@ private:
     ScaledPicture scaled_;
     double opacity_ = 1.0;
     int degrees_ = 0;
+    QPolygon outline_;  // of the mask; empty while the picture is not turned
 };
