@@ -9,22 +9,23 @@
 void SecondPressFilter::watch(QWidget& widget) { widget.installEventFilter(this); }
 
 bool SecondPressFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
+    if (event->type() == QEvent::MouseButtonPress && !passingOn_) {
         return isSecondPress(*static_cast<QMouseEvent*>(event)) && wouldRecordPoint_();
     }
     if (event->type() == QEvent::MouseButtonDblClick) {
         const auto& click = *static_cast<QMouseEvent*>(event);
         // A widget is given the second press of a mouse's double-click as this event alone;
-        // where the press came as well (events made by hand), it has been handled.
-        const bool pressCame = !armed_ && click.timestamp() == time_;
-        if (!pressCame && !wouldRecordPoint_()) {
-            armed_ = false;
-            time_ = click.timestamp();
+        // where the press came as well (events made by hand), it has been judged already.
+        if (!armed_ && click.timestamp() == time_) return true;
+        // Judged by the same rule as a press: the system's double-click may lie far away.
+        if (!(isSecondPress(click) && wouldRecordPoint_())) {
             QMouseEvent press(QEvent::MouseButtonPress, click.position(), click.scenePosition(),
                               click.globalPosition(), click.button(), click.buttons(),
                               click.modifiers(), click.pointingDevice());
             press.setTimestamp(click.timestamp());
+            passingOn_ = true;  // judged already
             QCoreApplication::sendEvent(watched, &press);
+            passingOn_ = false;
         }
         return true;
     }

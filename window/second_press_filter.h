@@ -28,7 +28,8 @@ private:
     bool isSecondPress(const QMouseEvent& press);
 
     std::function<bool()> wouldRecordPoint_;
-    bool armed_ = false;  // the last press may be completed to a double-click
+    bool armed_ = false;      // the last press may be completed to a double-click
+    bool passingOn_ = false;  // a double-click is being given on as the press it stands for
     quint64 time_ = 0;
     Qt::MouseButton button_ = Qt::NoButton;
     QPointF where_;

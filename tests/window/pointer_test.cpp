@@ -1,3 +1,5 @@
+#include <QDateTime>
+
 #include "messages.h"
 #include "window_fixture.h"
 
@@ -117,6 +119,12 @@ TEST_F(Pointer, TheSecondPressOfADoubleClickIsNoPress) {
     EXPECT_EQ(state().mode, Mode::AwaitFgEnd) << "on the foreground too";
     EXPECT_EQ(state().fgStartX, 3150);
     EXPECT_EQ(state().dragging, kFlagFalse);
+    // A mouse's second press comes as a double-click event alone; one that is no second press
+    // by the rule (here, long after the first) is a press, whatever the system made of it.
+    sendPointer(c().Image1, QEvent::MouseButtonDblClick, {1350, 0}, Qt::LeftButton,
+                QDateTime::currentMSecsSinceEpoch());
+    EXPECT_EQ(state().mode, Mode::AwaitFgDistance);
+    EXPECT_EQ(state().fgEndX, 4350);
 }
 
 TEST_F(Pointer, APressRightAfterAClickStartsADrag) {
