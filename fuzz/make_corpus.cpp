@@ -26,15 +26,14 @@ int main(int argc, char* argv[]) {
         writer.setProgressiveScanWrite(true);  // JPEG: the kind whose decoding is costliest
         if (!writer.write(picture)) ++failures;
     }
-    if (!plan_files::writePdf(folder.filePath(QStringLiteral("seed.pdf")), {120, 80})) ++failures;
     if (!plan_files::writeHeic(folder.filePath(QStringLiteral("seed.heic")), 24, 16, 6)) ++failures;
     if (!picture_files::write(
             folder.filePath(QStringLiteral("seed.svg")),
             R"(<svg xmlns="http://www.w3.org/2000/svg" )"
             R"(xmlns:xlink="http://www.w3.org/1999/xlink" width="24" height="16">)"
             R"(<defs><rect id="r" width="4" height="4"/></defs>)"
-            R"(<use xlink:href="#r" x="2"/><image href="x.png" width="2" )"
-            R"(height="2"/></svg>)")) {
+            R"(<style>rect { fill: url(#g) }</style><use xlink:href="#r" x="2"/>)"
+            R"(<image href="x.png" width="2" height="2"/><text y="12">図 a</text></svg>)")) {
         ++failures;
     }
     // Qt writes no GIF: a two-frame one made by hand.

@@ -4,26 +4,26 @@
 
 #include <memory>
 
-#include "cancellable_file.h"
+#include <QIODevice>
 
 namespace {
 
-// libheif reads through the file, so a cancel ends its reading too.
+// libheif reads through the same device as every other decoder.
 heif_reader fileReader() {
     heif_reader reader{};
     reader.reader_api_version = 1;
     reader.get_position = [](void* file) -> int64_t {
-        return static_cast<CancellableFile*>(file)->pos();
+        return static_cast<QIODevice*>(file)->pos();
     };
     reader.read = [](void* data, size_t size, void* file) -> int {
-        auto* device = static_cast<CancellableFile*>(file);
+        auto* device = static_cast<QIODevice*>(file);
         return device->read(static_cast<char*>(data), qint64(size)) == qint64(size) ? 0 : 1;
     };
     reader.seek = [](int64_t position, void* file) -> int {
-        return static_cast<CancellableFile*>(file)->seek(position) ? 0 : 1;
+        return static_cast<QIODevice*>(file)->seek(position) ? 0 : 1;
     };
     reader.wait_for_file_size = [](int64_t size, void* file) {
-        return size <= static_cast<CancellableFile*>(file)->size()
+        return size <= static_cast<QIODevice*>(file)->size()
                    ? heif_reader_grow_status_size_reached
                    : heif_reader_grow_status_size_beyond_eof;
     };
@@ -44,13 +44,13 @@ using Image = std::unique_ptr<heif_image, Freed<heif_image_release>>;
 
 }  // namespace
 
-bool looksLikeHeif(CancellableFile& file) {
+bool looksLikeHeif(QIODevice& file) {
     const QByteArray start = file.peek(32);
     return heif_check_filetype(reinterpret_cast<const uint8_t*>(start.constData()),
                                int(start.size())) == heif_filetype_yes_supported;
 }
 
-ReadPicture readHeif(CancellableFile& file) {
+ReadPicture readHeif(QIODevice& file) {
     const Context context(heif_context_alloc());
     heif_context_set_maximum_image_size_limit(context.get(), kMaxPictureSide);
     const heif_reader reader = fileReader();

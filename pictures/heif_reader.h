@@ -2,9 +2,9 @@
 
 #include "picture_file_reader.h"
 
-class CancellableFile;
+class QIODevice;
 
 // HEIC and HEIF photos through libheif, the format's reference library: the primary image,
 // upright by the file's own rotation and mirroring, within the same bounds as every picture.
-bool looksLikeHeif(CancellableFile& file);
-ReadPicture readHeif(CancellableFile& file);
+bool looksLikeHeif(QIODevice& file);
+ReadPicture readHeif(QIODevice& file);

@@ -21,9 +21,11 @@ double pixelsPerPoint(QSizeF page) {
 
 bool looksLikePdf(QIODevice& file) { return file.peek(5) == "%PDF-"; }
 
-ReadPicture readPdfFirstPage(const QString& path, const std::atomic<bool>* cancelled) {
+ReadPicture readPdfFirstPage(QIODevice& file) {
     QPdfDocument document;
-    const QPdfDocument::Error error = document.load(path);
+    file.seek(0);
+    document.load(&file);  // a file at hand loads at once
+    const QPdfDocument::Error error = document.error();
     if (error == QPdfDocument::Error::IncorrectPassword) {
         return {{}, PictureProblem::PasswordProtected};
     }
@@ -35,7 +37,6 @@ ReadPicture readPdfFirstPage(const QString& path, const std::atomic<bool>* cance
     const double scale = pixelsPerPoint(page);
     const QSize pixels(std::max(1, int(std::floor(page.width() * scale))),
                        std::max(1, int(std::floor(page.height() * scale))));
-    if (cancelled && cancelled->load()) return {{}, PictureProblem::Damaged};
     QImage rendered = document.render(0, pixels);
     if (rendered.isNull()) return {{}, PictureProblem::Damaged};
     // PDFium leaves the paper transparent: the page is shown on white paper as it is painted,

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QString>
-#include <atomic>
-
 #include "picture_file_reader.h"
 
 class QIODevice;
@@ -13,4 +10,4 @@ class QIODevice;
 inline constexpr double kPdfDotsPerInch = 200;
 
 bool looksLikePdf(QIODevice& file);
-ReadPicture readPdfFirstPage(const QString& path, const std::atomic<bool>* cancelled);
+ReadPicture readPdfFirstPage(QIODevice& file);

@@ -7,9 +7,9 @@
 #include <optional>
 #include <type_traits>
 
-#include "cancellable_file.h"
 #include "deep_png_transparency.h"
 #include "file_structure.h"
+#include "gapped_file.h"
 #include "heif_reader.h"
 #include "pdf_page_reader.h"
 #include "picture_formats.h"
@@ -67,18 +67,33 @@ ReadPicture refused(PictureProblem problem, qint64 pixelBound = kMaxPicturePixel
     return {{}, problem, pixelBound};
 }
 
+// A picture of the size and format the decoder announces, laid in `into` when the decoder's own
+// format is already one that paints, so that it decodes straight there; null otherwise.
+QImage laidIn(PixelMemory into, QSize size, QImage::Format announced) {
+    if (announced != QImage::Format_RGB32 && announced != QImage::Format_ARGB32_Premultiplied)
+        return {};
+    if (!into.data || !size.isValid() || qint64(size.width()) * size.height() * 4 > into.size)
+        return {};
+    return QImage(into.data, size.width(), size.height(), qsizetype(size.width()) * 4, announced);
+}
+
 }  // namespace
 
-ReadPicture readPictureFile(const QString& path, const std::atomic<bool>* cancelled) {
-    const QFileInfo info(path);
-    if (!info.exists()) return refused(PictureProblem::Missing);
-    if (!info.isFile()) return refused(PictureProblem::NotAPicture);
+PictureProblem openPictureFile(QFile& file) {
+    const QFileInfo info(file.fileName());
+    if (!info.exists()) return PictureProblem::Missing;
+    if (!info.isFile()) return PictureProblem::NotAPicture;
+    if (!file.open(QIODevice::ReadOnly)) return PictureProblem::Unopenable;
+    if (file.size() == 0) return PictureProblem::Empty;
+    return PictureProblem::None;
+}
 
-    CancellableFile file(path, cancelled);
+ReadPicture readPicture(QFile& opened, PixelMemory into) {
+    GappedFile file(opened);
     if (!file.open(QIODevice::ReadOnly)) return refused(PictureProblem::Unopenable);
     if (file.size() == 0) return refused(PictureProblem::Empty);
 
-    if (looksLikePdf(file)) return readPdfFirstPage(path, cancelled);
+    if (looksLikePdf(file)) return readPdfFirstPage(file);
     if (looksLikeHeif(file)) return readHeif(file);
     QByteArray format;
     if (QImageReader probe(&file); probe.canRead()) format = probe.format();
@@ -97,15 +112,22 @@ ReadPicture readPictureFile(const QString& path, const std::atomic<bool>* cancel
     reader.setAutoTransform(true);
     const QImage::Format announced = announcedFormat(reader);
     const qint64 pixelBound = pixelBoundFor(announced);
-    if (const QSize size = reader.size(); size.isValid() && !fits(size, pixelBound)) {
+    const QSize size = reader.size();
+    if (size.isValid() && !fits(size, pixelBound)) {
         return refused(PictureProblem::TooLarge, pixelBound);
     }
     reader.setAllocationLimit(allocationLimitMegabytes(announced));
-    if (format == "jpeg") file.readLittleAtATime();
 
-    QImage image;
+    QImage image = laidIn(into, size, announced);
     if (!reader.read(&image) || image.isNull()) return refused(PictureProblem::Damaged);
     if (!fits(image.size(), pixelBound)) return refused(PictureProblem::TooLarge, pixelBound);
     if (key) image = withColourKey(std::move(image), *key);
     return {displayReady(std::move(image)), PictureProblem::None, pixelBound};
+}
+
+ReadPicture readPictureFile(const QString& path) {
+    QFile file(path);
+    if (const PictureProblem problem = openPictureFile(file); problem != PictureProblem::None)
+        return refused(problem);
+    return readPicture(file);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QFile>
 #include <QImage>
 #include <QString>
-#include <atomic>
 
 #include "picture_bounds.h"
 
@@ -19,6 +19,8 @@ enum class PictureProblem {
     TooLarge,
     PasswordProtected,  // a PDF that needs a password to be read
     TooComplex,         // an SVG whose parts are used over and over beyond reason
+    NeedsTooMuchMemory,  // reading it took more memory than the program may take
+    TakesTooLong,        // reading it took longer than any picture within the bounds takes
 };
 
 struct ReadPicture {
@@ -31,6 +33,18 @@ struct ReadPicture {
     bool onWhitePaper = false;
 };
 
-// A pure function of the file, safe to run in a worker thread. Once `cancelled` is set, the
-// decoder finds the end of the file at its next read, so it stops soon.
-ReadPicture readPictureFile(const QString& path, const std::atomic<bool>* cancelled = nullptr);
+// Memory the decoded pixels may be written straight into, four bytes a pixel.
+struct PixelMemory {
+    uchar* data = nullptr;
+    qint64 size = 0;
+};
+
+// Opens a picture file for reading: what can be told of it before any of its bytes is read.
+PictureProblem openPictureFile(QFile& file);
+
+// A pure function of an open file. Where the decoder can write into `into` the picture comes back
+// there (its pixels are then `into.data`); elsewhere it comes back in memory of its own.
+ReadPicture readPicture(QFile& file, PixelMemory into = {});
+
+// Both in this process: for a file that is known to be harmless.
+ReadPicture readPictureFile(const QString& path);

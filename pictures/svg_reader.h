@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <optional>
 
 #include "picture_file_reader.h"
 
@@ -12,10 +11,3 @@ class QIODevice;
 // drawing whose references to its own parts multiply beyond reason is refused.
 bool isSvgFormat(const QByteArray& format);
 ReadPicture readSvg(QIODevice& file);
-
-// The drawing with every reference outside itself pointing nowhere instead.
-QByteArray withoutOutsideReferences(const QByteArray& svg);
-
-// How many elements drawing the SVG would draw, counting each reused part as often as it is
-// used; empty when its references run in a circle or the file is not well-formed.
-std::optional<double> drawnElements(const QByteArray& svg);

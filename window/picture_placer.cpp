@@ -9,7 +9,7 @@
 #include "stretch_image.h"
 #include "unreadable_reasons.h"
 #include "window_fit.h"
-#include "worker_wait.h"
+#include "reader_wait.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ std::optional<ReadPicture> PicturePlacer::read(const QString& path) {
     std::optional<ReadPicture> loaded;
     {
         BusyCursor busy;
-        loaded = readInWorkerWhileWaiting(form_, path);
+        loaded = readWhileWaiting(form_, path);
     }
     if (!loaded) return std::nullopt;
     if (loaded->problem == PictureProblem::None) return loaded;

@@ -28,6 +28,10 @@ QString reasonText(const ReadPicture& refused) {
             return QStringLiteral("パスワードで保護された PDF は開けません。");
         case PictureProblem::TooComplex:
             return QStringLiteral("図の中の参照が多すぎて描けません。");
+        case PictureProblem::NeedsTooMuchMemory:
+            return QStringLiteral("読み込むのに必要なメモリーが多すぎるため、読み込みを止めました。");
+        case PictureProblem::TakesTooLong:
+            return QStringLiteral("読み込みに時間がかかりすぎるため、読み込みを止めました。");
         case PictureProblem::TooLarge:
             return QStringLiteral(
                        "画像が大きすぎます（幅と高さは %1 ピクセル、全体で %2画素まで）。")

@@ -142,6 +142,27 @@ inline QByteArray twoFrameGif() {
     return QByteArray(reinterpret_cast<const char*>(bytes), sizeof bytes);
 }
 
+// A PDF of one page drawing `content` (read through `filter`), with `objects` beside it (4 on),
+// the first of them named F in the page's resources.
+inline QByteArray onePagePdf(const QByteArray& content, const QByteArray& objects = {},
+                             const QByteArray& filter = {}) {
+    return "%PDF-1.4\n1 0 obj << /Type /Catalog /Pages 2 0 R >> endobj\n"
+           "2 0 obj << /Type /Pages /Kids [3 0 R] /Count 1 >> endobj\n"
+           "3 0 obj << /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] "
+           "/Resources << /XObject << /F 4 0 R >> >> /Contents 5 0 R >> endobj\n" +
+           objects + "5 0 obj << " + filter + " /Length " + QByteArray::number(content.size()) +
+           " >> stream\n" + content + "\nendstream endobj\ntrailer << /Root 1 0 R >>\n%%EOF\n";
+}
+
+// A page whose form draws itself twice, halved, and so on without end: PDFium keeps at it.
+inline QByteArray selfDrawingPdf() {
+    const QByteArray form = "q 0.5 0 0 0.5 0 0 cm /F Do Q /F Do";
+    return onePagePdf("/F Do", "4 0 obj << /Type /XObject /Subtype /Form /BBox [0 0 200 200] "
+                               "/Resources << /XObject << /F 4 0 R >> >> /Length " +
+                                   QByteArray::number(form.size()) + " >> stream\n" + form +
+                                   "\nendstream endobj\n");
+}
+
 inline bool write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();

@@ -1,18 +1,20 @@
-#include "worker_wait.h"
+#include "reader_wait.h"
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QProgressDialog>
-#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "messages.h"
+#include "picture_reader_process.h"
 #include "to_qstring.h"
 
 namespace {
@@ -62,8 +64,8 @@ bool isInput(QEvent::Type type) {
 // the window cancels.
 class WaitingWindow : public QObject {
 public:
-    WaitingWindow(QWidget& window, std::atomic<bool>& cancelled)
-        : window_(window), system_(window.windowHandle()), cancelled_(cancelled) {
+    WaitingWindow(QWidget& window, std::function<void()> closed)
+        : window_(window), system_(window.windowHandle()), closed_(std::move(closed)) {
         qApp->installEventFilter(this);
     }
     ~WaitingWindow() override { qApp->removeEventFilter(this); }
@@ -87,7 +89,7 @@ protected:
         const bool shortcut = event->type() == QEvent::Shortcut && belongsToWindow(watched);
         auto* widget = qobject_cast<QWidget*>(watched);
         if (!toWindow && !shortcut && (!widget || widget->window() != &window_)) return false;
-        if (event->type() == QEvent::Close) cancelled_ = true;
+        if (event->type() == QEvent::Close) closed_();
         if (!isInput(event->type())) return false;
         if ((toWindow || shortcut) && isKeptForLater(event->type()) &&
             (!progressShown_ || releasesKeptPress(*event))) {
@@ -122,7 +124,7 @@ private:
 
     QWidget& window_;
     QPointer<QWindow> system_;
-    std::atomic<bool>& cancelled_;
+    std::function<void()> closed_;
     bool progressShown_ = false;
     Qt::MouseButtons heldInKept_;
     std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> kept_;
@@ -130,16 +132,25 @@ private:
 
 }  // namespace
 
-std::optional<ReadPicture> readInWorkerWhileWaiting(QWidget& window, const QString& path) {
-    // Shared with the worker, which may outlive this call only while it finishes.
-    auto cancelled = std::make_shared<std::atomic<bool>>(false);
-    auto result = std::make_shared<ReadPicture>();
-    std::unique_ptr<QThread> worker(QThread::create(
-        [path, cancelled, result] { *result = readPictureFile(path, cancelled.get()); }));
-
+std::optional<ReadPicture> readWhileWaiting(QWidget& window, const QString& path) {
+    // What the path alone tells needs no reader.
+    QFile file(path);
+    if (const PictureProblem problem = openPictureFile(file); problem != PictureProblem::None)
+        return ReadPicture{{}, problem};
+    file.close();
+    PictureReaderProcess reader;
+    std::optional<ReadPicture> result;
     QEventLoop waiting;
-    QObject::connect(worker.get(), &QThread::finished, &waiting, &QEventLoop::quit);
-    WaitingWindow blocked(window, *cancelled);
+    QObject::connect(&reader, &PictureReaderProcess::finished, &waiting,
+                     [&](const ReadPicture& read) {
+                         result = read;
+                         waiting.quit();
+                     });
+    const auto stopReading = [&] {
+        reader.stop();
+        waiting.quit();
+    };
+    WaitingWindow blocked(window, stopReading);
     QProgressDialog progress(QStringLiteral("画像を読み込んでいます…"),
                              QStringLiteral("キャンセル"), 0, 0, &window);
     progress.setWindowTitle(toQString(kWindowTitle));
@@ -152,26 +163,20 @@ std::optional<ReadPicture> readInWorkerWhileWaiting(QWidget& window, const QStri
         blocked.progressShown();
         progress.show();
     });
-    QObject::connect(&progress, &QProgressDialog::canceled, &progress,
-                     [cancelled] { *cancelled = true; });
+    QObject::connect(&progress, &QProgressDialog::canceled, &progress, stopReading);
 
-    worker->start();
-    waiting.exec();
-    // The application may be quitting: whatever is left of the reading is not wanted.
-    const bool windowClosed = !worker->isFinished() || !window.isVisible();
-    if (!worker->isFinished()) *cancelled = true;
-    worker->wait();
-    if (!windowClosed) {
-        // The progress window took the activation, and not every platform gives it back when
-        // it goes: without it the window's shortcuts would not reach it.
-        if (progressShown) {
-            progress.hide();
-            window.activateWindow();
-            // Active before the input kept for it comes back: keys go to its focus.
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        }
-        blocked.giveBackInput();
+    reader.start(path);
+    if (!result) waiting.exec();
+    reader.stop();  // whatever is left of a reading cancelled is not wanted
+    if (!window.isVisible()) return std::nullopt;  // closed: the application may be quitting
+    // The progress window took the activation, and not every platform gives it back when it
+    // goes: without it the window's shortcuts would not reach it.
+    if (progressShown) {
+        progress.hide();
+        window.activateWindow();
+        // Active before the input kept for it comes back: keys go to its focus.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
-    if (*cancelled) return std::nullopt;
-    return std::move(*result);
+    blocked.giveBackInput();
+    return result;
 }

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <QProcess>
+#include <QString>
+#include <QTimer>
+#include <memory>
+
+#include "picture_file_reader.h"
+
+class SharedPixels;
+
+// Reads one picture file in a reader process of this program's own: it is handed the file
+// already open, decodes it into memory shared with the window and answers with what it read.
+// It is ended at once by stop(), by this object's end, or when it passes its memory or time
+// limit; a reader that ends without an answer is reported with the reason it ended for.
+class PictureReaderProcess : public QObject {
+    Q_OBJECT
+
+public:
+    explicit PictureReaderProcess(QObject* parent = nullptr);
+    ~PictureReaderProcess() override;
+
+    // A shorter time limit than any picture needs, for a test that waits for it.
+    void setTimeLimit(int milliseconds) { deadline_.setInterval(milliseconds); }
+    // Runs the reader through another program, a tracer for instance: its command line first.
+    void runThrough(const QStringList& commandLine) { wrapper_ = commandLine; }
+
+    // Starts reading; `finished` follows once, here or later, unless stop() comes first.
+    void start(const QString& path);
+    // Ends the reading at once; nothing is reported.
+    void stop();
+
+    // What the last reader could be protected by (ReaderProtection bits), for a test to tell.
+    int protections() const { return protections_; }
+    qint64 processId() const { return process_.processId(); }
+
+signals:
+    void finished(const ReadPicture& result);
+
+private:
+    void readerEnded(int exitCode, QProcess::ExitStatus status);
+    void watchMemory();
+    void finish(ReadPicture result);
+
+    QProcess process_;
+    QTimer memoryWatch_;
+    QTimer deadline_;
+    std::unique_ptr<SharedPixels> pixels_;
+    QStringList wrapper_;
+    PictureProblem killedFor_ = PictureProblem::None;
+    int protections_ = 0;
+};
+
+// Where the reader program is: beside this program, or where the build put it.
+QString readerProgram();

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <optional>
+
+#include "picture_file_reader.h"
+
+// What keeps the reader in bounds, as far as the system it runs on lets it: one bit each.
+enum ReaderProtection : int {
+    NoNewPrivileges = 1 << 0,  // nothing it runs may gain rights
+    MemoryLimit = 1 << 1,      // the system refuses it memory past its limit
+    TimeLimit = 1 << 2,        // the system ends it past its processor time
+    OnlyItsFile = 1 << 3,      // it may open no file of the user's, only read the program's own
+    NoNetwork = 1 << 4,        // it may open no connection
+};
+
+// What the reader tells the window about the file it read. The pixels are in the memory they
+// share; an answer is checked before any of them is shown.
+struct ReaderAnswer {
+    PictureProblem problem = PictureProblem::Damaged;
+    qint32 width = 0;
+    qint32 height = 0;
+    QImage::Format format = QImage::Format_Invalid;
+    qint64 pixelBound = kMaxPicturePixels;
+    bool onWhitePaper = false;
+    int protections = 0;
+};
+
+QByteArray encodeAnswer(const ReaderAnswer& answer);
+// Empty for anything but a whole answer of known values: the reader may have been made to lie.
+std::optional<ReaderAnswer> decodeAnswer(const QByteArray& bytes);

@@ -1,0 +1,60 @@
+#include <QProcess>
+#include <csignal>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/mman.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+#include "shared_pixels.h"
+
+SharedPixels::SharedPixels(qint64 bytes) : bytes_(bytes) {
+    handle_ = memfd_create("pokotamu-picture", MFD_CLOEXEC);
+    if (handle_ >= 0 && ftruncate(handle_, off_t(bytes)) != 0) {
+        close(handle_);
+        handle_ = -1;
+    }
+}
+
+SharedPixels::~SharedPixels() {
+    if (handle_ >= 0) close(handle_);
+}
+
+QString SharedPixels::handTo(QProcess& process) const {
+    const int handle = handle_;
+    const pid_t window = getpid();
+    // Between fork and exec: only calls that are safe there.
+    process.setChildProcessModifier([handle, window] {
+        fcntl(handle, F_SETFD, 0);  // inherited by the reader alone
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != window) _exit(1);  // the window ended before that was set
+    });
+    return QString::number(handle_);
+}
+
+QImage SharedPixels::picture(int width, int height, QImage::Format format) const {
+    const qint64 bytes = qint64(width) * height * 4;
+    if (handle_ < 0 || width < 1 || height < 1 || bytes > bytes_) return {};
+    void* mapped = mmap(nullptr, size_t(bytes), PROT_READ | PROT_WRITE, MAP_SHARED, handle_, 0);
+    if (mapped == MAP_FAILED) return {};
+    return QImage(
+        static_cast<uchar*>(mapped), width, height, qsizetype(width) * 4, format,
+        [](void* info) {
+            auto* mapping = static_cast<std::pair<void*, size_t>*>(info);
+            munmap(mapping->first, mapping->second);
+            delete mapping;
+        },
+        new std::pair<void*, size_t>(mapped, size_t(bytes)));
+}
+
+PixelMemory mapHandedPixels(const QString& name) {
+    bool isNumber = false;
+    const int handle = name.toInt(&isNumber);
+    struct stat file {};
+    if (!isNumber || handle < 3 || fstat(handle, &file) != 0 || file.st_size <= 0) return {};
+    void* mapped =
+        mmap(nullptr, size_t(file.st_size), PROT_READ | PROT_WRITE, MAP_SHARED, handle, 0);
+    if (mapped == MAP_FAILED) return {};
+    return {static_cast<uchar*>(mapped), qint64(file.st_size)};
+}

@@ -1,0 +1,153 @@
+// The reader process: files made to run away end with their true reason within the reader's
+// bounds, and the reader opens no file of the user's.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <cstdio>
+#include <zlib.h>
+
+#include <sys/resource.h>
+
+#include "picture_files.h"
+#include "picture_reader_process.h"
+#include "reader_answer.h"
+
+namespace {
+
+struct Reading {
+    ReadPicture picture;
+    qint64 milliseconds;
+    int protections;
+};
+
+Reading readThroughReader(const QString& path, int timeLimitMilliseconds,
+                          const QStringList& wrapper = {}) {
+    PictureReaderProcess reader;
+    reader.setTimeLimit(timeLimitMilliseconds);
+    reader.runThrough(wrapper);
+    std::optional<ReadPicture> read;
+    QEventLoop loop;
+    QObject::connect(&reader, &PictureReaderProcess::finished, [&](const ReadPicture& result) {
+        read = result;
+        loop.quit();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    reader.start(path);
+    if (!read) loop.exec();
+    return {*read, clock.elapsed(), reader.protections()};
+}
+
+// Content that inflates to `bytes` of spaces: nothing to draw, a lot to hold.
+QByteArray flateBomb(qint64 bytes) {
+    z_stream z{};
+    deflateInit(&z, 9);
+    const QByteArray spaces(16 * 1024 * 1024, ' ');
+    QByteArray out;
+    char buffer[1 << 16];
+    for (qint64 left = bytes; left > 0 || z.avail_in > 0;) {
+        if (z.avail_in == 0) {
+            const qint64 chunk = std::min<qint64>(left, spaces.size());
+            z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(spaces.constData()));
+            z.avail_in = uInt(chunk);
+            left -= chunk;
+        }
+        do {
+            z.next_out = reinterpret_cast<Bytef*>(buffer);
+            z.avail_out = sizeof buffer;
+            deflate(&z, left > 0 ? Z_NO_FLUSH : Z_FINISH);
+            out.append(buffer, int(sizeof buffer - z.avail_out));
+        } while (z.avail_out == 0);
+    }
+    deflateEnd(&z);
+    return out;
+}
+
+qint64 largestReaderBytes() {
+    rusage children{};
+    getrusage(RUSAGE_CHILDREN, &children);
+    return qint64(children.ru_maxrss) * 1024;
+}
+
+}  // namespace
+
+TEST(ReaderProcess, RunawayFilesEndWithTheirTrueReasonWithinTheReadersBounds) {
+    QTemporaryDir dir;
+    const QByteArray bomb = flateBomb(900LL * 1024 * 1024);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        PictureProblem problem;
+    } cases[] = {
+        {"form drawing itself", picture_files::selfDrawingPdf(), PictureProblem::TakesTooLong},
+        {"900 MB of page content",
+         picture_files::onePagePdf(bomb, {}, "/Filter /FlateDecode"),
+         PictureProblem::NeedsTooMuchMemory},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(QStringLiteral("runaway.pdf"));
+        ASSERT_TRUE(picture_files::write(path, c.bytes));
+        const Reading reading = readThroughReader(path, 2000);
+        EXPECT_EQ(reading.picture.problem, c.problem);
+        EXPECT_TRUE(reading.picture.image.isNull());
+        EXPECT_LT(reading.milliseconds, 6000);
+    }
+    EXPECT_LT(largestReaderBytes(), 1000LL * 1024 * 1024) << "with the window, under a gigabyte";
+}
+
+// A drawing that names a picture of the user's in every way a reference can be written. The
+// rewriting takes them all out; the reader could not open the picture even if one were left.
+TEST(ReaderProcess, TheReaderOpensNoFileButTheOneItIsHanded) {
+    QTemporaryDir dir(QDir::temp().filePath(QStringLiteral("it's secret-XXXXXX")));
+    const QString secret = dir.filePath(QStringLiteral("it's secret.png"));
+    QImage red(20, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(secret));
+    const QString url = QUrl::fromLocalFile(secret).toString();
+    QString escaped = secret;
+    escaped.replace(u'\'', QStringLiteral("&apos;"));
+    QString numbered;
+    for (const QChar c : secret) numbered += QStringLiteral("&#%1;").arg(c.unicode());
+    const QString svg =
+        QStringLiteral(
+            R"svg(<?xml version="1.0"?><!DOCTYPE svg [<!ENTITY where "%1">]>)svg"
+            R"svg(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink")svg"
+            R"svg( width="100" height="20"><style>@import "%2"; rect { fill: url('%2') }</style>)svg"
+            R"svg(<image xlink:href="%1" width="20" height="20"/>)svg"
+            R"svg(<image x="20" href='%3' width="20" height="20"/>)svg"
+            R"svg(<image x="40" href="&where;" width="20" height="20"/>)svg"
+            R"svg(<image x="60" href="%4" width="20" height="20"/>)svg"
+            R"svg(<rect x="80" width="20" height="20" style="fill:URL( %2 )"/></svg>)svg")
+            .arg(secret, url, escaped, numbered);
+    const QString path = dir.filePath(QStringLiteral("drawing.svg"));
+    ASSERT_TRUE(picture_files::write(path, svg.toUtf8()));
+
+    const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
+    const QString trace = dir.filePath(QStringLiteral("trace"));
+    const Reading reading = readThroughReader(
+        path, 20000,
+        strace.isEmpty() ? QStringList{}
+                         : QStringList{strace, "-f", "-e", "trace=open,openat,openat2", "-o", trace});
+    ASSERT_EQ(reading.picture.problem, PictureProblem::None);
+    const QImage& drawn = reading.picture.image;
+    for (int x = 10; x < 100; x += 20) EXPECT_NE(drawn.pixel(x, 10), qRgb(255, 0, 0)) << x;
+
+    const int seen = reading.protections;
+    std::printf("The reader ran with:%s%s%s%s%s\n", seen & NoNewPrivileges ? " no new privileges" : "",
+                seen & MemoryLimit ? ", a memory limit" : "", seen & TimeLimit ? ", a time limit" : "",
+                seen & OnlyItsFile ? ", no file of the user's" : "",
+                seen & NoNetwork ? ", no network" : "");
+    EXPECT_TRUE(seen & TimeLimit && seen & NoNewPrivileges) << "every Linux gives these";
+    if (strace.isEmpty()) GTEST_SKIP() << "strace is not installed: what is opened is not seen";
+    QFile log(trace);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QByteArray opened = log.readAll();
+    EXPECT_TRUE(opened.contains("openat")) << "the trace saw the reader";
+    EXPECT_FALSE(opened.contains(QFile::encodeName(dir.path()))) << opened.toStdString();
+}
