@@ -2,9 +2,9 @@
 // and stays within the memory bound (-rss_limit_mb) and the time limit (-timeout). A PDF is left
 // out: PDFium can be kept busy without end, which only ending the reader process stops (its
 // tests show that), and a hang found here would say nothing new.
-#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // Decoded where the reader decodes: into memory handed to it, as far as the decoder can.
     static std::vector<uchar> memory(16'000'000 * 4);
-    const ReadPicture loaded = readPicture(file, {memory.data(), qint64(memory.size())});
+    const ReadPicture loaded = readPicture(file, {memory.data(), qint64(memory.size()), {}});
     if (loaded.problem == PictureProblem::None) {
         // What is shown is within the bounds and ready to paint.
         const QImage& image = loaded.image;

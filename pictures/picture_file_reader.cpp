@@ -69,11 +69,12 @@ ReadPicture refused(PictureProblem problem, qint64 pixelBound = kMaxPicturePixel
 
 // A picture of the size and format the decoder announces, laid in `into` when the decoder's own
 // format is already one that paints, so that it decodes straight there; null otherwise.
-QImage laidIn(PixelMemory into, QSize size, QImage::Format announced) {
+QImage laidIn(const PixelMemory& into, QSize size, QImage::Format announced) {
     if (announced != QImage::Format_RGB32 && announced != QImage::Format_ARGB32_Premultiplied)
         return {};
     if (!into.data || !size.isValid() || qint64(size.width()) * size.height() * 4 > into.size)
         return {};
+    if (into.aboutToWrite) into.aboutToWrite(qint64(size.width()) * size.height() * 4);
     return QImage(into.data, size.width(), size.height(), qsizetype(size.width()) * 4, announced);
 }
 
@@ -88,7 +89,7 @@ PictureProblem openPictureFile(QFile& file) {
     return PictureProblem::None;
 }
 
-ReadPicture readPicture(QFile& opened, PixelMemory into) {
+ReadPicture readPicture(QFile& opened, const PixelMemory& into) {
     GappedFile file(opened);
     if (!file.open(QIODevice::ReadOnly)) return refused(PictureProblem::Unopenable);
     if (file.size() == 0) return refused(PictureProblem::Empty);

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImage>
 #include <QString>
+#include <functional>
 
 #include "picture_bounds.h"
 
@@ -17,8 +18,8 @@ enum class PictureProblem {
     NotAPicture,
     Damaged,
     TooLarge,
-    PasswordProtected,  // a PDF that needs a password to be read
-    TooComplex,         // an SVG whose parts are used over and over beyond reason
+    PasswordProtected,   // a PDF that needs a password to be read
+    TooComplex,          // an SVG whose parts are used over and over beyond reason
     NeedsTooMuchMemory,  // reading it took more memory than the program may take
     TakesTooLong,        // reading it took longer than any picture within the bounds takes
 };
@@ -37,6 +38,8 @@ struct ReadPicture {
 struct PixelMemory {
     uchar* data = nullptr;
     qint64 size = 0;
+    // Told how many bytes of it a decoder is about to write, before it starts.
+    std::function<void(qint64 bytes)> aboutToWrite;
 };
 
 // Opens a picture file for reading: what can be told of it before any of its bytes is read.
@@ -44,7 +47,7 @@ PictureProblem openPictureFile(QFile& file);
 
 // A pure function of an open file. Where the decoder can write into `into` the picture comes back
 // there (its pixels are then `into.data`); elsewhere it comes back in memory of its own.
-ReadPicture readPicture(QFile& file, PixelMemory into = {});
+ReadPicture readPicture(QFile& file, const PixelMemory& into = {});
 
 // Both in this process: for a file that is known to be harmless.
 ReadPicture readPictureFile(const QString& path);

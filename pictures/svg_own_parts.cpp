@@ -23,8 +23,8 @@ QString withoutOutsideStyleReferences(QStringView css) {
             i += 7;
         } else if (startsWithCaseless(css, i, u"url(")) {
             qsizetype inside = i + 4;
-            while (inside < css.size() && (css[inside].isSpace() || css[inside] == u'"' ||
-                                           css[inside] == u'\'')) {
+            while (inside < css.size() &&
+                   (css[inside].isSpace() || css[inside] == u'"' || css[inside] == u'\'')) {
                 ++inside;
             }
             if (inside < css.size() && css[inside] == u'#') {
@@ -50,7 +50,8 @@ bool isOwnReference(QStringView value) {
     if (!startsWithCaseless(trimmed, 0, u"data:")) return false;
     const qsizetype typeEnd = trimmed.indexOf(u',');
     const QStringView type = trimmed.mid(5, typeEnd < 0 ? -1 : typeEnd - 5);
-    return !type.contains(u"svg", Qt::CaseInsensitive) && !type.contains(u"xml", Qt::CaseInsensitive);
+    return !type.contains(u"svg", Qt::CaseInsensitive) &&
+           !type.contains(u"xml", Qt::CaseInsensitive);
 }
 
 // One element of the drawing: what it sits in, and the part it draws again if it is a use.
@@ -134,8 +135,9 @@ OwnDrawing ownDrawing(const QByteArray& svg, double elementBound) {
             case QXmlStreamReader::StartElement: {
                 out.writeStartElement(xml.qualifiedName().toString());
                 for (const QXmlStreamNamespaceDeclaration& ns : xml.namespaceDeclarations()) {
-                    out.writeAttribute(ns.prefix().isEmpty() ? QStringLiteral("xmlns")
-                                                             : QStringLiteral("xmlns:") + ns.prefix().toString(),
+                    out.writeAttribute(ns.prefix().isEmpty()
+                                           ? QStringLiteral("xmlns")
+                                           : QStringLiteral("xmlns:") + ns.prefix().toString(),
                                        ns.namespaceUri().toString());
                 }
                 QString useTarget;

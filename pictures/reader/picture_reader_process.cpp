@@ -16,13 +16,15 @@ ReadPicture refused(PictureProblem problem) { return {{}, problem}; }
 }  // namespace
 
 QString readerProgram() {
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/pokotamu-reader");
+    const QString beside =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/pokotamu-reader");
     if (QFileInfo(beside).isExecutable()) return beside;
     return QStringLiteral(POKOTAMU_READER_IN_BUILD);
 }
 
 PictureReaderProcess::PictureReaderProcess(QObject* parent) : QObject(parent) {
-    process_.setStandardErrorFile(QProcess::nullDevice());
+    // What its decoders complain of reaches the terminal, as it would from this process.
+    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     connect(&process_, &QProcess::finished, this, &PictureReaderProcess::readerEnded);
     connect(&process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) finish(refused(PictureProblem::Unopenable));
@@ -43,6 +45,7 @@ void PictureReaderProcess::start(const QString& path) {
     stop();
     killedFor_ = PictureProblem::None;
     protections_ = 0;
+    peakBytes_ = 0;
     pixels_ = std::make_unique<SharedPixels>(kMaxPicturePixels * 4);
     if (!pixels_->isValid()) {
         finish(refused(PictureProblem::NeedsTooMuchMemory));
@@ -78,13 +81,13 @@ void PictureReaderProcess::readerEnded(int exitCode, QProcess::ExitStatus status
     memoryWatch_.stop();
     deadline_.stop();
     if (killedFor_ != PictureProblem::None) return finish(refused(killedFor_));
-    const std::optional<ReaderAnswer> answer =
-        status == QProcess::NormalExit && exitCode == 0
-            ? decodeAnswer(process_.readAllStandardOutput())
-            : std::nullopt;
+    const std::optional<ReaderAnswer> answer = status == QProcess::NormalExit && exitCode == 0
+                                                   ? decodeAnswer(process_.readAllStandardOutput())
+                                                   : std::nullopt;
     // A reader that crashed or answered nonsense met a file its decoder could not take.
     if (!answer) return finish(refused(PictureProblem::Damaged));
     protections_ = answer->protections;
+    peakBytes_ = answer->peakBytes;
     if (answer->problem != PictureProblem::None) {
         return finish({{}, answer->problem, answer->pixelBound});
     }

@@ -33,6 +33,8 @@ public:
 
     // What the last reader could be protected by (ReaderProtection bits), for a test to tell.
     int protections() const { return protections_; }
+    // The most memory the last reader held, as it told; 0 if it could not.
+    qint64 peakBytes() const { return peakBytes_; }
     qint64 processId() const { return process_.processId(); }
 
 signals:
@@ -50,6 +52,7 @@ private:
     QStringList wrapper_;
     PictureProblem killedFor_ = PictureProblem::None;
     int protections_ = 0;
+    qint64 peakBytes_ = 0;
 };
 
 // Where the reader program is: beside this program, or where the build put it.

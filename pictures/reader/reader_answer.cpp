@@ -7,7 +7,8 @@ QByteArray encodeAnswer(const ReaderAnswer& answer) {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out << qint32(answer.problem) << answer.width << answer.height << qint32(answer.format)
-        << answer.pixelBound << answer.onWhitePaper << qint32(answer.protections);
+        << answer.pixelBound << answer.onWhitePaper << qint32(answer.protections)
+        << answer.peakBytes;
     return bytes;
 }
 
@@ -16,7 +17,7 @@ std::optional<ReaderAnswer> decodeAnswer(const QByteArray& bytes) {
     qint32 problem = 0, format = 0, protections = 0;
     ReaderAnswer answer;
     in >> problem >> answer.width >> answer.height >> format >> answer.pixelBound >>
-        answer.onWhitePaper >> protections;
+        answer.onWhitePaper >> protections >> answer.peakBytes;
     if (in.status() != QDataStream::Ok || !in.atEnd()) return std::nullopt;
     if (problem < int(PictureProblem::None) || problem > int(PictureProblem::TakesTooLong))
         return std::nullopt;

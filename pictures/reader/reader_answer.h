@@ -25,6 +25,7 @@ struct ReaderAnswer {
     qint64 pixelBound = kMaxPicturePixels;
     bool onWhitePaper = false;
     int protections = 0;
+    qint64 peakBytes = 0;  // the most memory the reader held, where the system tells it
 };
 
 QByteArray encodeAnswer(const ReaderAnswer& answer);

@@ -16,5 +16,9 @@ inline constexpr int kReaderSeconds = 60;
 // carry the limits, and a restricted token and a low integrity level the rest.
 int shutReaderIn(qint64 memoryBytes, int processorSeconds);
 
+// In the reader: the most memory it has held since it started; 0 if unknown. Called once before
+// the reader is shut in, where it needs what it may not open afterwards.
+qint64 ownPeakBytes();
+
 // In the window: the memory a running reader takes, the pixels it wrote included; 0 if unknown.
 qint64 residentBytesOf(qint64 processId);

@@ -1,7 +1,7 @@
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-#include <QDir>
 #include <cerrno>
 #include <cstddef>
 
@@ -51,8 +51,8 @@ constexpr __u64 kReadAndRun =
 // The program's own files (libraries, plugins, fonts and their caches) may be read; nothing
 // else may be opened at all, written or made.
 bool onlyTheProgramsOwnFiles() {
-    const int abi = int(syscall(SYS_landlock_create_ruleset, nullptr, 0,
-                                LANDLOCK_CREATE_RULESET_VERSION));
+    const int abi =
+        int(syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION));
     if (abi < 1) return false;
     landlock_ruleset_attr ruleset{};
     ruleset.handled_access_fs = fileAccessesOf(abi);
@@ -60,8 +60,8 @@ bool onlyTheProgramsOwnFiles() {
     if (rules < 0) return false;
     const QByteArray fontCache =
         QFile::encodeName(QDir::homePath() + QStringLiteral("/.cache/fontconfig"));
-    for (const char* path : {"/usr", "/lib", "/lib64", "/etc", "/var/cache/fontconfig",
-                             fontCache.constData()}) {
+    for (const char* path :
+         {"/usr", "/lib", "/lib64", "/etc", "/var/cache/fontconfig", fontCache.constData()}) {
         const int directory = open(path, O_PATH | O_CLOEXEC);
         if (directory < 0) continue;
         landlock_path_beneath_attr beneath{};
@@ -113,6 +113,21 @@ int shutReaderIn(qint64 memoryBytes, int processorSeconds) {
     if (onlyTheProgramsOwnFiles()) protections |= OnlyItsFile;
     if ((protections & NoNewPrivileges) && noSockets()) protections |= NoNetwork;
     return protections;
+}
+
+qint64 ownPeakBytes() {
+    static const int status = open("/proc/self/status", O_RDONLY | O_CLOEXEC);
+    char text[8192];
+    const ssize_t length = status < 0 ? -1 : pread(status, text, sizeof text - 1, 0);
+    if (length <= 0) return 0;
+    const QByteArray lines(text, int(length));
+    const qsizetype at = lines.indexOf("VmHWM:");
+    if (at < 0) return 0;
+    return lines.mid(at + 6, lines.indexOf('\n', at) - at - 6)
+               .trimmed()
+               .split(' ')[0]
+               .toLongLong() *
+           1024;
 }
 
 qint64 residentBytesOf(qint64 processId) {

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
 #include "reader_answer.h"
 #include "reader_limits.h"
@@ -13,7 +14,7 @@
 namespace {
 
 // The picture in the shared memory: where the decoder wrote it, or copied there line by line.
-bool placed(const QImage& image, PixelMemory memory) {
+bool placed(const QImage& image, const PixelMemory& memory) {
     const qsizetype line = qsizetype(image.width()) * 4;
     if (qint64(line) * image.height() > memory.size) return false;
     if (image.constBits() == memory.data && image.bytesPerLine() == line) return true;
@@ -29,14 +30,23 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    const PixelMemory memory = arguments.size() == 2 ? mapHandedPixels(arguments[1]) : PixelMemory{};
+    const PixelMemory memory =
+        arguments.size() == 2 ? mapHandedPixels(arguments[1]) : PixelMemory{};
     if (!memory.data) return 2;
 
     ReaderAnswer answer;
+    ownPeakBytes();
     answer.protections = shutReaderIn(kReaderMemoryBytes, kReaderSeconds * 2);
     QFile file;
     if (!file.open(stdin, QIODevice::ReadOnly)) return 2;
-    ReadPicture read = readPicture(file, memory);
+    // Where the decoder writes straight into the memory, it is made ready beside the decoding.
+    std::thread preparing;
+    PixelMemory into = memory;
+    into.aboutToWrite = [&](qint64 bytes) {
+        preparing = std::thread(prepareForWriting, memory, bytes);
+    };
+    ReadPicture read = readPicture(file, into);
+    if (preparing.joinable()) preparing.join();
     answer.problem = read.problem;
     answer.pixelBound = read.pixelBound;
     if (read.problem == PictureProblem::None) {
@@ -46,6 +56,7 @@ int main(int argc, char* argv[]) {
         answer.format = read.image.format();
         answer.onWhitePaper = read.onWhitePaper;
     }
+    answer.peakBytes = ownPeakBytes();
     const QByteArray bytes = encodeAnswer(answer);
     return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
                ? 0

@@ -35,3 +35,8 @@ private:
 
 // In the reader: the memory its command line names, for as long as it runs; empty when none.
 PixelMemory mapHandedPixels(const QString& name);
+
+// In the reader: makes the first `bytes` of the memory ready to be written, so that a decoder
+// writing there meanwhile from another thread finds them ready; shared memory is slower to make
+// ready than a process's own, and this way it costs no time of the decoder's.
+void prepareForWriting(PixelMemory memory, qint64 bytes);

@@ -1,10 +1,11 @@
 #include <QProcess>
+#include <algorithm>
 #include <csignal>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <sys/mman.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "shared_pixels.h"
@@ -36,7 +37,9 @@ QString SharedPixels::handTo(QProcess& process) const {
 QImage SharedPixels::picture(int width, int height, QImage::Format format) const {
     const qint64 bytes = qint64(width) * height * 4;
     if (handle_ < 0 || width < 1 || height < 1 || bytes > bytes_) return {};
-    void* mapped = mmap(nullptr, size_t(bytes), PROT_READ | PROT_WRITE, MAP_SHARED, handle_, 0);
+    // Mapped whole at once: painting then finds every page in place.
+    void* mapped =
+        mmap(nullptr, size_t(bytes), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_POPULATE, handle_, 0);
     if (mapped == MAP_FAILED) return {};
     return QImage(
         static_cast<uchar*>(mapped), width, height, qsizetype(width) * 4, format,
@@ -56,5 +59,9 @@ PixelMemory mapHandedPixels(const QString& name) {
     void* mapped =
         mmap(nullptr, size_t(file.st_size), PROT_READ | PROT_WRITE, MAP_SHARED, handle, 0);
     if (mapped == MAP_FAILED) return {};
-    return {static_cast<uchar*>(mapped), qint64(file.st_size)};
+    return {static_cast<uchar*>(mapped), qint64(file.st_size), {}};
+}
+
+void prepareForWriting(PixelMemory memory, qint64 bytes) {
+    madvise(memory.data, size_t(std::min(bytes, memory.size)), MADV_POPULATE_WRITE);
 }

@@ -157,10 +157,11 @@ inline QByteArray onePagePdf(const QByteArray& content, const QByteArray& object
 // A page whose form draws itself twice, halved, and so on without end: PDFium keeps at it.
 inline QByteArray selfDrawingPdf() {
     const QByteArray form = "q 0.5 0 0 0.5 0 0 cm /F Do Q /F Do";
-    return onePagePdf("/F Do", "4 0 obj << /Type /XObject /Subtype /Form /BBox [0 0 200 200] "
-                               "/Resources << /XObject << /F 4 0 R >> >> /Length " +
-                                   QByteArray::number(form.size()) + " >> stream\n" + form +
-                                   "\nendstream endobj\n");
+    return onePagePdf("/F Do",
+                      "4 0 obj << /Type /XObject /Subtype /Form /BBox [0 0 200 200] "
+                      "/Resources << /XObject << /F 4 0 R >> >> /Length " +
+                          QByteArray::number(form.size()) + " >> stream\n" + form +
+                          "\nendstream endobj\n");
 }
 
 inline bool write(const QString& path, const QByteArray& bytes) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtEndian>
@@ -101,18 +101,20 @@ TEST(PlansAndPhotos, HostilePdfSvgAndHeicFilesAreBounded) {
         uses += "</g>";
     }
     uses += R"(</defs><use xlink:href="#l10"/></svg>)";
-    const QByteArray svgStart = R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">)";
+    const QByteArray svgStart =
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">)";
     // Each use draws the one after it, written last first: a count that follows the chain down
     // by calling itself runs out of stack.
     QByteArray chain = svgStart + "<defs>";
     for (int i = 70000; i > 0; --i) {
-        chain += "<use id=\"u" + QByteArray::number(i) + "\" href=\"#u" + QByteArray::number(i + 1) +
-                 "\"/>";
+        chain += "<use id=\"u" + QByteArray::number(i) + "\" href=\"#u" +
+                 QByteArray::number(i + 1) + "\"/>";
     }
     chain += R"(<rect id="u70001" width="1" height="1"/></defs><use href="#u1"/></svg>)";
     const QByteArray nested = svgStart + QByteArray("<g>").repeated(10000) + "<rect/>" +
                               QByteArray("</g>").repeated(10000) + "</svg>";
-    const QByteArray dots = svgStart + "<desc>" + QByteArray("a.").repeated(160000) + "</desc></svg>";
+    const QByteArray dots =
+        svgStart + "<desc>" + QByteArray("a.").repeated(160000) + "</desc></svg>";
 
     struct Case {
         const char* name;
@@ -147,9 +149,10 @@ TEST(PlansAndPhotos, HostilePdfSvgAndHeicFilesAreBounded) {
     for (const int side : {6000, 8000}) {
         const QString path = dir.filePath(QStringLiteral("large.svg"));
         ASSERT_TRUE(picture_files::write(
-            path, QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="%1" height="%1"/>)")
-                      .arg(side)
-                      .toUtf8()));
+            path,
+            QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="%1" height="%1"/>)")
+                .arg(side)
+                .toUtf8()));
         EXPECT_EQ(readPictureFile(path).image.size(), QSize(side, side));
     }
 }

@@ -2,6 +2,7 @@
 // bounds, and the reader opens no file of the user's.
 #include <gtest/gtest.h>
 
+#include <zlib.h>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -9,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <cstdio>
-#include <zlib.h>
 
 #include <sys/resource.h>
 
@@ -85,8 +85,7 @@ TEST(ReaderProcess, RunawayFilesEndWithTheirTrueReasonWithinTheReadersBounds) {
         PictureProblem problem;
     } cases[] = {
         {"form drawing itself", picture_files::selfDrawingPdf(), PictureProblem::TakesTooLong},
-        {"900 MB of page content",
-         picture_files::onePagePdf(bomb, {}, "/Filter /FlateDecode"),
+        {"900 MB of page content", picture_files::onePagePdf(bomb, {}, "/Filter /FlateDecode"),
          PictureProblem::NeedsTooMuchMemory},
     };
     for (const auto& c : cases) {
@@ -99,6 +98,12 @@ TEST(ReaderProcess, RunawayFilesEndWithTheirTrueReasonWithinTheReadersBounds) {
         EXPECT_LT(reading.milliseconds, 6000);
     }
     EXPECT_LT(largestReaderBytes(), 1000LL * 1024 * 1024) << "with the window, under a gigabyte";
+
+    // A reader that crashes met a file its decoder could not take.
+    const QString plain = dir.filePath(QStringLiteral("plain.png"));
+    ASSERT_TRUE(QImage(4, 4, QImage::Format_RGB32).save(plain));
+    EXPECT_EQ(readThroughReader(plain, 5000, {"/bin/sh", "-c", "kill -SEGV $$"}).picture.problem,
+              PictureProblem::Damaged);
 }
 
 // A drawing that names a picture of the user's in every way a reference can be written. The
@@ -132,17 +137,19 @@ TEST(ReaderProcess, TheReaderOpensNoFileButTheOneItIsHanded) {
     const QString trace = dir.filePath(QStringLiteral("trace"));
     const Reading reading = readThroughReader(
         path, 20000,
-        strace.isEmpty() ? QStringList{}
-                         : QStringList{strace, "-f", "-e", "trace=open,openat,openat2", "-o", trace});
+        strace.isEmpty()
+            ? QStringList{}
+            : QStringList{strace, "-f", "-e", "trace=open,openat,openat2", "-o", trace});
     ASSERT_EQ(reading.picture.problem, PictureProblem::None);
     const QImage& drawn = reading.picture.image;
     for (int x = 10; x < 100; x += 20) EXPECT_NE(drawn.pixel(x, 10), qRgb(255, 0, 0)) << x;
 
     const int seen = reading.protections;
-    std::printf("The reader ran with:%s%s%s%s%s\n", seen & NoNewPrivileges ? " no new privileges" : "",
-                seen & MemoryLimit ? ", a memory limit" : "", seen & TimeLimit ? ", a time limit" : "",
-                seen & OnlyItsFile ? ", no file of the user's" : "",
-                seen & NoNetwork ? ", no network" : "");
+    std::printf(
+        "The reader ran with:%s%s%s%s%s\n", seen & NoNewPrivileges ? " no new privileges" : "",
+        seen & MemoryLimit ? ", a memory limit" : "", seen & TimeLimit ? ", a time limit" : "",
+        seen & OnlyItsFile ? ", no file of the user's" : "",
+        seen & NoNetwork ? ", no network" : "");
     EXPECT_TRUE(seen & TimeLimit && seen & NoNewPrivileges) << "every Linux gives these";
     if (strace.isEmpty()) GTEST_SKIP() << "strace is not installed: what is opened is not seen";
     QFile log(trace);
