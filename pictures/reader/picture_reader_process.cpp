@@ -25,6 +25,7 @@ QString readerProgram() {
 PictureReaderProcess::PictureReaderProcess(QObject* parent) : QObject(parent) {
     // What its decoders complain of reaches the terminal, as it would from this process.
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    connect(&process_, &QProcess::readyReadStandardOutput, this, [this] { takeAnswer(); });
     connect(&process_, &QProcess::finished, this, &PictureReaderProcess::readerEnded);
     connect(&process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) finish(refused(PictureProblem::Unopenable));
@@ -46,6 +47,7 @@ void PictureReaderProcess::start(const QString& path) {
     killedFor_ = PictureProblem::None;
     protections_ = 0;
     peakBytes_ = 0;
+    answer_.clear();
     pixels_ = std::make_unique<SharedPixels>(kMaxPicturePixels * 4);
     if (!pixels_->isValid()) {
         finish(refused(PictureProblem::NeedsTooMuchMemory));
@@ -60,6 +62,11 @@ void PictureReaderProcess::start(const QString& path) {
 }
 
 void PictureReaderProcess::stop() {
+    endReader();
+    pixels_.reset();
+}
+
+void PictureReaderProcess::endReader() {
     memoryWatch_.stop();
     deadline_.stop();
     if (process_.state() != QProcess::NotRunning) {
@@ -67,7 +74,6 @@ void PictureReaderProcess::stop() {
         process_.kill();
         process_.waitForFinished(-1);  // a killed process ends at once; no zombie is left
     }
-    pixels_.reset();
 }
 
 void PictureReaderProcess::watchMemory() {
@@ -77,23 +83,34 @@ void PictureReaderProcess::watchMemory() {
     }
 }
 
-void PictureReaderProcess::readerEnded(int exitCode, QProcess::ExitStatus status) {
-    memoryWatch_.stop();
-    deadline_.stop();
-    if (killedFor_ != PictureProblem::None) return finish(refused(killedFor_));
-    const std::optional<ReaderAnswer> answer = status == QProcess::NormalExit && exitCode == 0
-                                                   ? decodeAnswer(process_.readAllStandardOutput())
-                                                   : std::nullopt;
-    // A reader that crashed or answered nonsense met a file its decoder could not take.
-    if (!answer) return finish(refused(PictureProblem::Damaged));
+// The answer is taken as soon as it is whole: the reader has nothing left to do, and is ended
+// rather than waited for while it tidies up.
+bool PictureReaderProcess::takeAnswer() {
+    answer_ += process_.readAllStandardOutput();
+    const std::optional<ReaderAnswer> answer = decodeAnswer(answer_);
+    if (!answer) return false;
+    endReader();
     protections_ = answer->protections;
     peakBytes_ = answer->peakBytes;
     if (answer->problem != PictureProblem::None) {
-        return finish({{}, answer->problem, answer->pixelBound});
+        finish({{}, answer->problem, answer->pixelBound});
+        return true;
     }
     QImage image = pixels_->picture(answer->width, answer->height, answer->format);
-    if (image.isNull()) return finish(refused(PictureProblem::Damaged));
+    if (image.isNull()) {
+        finish(refused(PictureProblem::Damaged));
+        return true;
+    }
     finish({std::move(image), PictureProblem::None, answer->pixelBound, answer->onWhitePaper});
+    return true;
+}
+
+void PictureReaderProcess::readerEnded() {
+    memoryWatch_.stop();
+    deadline_.stop();
+    if (killedFor_ != PictureProblem::None) return finish(refused(killedFor_));
+    // A reader that crashed or answered nonsense met a file its decoder could not take.
+    if (!takeAnswer()) finish(refused(PictureProblem::Damaged));
 }
 
 void PictureReaderProcess::finish(ReadPicture result) {

