@@ -6,10 +6,10 @@
 #include "picture_box.h"
 #include "picture_dialogs.h"
 #include "picture_zoom.h"
+#include "reader_wait.h"
 #include "stretch_image.h"
 #include "unreadable_reasons.h"
 #include "window_fit.h"
-#include "reader_wait.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ std::optional<ReadPicture> PicturePlacer::read(const QString& path) {
     std::optional<ReadPicture> loaded;
     {
         BusyCursor busy;
-        loaded = readWhileWaiting(form_, path);
+        loaded = readWhileWaiting(form_, reader_, path);
     }
     if (!loaded) return std::nullopt;
     if (loaded->problem == PictureProblem::None) return loaded;

@@ -6,12 +6,13 @@
 
 #include "form_controls.h"
 #include "picture_file_reader.h"
+#include "picture_reader_process.h"
 #include "twips.h"
 
 class PictureView;
 class PictureZoom;
 
-// The two "..." buttons: a chosen file is read in a worker, then its picture is placed: the
+// The two "..." buttons: a chosen file is read in a reader process, then its picture is placed: the
 // background into Picture1 with the window fitted to it, the foreground into Image1 at the
 // top-left corner, sized through the hidden Picture2. A background opens at 100 %, or fitted
 // into the view when it is larger.
@@ -42,4 +43,5 @@ private:
     const FormControls& c_;
     PictureView& view_;
     PictureZoom& zoom_;
+    PictureReaderProcess reader_;  // keeps the next reader ready
 };

@@ -132,13 +132,13 @@ private:
 
 }  // namespace
 
-std::optional<ReadPicture> readWhileWaiting(QWidget& window, const QString& path) {
+std::optional<ReadPicture> readWhileWaiting(QWidget& window, PictureReaderProcess& reader,
+                                            const QString& path) {
     // What the path alone tells needs no reader.
     QFile file(path);
     if (const PictureProblem problem = openPictureFile(file); problem != PictureProblem::None)
         return ReadPicture{{}, problem};
     file.close();
-    PictureReaderProcess reader;
     std::optional<ReadPicture> result;
     QEventLoop waiting;
     QObject::connect(&reader, &PictureReaderProcess::finished, &waiting,

@@ -8,12 +8,15 @@
 
 #include "picture_file_reader.h"
 
+class ReaderChannel;
 class SharedPixels;
 
-// Reads one picture file in a reader process of this program's own: it is handed the file
-// already open, decodes it into memory shared with the window and answers with what it read.
-// It is ended at once by stop(), by this object's end, or when it passes its memory or time
-// limit; a reader that ends without an answer is reported with the reason it ended for.
+// Reads picture files, one at a time, each in a reader process of this program's own: it is
+// handed the file already open, decodes it into memory shared with the window and answers with
+// what it read. A reading is ended at once by stop(), by this object's end, or when it passes
+// its memory or time limit; a reader that ends without an answer is reported with the reason it
+// ended for. The next reader is started as soon as the last is done, so that it has set itself
+// up by the time a file is chosen.
 class PictureReaderProcess : public QObject {
     Q_OBJECT
 
@@ -23,8 +26,8 @@ public:
 
     // A shorter time limit than any picture needs, for a test that waits for it.
     void setTimeLimit(int milliseconds) { deadline_.setInterval(milliseconds); }
-    // Runs the reader through another program, a tracer for instance: its command line first.
-    void runThrough(const QStringList& commandLine) { wrapper_ = commandLine; }
+    // Runs the readers through another program, a tracer for instance: its command line first.
+    void runThrough(const QStringList& commandLine);
 
     // Starts reading; `finished` follows once, here or later, unless stop() comes first.
     void start(const QString& path);
@@ -35,24 +38,27 @@ public:
     int protections() const { return protections_; }
     // The most memory the last reader held, as it told; 0 if it could not.
     qint64 peakBytes() const { return peakBytes_; }
-    qint64 processId() const { return process_.processId(); }
 
 signals:
     void finished(const ReadPicture& result);
 
 private:
+    void startNextReader();
+    void startNextReaderSoon();
     void endReader();
     bool takeAnswer();
     void readerEnded();
     void watchMemory();
     void finish(ReadPicture result);
 
-    QProcess process_;
+    std::unique_ptr<QProcess> process_;  // the reader now reading, or ready to
+    std::unique_ptr<ReaderChannel> channel_;
     QTimer memoryWatch_;
     QTimer deadline_;
     std::unique_ptr<SharedPixels> pixels_;
     QStringList wrapper_;
     QByteArray answer_;
+    bool reading_ = false;
     PictureProblem killedFor_ = PictureProblem::None;
     int protections_ = 0;
     qint64 peakBytes_ = 0;

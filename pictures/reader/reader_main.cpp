@@ -1,6 +1,7 @@
-// The reader: reads the picture file it was handed as its standard input into the memory the
-// window shared with it, and answers on its standard output. It shuts itself in before it reads
-// a byte of the file, so that whatever the file makes a decoder do stays within its bounds.
+// The reader: started ahead of time, it sets itself up and shuts itself in, then waits to be
+// handed an open picture file and memory shared with the window. It reads the file into that
+// memory and answers on its standard output. Whatever the file makes a decoder do stays within
+// its bounds.
 #include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <thread>
 
 #include "reader_answer.h"
+#include "reader_channel.h"
 #include "reader_limits.h"
 #include "shared_pixels.h"
 
@@ -30,15 +32,17 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    const PixelMemory memory =
-        arguments.size() == 2 ? mapHandedPixels(arguments[1]) : PixelMemory{};
-    if (!memory.data) return 2;
+    if (arguments.size() != 2) return 2;
 
+    // Set up and shut in before the window has even chosen the file.
     ReaderAnswer answer;
     ownPeakBytes();
     answer.protections = shutReaderIn(kReaderMemoryBytes, kReaderSeconds * 2);
+    const HandedOver handed = waitToBeHanded(arguments[1]);
+    const PixelMemory memory = mapHandedPixels(handed.pixels);
     QFile file;
-    if (!file.open(stdin, QIODevice::ReadOnly)) return 2;
+    if (!memory.data || !file.open(handed.file, QIODevice::ReadOnly, QFile::AutoCloseHandle))
+        return 2;
     // Where the decoder writes straight into the memory, it is made ready beside the decoding.
     std::thread preparing;
     PixelMemory into = memory;
@@ -57,8 +61,9 @@ int main(int argc, char* argv[]) {
         answer.onWhitePaper = read.onWhitePaper;
     }
     answer.peakBytes = ownPeakBytes();
+    // Sent at once: the window ends the reader as soon as it has the answer.
     const QByteArray bytes = encodeAnswer(answer);
-    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
-               ? 0
-               : 2;
+    const bool sent =
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());
+    return sent && std::fflush(stdout) == 0 ? 0 : 2;
 }

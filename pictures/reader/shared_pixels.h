@@ -5,12 +5,9 @@
 
 #include "picture_file_reader.h"
 
-class QProcess;
-
 // Memory the reader decodes a picture into and the window shows it from, without a copy. It
 // takes memory only as it is written, and is freed when both sides let go of it, however the
-// reader ends. On Linux an anonymous memory file whose descriptor the reader inherits; Windows
-// would hand over an inheritable file mapping the same way.
+// reader ends. On Linux an anonymous memory file; on Windows it would be a file mapping.
 class SharedPixels {
 public:
     // Room for `bytes` of pixels; invalid where the system gives none.
@@ -20,10 +17,7 @@ public:
     SharedPixels& operator=(const SharedPixels&) = delete;
 
     bool isValid() const { return handle_ >= 0; }
-
-    // Hands the memory to the reader `process` is about to start: what its command line names it
-    // by. The reader also ends with the window, whatever ends the window.
-    QString handTo(QProcess& process) const;
+    int handle() const { return handle_; }
 
     // The picture the reader wrote, shown from the shared memory; null when it cannot be.
     QImage picture(int width, int height, QImage::Format format) const;
@@ -33,8 +27,8 @@ private:
     qint64 bytes_ = 0;
 };
 
-// In the reader: the memory its command line names, for as long as it runs; empty when none.
-PixelMemory mapHandedPixels(const QString& name);
+// In the reader: the memory it was handed, for as long as it runs; empty when it is none.
+PixelMemory mapHandedPixels(int handle);
 
 // In the reader: makes the first `bytes` of the memory ready to be written, so that a decoder
 // writing there meanwhile from another thread finds them ready; shared memory is slower to make

@@ -1,10 +1,7 @@
-#include <QProcess>
 #include <algorithm>
-#include <csignal>
 
 #include <fcntl.h>
 #include <sys/mman.h>
-#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,18 +17,6 @@ SharedPixels::SharedPixels(qint64 bytes) : bytes_(bytes) {
 
 SharedPixels::~SharedPixels() {
     if (handle_ >= 0) close(handle_);
-}
-
-QString SharedPixels::handTo(QProcess& process) const {
-    const int handle = handle_;
-    const pid_t window = getpid();
-    // Between fork and exec: only calls that are safe there.
-    process.setChildProcessModifier([handle, window] {
-        fcntl(handle, F_SETFD, 0);  // inherited by the reader alone
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (getppid() != window) _exit(1);  // the window ended before that was set
-    });
-    return QString::number(handle_);
 }
 
 QImage SharedPixels::picture(int width, int height, QImage::Format format) const {
@@ -51,11 +36,9 @@ QImage SharedPixels::picture(int width, int height, QImage::Format format) const
         new std::pair<void*, size_t>(mapped, size_t(bytes)));
 }
 
-PixelMemory mapHandedPixels(const QString& name) {
-    bool isNumber = false;
-    const int handle = name.toInt(&isNumber);
+PixelMemory mapHandedPixels(int handle) {
     struct stat file {};
-    if (!isNumber || handle < 3 || fstat(handle, &file) != 0 || file.st_size <= 0) return {};
+    if (handle < 0 || fstat(handle, &file) != 0 || file.st_size <= 0) return {};
     void* mapped =
         mmap(nullptr, size_t(file.st_size), PROT_READ | PROT_WRITE, MAP_SHARED, handle, 0);
     if (mapped == MAP_FAILED) return {};

@@ -4,17 +4,37 @@
 #include <QProgressDialog>
 #include <QTimer>
 
-#include <cerrno>
-
-#include <sys/wait.h>
+#include <QDir>
 
 #include "picture_files.h"
 #include "window_fixture.h"
 
 namespace {
 
-// A child of this process, running or not yet waited for: a reader left behind.
-bool readerLeftBehind() { return waitpid(-1, nullptr, WNOHANG) != -1 || errno != ECHILD; }
+// The processes this one started that have not been waited for, running or not.
+QList<QByteArray> children() {
+    QList<QByteArray> pids;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile list(tasks.filePath(task + QStringLiteral("/children")));
+        if (!list.open(QIODevice::ReadOnly)) continue;
+        for (const QByteArray& pid : list.readAll().split(' ')) {
+            if (!pid.trimmed().isEmpty()) pids += pid.trimmed();
+        }
+    }
+    return pids;
+}
+
+// Ended, and waited for so that nothing is left of it, within a second.
+bool goneSoon(const QList<QByteArray>& reading) {
+    QElapsedTimer clock;
+    clock.start();
+    while (reading.size() == 1 && children().contains(reading[0])) {
+        if (clock.elapsed() > 1000) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return reading.size() == 1;
+}
 
 }  // namespace
 
@@ -29,6 +49,7 @@ TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingHoldsInputBackAndCance
 
     QElapsedTimer clock;
     qint64 progressShownAt = -1, cancelledAt = -1, paintedAt = -1;
+    QList<QByteArray> reading;
     QString label, button;
     c().Label1->installEventFilter(new PaintSpy(c().Label1, [&] { paintedAt = clock.elapsed(); }));
     qint64 option1HandledAt = -1;
@@ -45,6 +66,7 @@ TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingHoldsInputBackAndCance
         auto* progress = window->findChild<QProgressDialog*>();
         if (!progress || !progress->isVisible() || cancelledAt >= 0) return;
         progressShownAt = clock.elapsed();
+        reading = children();
         label = progress->labelText();
         button = progress->findChild<QPushButton*>()->text();
         QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
@@ -62,7 +84,7 @@ TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingHoldsInputBackAndCance
     EXPECT_EQ(label, "画像を読み込んでいます…");
     EXPECT_EQ(button, "キャンセル");
     EXPECT_LT(returnedAt - cancelledAt, 1000) << "the reader is ended at once";
-    EXPECT_FALSE(readerLeftBehind());
+    EXPECT_TRUE(goneSoon(reading)) << "and none is left behind";
     EXPECT_GE(paintedAt, 200) << "the window kept painting";
     EXPECT_LT(paintedAt, cancelledAt);
     EXPECT_TRUE(dialogs->reports.empty()) << "a cancel is no error";
@@ -78,12 +100,16 @@ TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingHoldsInputBackAndCance
 TEST_F(WindowTest, ClosingTheWindowWhileDecodingEndsAtOnce) {
     const QString bomb = dir.filePath(QStringLiteral("bomb.jpg"));
     ASSERT_TRUE(picture_files::write(bomb, picture_files::scanBomb()));
-    QTimer::singleShot(300, window.get(), [this] { window->close(); });
+    QList<QByteArray> reading;
+    QTimer::singleShot(300, window.get(), [&] {
+        reading = children();
+        window->close();
+    });
     QElapsedTimer clock;
     clock.start();
     openBackground(bomb);
     EXPECT_LT(clock.elapsed(), 1300) << "closed after 300 ms";
-    EXPECT_FALSE(readerLeftBehind());
+    EXPECT_TRUE(goneSoon(reading)) << "no reader left behind";
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(c().Picture1->picture().isNull()) << "nothing of the cancelled decoding is applied";
 }
@@ -93,11 +119,13 @@ TEST_F(WindowTest, ClosingTheWindowWhileTheProgressWindowIsUpEndsAtOnce) {
     ASSERT_TRUE(picture_files::write(runaway, picture_files::selfDrawingPdf()));
     QElapsedTimer clock;
     qint64 closedAt = -1;
+    QList<QByteArray> reading;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* progress = window->findChild<QProgressDialog*>();
         if (closedAt >= 0 || !progress || !progress->isVisible()) return;
         closedAt = clock.elapsed();
+        reading = children();
         // What the window manager's close button asks for.
         QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
             window->windowHandle());
@@ -109,7 +137,7 @@ TEST_F(WindowTest, ClosingTheWindowWhileTheProgressWindowIsUpEndsAtOnce) {
     poll.stop();
     ASSERT_GE(closedAt, 0) << "the progress window never appeared";
     EXPECT_LT(returnedAt - closedAt, 1000);
-    EXPECT_FALSE(readerLeftBehind());
+    EXPECT_TRUE(goneSoon(reading)) << "no reader left behind";
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(c().Picture1->picture().isNull());
 }
