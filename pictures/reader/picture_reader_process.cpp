@@ -36,8 +36,11 @@ PictureReaderProcess::PictureReaderProcess(QObject* parent) : QObject(parent) {
     startNextReader();
 }
 
-// Readers ended but not yet gone are this object's children: its end waits for them.
-PictureReaderProcess::~PictureReaderProcess() { endReader(); }
+PictureReaderProcess::~PictureReaderProcess() {
+    endReader();
+    // Readers ended but not yet gone: killed already, they are waited for so that none is left.
+    for (QProcess* ending : findChildren<QProcess*>()) ending->waitForFinished(-1);
+}
 
 void PictureReaderProcess::runThrough(const QStringList& commandLine) {
     wrapper_ = commandLine;

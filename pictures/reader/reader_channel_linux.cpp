@@ -1,4 +1,5 @@
 #include <QProcess>
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 
@@ -12,6 +13,23 @@
 namespace {
 
 constexpr int kHanded = 2;  // the file and the memory
+
+// One byte of data, and room beside it for the descriptors handed with it.
+struct HandingMessage {
+    char byte = 0;
+    iovec data{&byte, 1};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int) * kHanded)] = {};
+    msghdr message{};
+
+    HandingMessage() {
+        message.msg_iov = &data;
+        message.msg_iovlen = 1;
+        message.msg_control = control;
+        message.msg_controllen = sizeof control;
+    }
+    HandingMessage(const HandingMessage&) = delete;
+    HandingMessage& operator=(const HandingMessage&) = delete;
+};
 
 }  // namespace
 
@@ -42,40 +60,26 @@ QString ReaderChannel::handTo(QProcess& process) const {
 }
 
 bool ReaderChannel::hand(int file, int pixels) const {
-    char byte = 0;
-    iovec data{&byte, 1};
-    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int) * kHanded)] = {};
-    msghdr message{};
-    message.msg_iov = &data;
-    message.msg_iovlen = 1;
-    message.msg_control = control;
-    message.msg_controllen = sizeof control;
-    cmsghdr* header = CMSG_FIRSTHDR(&message);
+    HandingMessage handing;
+    cmsghdr* header = CMSG_FIRSTHDR(&handing.message);
     header->cmsg_level = SOL_SOCKET;
     header->cmsg_type = SCM_RIGHTS;
     header->cmsg_len = CMSG_LEN(sizeof(int) * kHanded);
     const int handed[kHanded] = {file, pixels};
     std::memcpy(CMSG_DATA(header), handed, sizeof handed);
-    return sendmsg(windowEnd_, &message, MSG_NOSIGNAL) == 1;
+    return sendmsg(windowEnd_, &handing.message, MSG_NOSIGNAL) == 1;
 }
 
 HandedOver waitToBeHanded(const QString& channel) {
     bool isNumber = false;
     const int end = channel.toInt(&isNumber);
     if (!isNumber || end < 3) return {};
-    char byte = 0;
-    iovec data{&byte, 1};
-    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int) * kHanded)] = {};
-    msghdr message{};
-    message.msg_iov = &data;
-    message.msg_iovlen = 1;
-    message.msg_control = control;
-    message.msg_controllen = sizeof control;
+    HandingMessage handing;
     ssize_t received;
     do {
-        received = recvmsg(end, &message, MSG_CMSG_CLOEXEC);
+        received = recvmsg(end, &handing.message, MSG_CMSG_CLOEXEC);
     } while (received < 0 && errno == EINTR);
-    const cmsghdr* header = CMSG_FIRSTHDR(&message);
+    const cmsghdr* header = CMSG_FIRSTHDR(&handing.message);
     if (received != 1 || !header || header->cmsg_type != SCM_RIGHTS ||
         header->cmsg_len != CMSG_LEN(sizeof(int) * kHanded)) {
         return {};

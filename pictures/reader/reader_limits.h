@@ -5,8 +5,10 @@
 #include "picture_bounds.h"
 
 // The bounds of one reading. With the window's own, the program stays under a gigabyte, however
-// the file was made.
-inline constexpr qint64 kReaderMemoryBytes = kMaxDecodingBytes + 64LL * 1024 * 1024;
+// the file was made. The window ends a reader that holds more than the decoding may take; the
+// system refuses it memory a little beyond, should it grow faster than the window looks.
+inline constexpr qint64 kReaderMemoryBytes = kMaxDecodingBytes;
+inline constexpr qint64 kReaderHardMemoryBytes = kMaxDecodingBytes + 64LL * 1024 * 1024;
 // A 100-megapixel picture of any format reads in well under a tenth of it on a 2-core machine.
 inline constexpr int kReaderSeconds = 60;
 

@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
     // Set up and shut in before the window has even chosen the file.
     ReaderAnswer answer;
     ownPeakBytes();
-    answer.protections = shutReaderIn(kReaderMemoryBytes, kReaderSeconds * 2);
+    answer.protections = shutReaderIn(kReaderHardMemoryBytes, kReaderSeconds * 2);
     const HandedOver handed = waitToBeHanded(arguments[1]);
     const PixelMemory memory = mapHandedPixels(handed.pixels);
     QFile file;
@@ -51,7 +51,11 @@ int main(int argc, char* argv[]) {
     };
     ReadPicture read = readPicture(file, into);
     if (preparing.joinable()) preparing.join();
-    answer.problem = read.problem;
+    answer.peakBytes = ownPeakBytes();
+    // A decoder refused memory at the limit fails as if the file were damaged.
+    const bool refusedMemory =
+        read.problem == PictureProblem::Damaged && answer.peakBytes > kReaderMemoryBytes;
+    answer.problem = refusedMemory ? PictureProblem::NeedsTooMuchMemory : read.problem;
     answer.pixelBound = read.pixelBound;
     if (read.problem == PictureProblem::None) {
         if (!placed(read.image, memory)) return 2;
@@ -60,7 +64,6 @@ int main(int argc, char* argv[]) {
         answer.format = read.image.format();
         answer.onWhitePaper = read.onWhitePaper;
     }
-    answer.peakBytes = ownPeakBytes();
     // Sent at once: the window ends the reader as soon as it has the answer.
     const QByteArray bytes = encodeAnswer(answer);
     const bool sent =
