@@ -8,6 +8,7 @@
 #include <cstring>
 #include <thread>
 
+#include "quiet_session.h"
 #include "reader_answer.h"
 #include "reader_channel.h"
 #include "reader_limits.h"
@@ -30,7 +31,9 @@ bool placed(const QImage& image, const PixelMemory& memory) {
 int main(int argc, char* argv[]) {
     // Drawings' text needs the fonts of a graphical application, but no screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    QuietSession quiet;
     QGuiApplication app(argc, argv);
+    quiet.applicationStarted();
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() != 2) return 2;
 

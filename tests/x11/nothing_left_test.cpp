@@ -9,8 +9,8 @@
 #include <QThread>
 
 // The program as a user starts it on a bare X server over ssh: no session bus, no XDG_*
-// variables, a home of its own. Afterwards nothing is new under that home or under /tmp, and
-// nothing it started still runs.
+// variables, a home and a temporary folder of its own. Afterwards nothing is new under them or
+// under /tmp, and nothing it started (its picture readers included) still runs.
 namespace {
 
 QStringList entriesUnder(const QString& path, bool deep) {
@@ -73,6 +73,9 @@ TEST(OnARealXServer, TheProgramWritesNothingAndLeavesNoProcessBehind) {
     const QString path = home.filePath(QStringLiteral("背景.png"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(POKOTAMU_SOURCE_DIR "/samples/background.png"), path));
     const QStringList homeBefore = entriesUnder(home.path(), true);
+    // A temporary folder of its own too: what others left in /tmp cannot hide what it leaves.
+    QTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
     const QStringList tmpBefore = entriesUnder(QStringLiteral("/tmp"), false);
 
     QProcess program;
@@ -80,6 +83,7 @@ TEST(OnARealXServer, TheProgramWritesNothingAndLeavesNoProcessBehind) {
     environment.insert(QStringLiteral("HOME"), home.path());
     environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(display));
     environment.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
+    environment.insert(QStringLiteral("TMPDIR"), temp.path());
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(POKOTAMU_PROGRAM), {path});
     ASSERT_TRUE(program.waitForStarted(5000));
@@ -93,6 +97,7 @@ TEST(OnARealXServer, TheProgramWritesNothingAndLeavesNoProcessBehind) {
         << "started by the program and still running";
     EXPECT_EQ(added(homeBefore, entriesUnder(home.path(), true)), "");
     EXPECT_EQ(added(tmpBefore, entriesUnder(QStringLiteral("/tmp"), false)), "");
+    EXPECT_EQ(added({}, entriesUnder(temp.path(), true)), "");
     server.terminate();
     server.waitForFinished(5000);
 }
