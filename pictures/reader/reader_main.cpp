@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
     std::thread preparing;
     PixelMemory into = memory;
     into.aboutToWrite = [&](qint64 bytes) {
-        preparing = std::thread(prepareForWriting, memory, bytes);
+        if (!preparing.joinable()) preparing = std::thread(prepareForWriting, memory, bytes);
     };
     ReadPicture read = readPicture(file, into);
     if (preparing.joinable()) preparing.join();
