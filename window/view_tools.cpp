@@ -107,7 +107,7 @@ void ViewTools::showForeground(bool shown, int degrees, const QString& size) {
     const QString angle = QStringLiteral("%1°").arg(degrees);
     const bool wasShown = !lines_.at(kFirstForegroundLine)->isHidden();
     if (shown == wasShown && angle == angle_->text() && size == size_->text()) {
-        return;  // told after every move
+        return;  // told after every event
     }
     for (auto& [number, line] : lines_) {
         if (number >= kFirstForegroundLine) line->setVisible(shown);
