@@ -4,9 +4,8 @@
 #include <cstdio>
 #include <functional>
 
-#include "peak_memory.h"
-#include "picture_file_reader.h"
 #include "plan_files.h"
+#include "read_through_reader.h"
 
 using namespace plan_files;
 
@@ -96,16 +95,16 @@ bool near(QColor seen, QColor wanted, int tolerance) {
            std::abs(seen.alpha() - wanted.alpha()) <= tolerance;
 }
 
-// Writes the plan, opens it as the program does and looks at the walls and the paper;
-// returns the peak memory of the opening in megabytes.
+// Writes the plan, opens it as the program does (through a reader process) and looks at the
+// walls and the paper; returns the reader's peak memory in megabytes, the pixels it shares with
+// the window included.
 qint64 opensRight(const Kind& kind, int width, int height) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("plan"));
     EXPECT_TRUE(kind.write(path, width, height)) << "could not write the plan";
-    peak_memory::resetPeak();
-    const qint64 before = peak_memory::residentMegabytes();
-    const ReadPicture read = readPictureFile(path);
-    const qint64 peak = peak_memory::peakMegabytes() - before;
+    const Reading reading = readThroughReader(path);
+    const ReadPicture& read = reading.picture;
+    const qint64 peak = reading.readerPeakBytes / (1024 * 1024);
     EXPECT_EQ(read.problem, PictureProblem::None);
     EXPECT_EQ(read.image.size(), QSize(width, height));
     if (read.image.isNull()) return peak;

@@ -1,12 +1,10 @@
 #pragma once
 
 #include <zlib.h>
-#include <QBuffer>
 #include <QByteArray>
 #include <QColor>
 #include <QFile>
 #include <QImage>
-#include <QImageWriter>
 #include <QString>
 #include <QtEndian>
 
@@ -94,39 +92,6 @@ inline QByteArray withOrientation(const QByteArray& jpeg, quint16 orientation) {
     QByteArray segment("\xff\xe1\0\0", 4);
     qToBigEndian<quint16>(quint16(exif.size() + 2), segment.data() + 2);
     return jpeg.left(2) + segment + exif + jpeg.mid(2);
-}
-
-// The JPEG with its last scan repeated: a small file whose decoding takes very long.
-inline QByteArray withLastScanRepeated(const QByteArray& jpeg, int repeats) {
-    const auto byte = [&jpeg](qsizetype at) { return quint8(jpeg.at(at)); };
-    qsizetype lastScan = -1, at = 2;  // after the start marker
-    while (at + 4 <= jpeg.size() && byte(at) == 0xFF && byte(at + 1) != 0xD9) {
-        const bool scan = byte(at + 1) == 0xDA;
-        if (scan) lastScan = at;
-        at += 2 + ((byte(at + 2) << 8) | byte(at + 3));
-        if (!scan) continue;
-        // Entropy-coded data runs to the next marker that is no stuffed byte or restart.
-        while (at + 1 < jpeg.size() &&
-               !(byte(at) == 0xFF && byte(at + 1) != 0 && (byte(at + 1) & 0xF8) != 0xD0)) {
-            ++at;
-        }
-    }
-    if (lastScan < 0) return jpeg;
-    return jpeg.left(at) + jpeg.mid(lastScan, at - lastScan).repeated(repeats) + jpeg.mid(at);
-}
-
-// A 4000 x 4000 progressive JPEG of 3 KB whose last scan comes 1500 times: many seconds of
-// decoding.
-inline QByteArray scanBomb() {
-    QImage grey(4000, 4000, QImage::Format_RGB32);
-    grey.fill(QColor(120, 130, 140));
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setProgressiveScanWrite(true);
-    writer.write(grey);
-    return withLastScanRepeated(jpeg, 1500);
 }
 
 // Two frames of 4 x 3 pixels: red, then blue.

@@ -3,7 +3,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <QtEndian>
 
 #include "peak_memory.h"
@@ -154,29 +153,5 @@ TEST(PlansAndPhotos, HostilePdfSvgAndHeicFilesAreBounded) {
                 .arg(side)
                 .toUtf8()));
         EXPECT_EQ(readPictureFile(path).image.size(), QSize(side, side));
-    }
-}
-
-// A drawing shows only what its own file holds: a picture it names beside it, or anywhere on
-// the disk, is never read.
-TEST(PlansAndPhotos, AnSvgNeverReadsAnotherFile) {
-    QTemporaryDir dir;
-    QImage red(50, 50, QImage::Format_RGB32);
-    red.fill(Qt::red);
-    ASSERT_TRUE(red.save(dir.filePath("outside.png")));
-    for (const QString& reference : {QStringLiteral("outside.png"), dir.filePath("outside.png"),
-                                     QUrl::fromLocalFile(dir.filePath("outside.png")).toString()}) {
-        SCOPED_TRACE(reference.toStdString());
-        const QString svg = dir.filePath("drawing.svg");
-        ASSERT_TRUE(picture_files::write(
-            svg, QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" )"
-                                R"(xmlns:xlink="http://www.w3.org/1999/xlink" width="50" )"
-                                R"(height="50"><image xlink:href="%1" width="50" height="50"/>)"
-                                R"(<image href="%1" width="50" height="50"/></svg>)")
-                     .arg(reference)
-                     .toUtf8()));
-        const ReadPicture drawing = readPictureFile(svg);
-        ASSERT_EQ(drawing.problem, PictureProblem::None);
-        EXPECT_EQ(at(drawing, 25, 25).alpha(), 0) << "nothing drawn from the other file";
     }
 }

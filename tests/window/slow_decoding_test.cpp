@@ -1,10 +1,9 @@
 #include <qpa/qwindowsysteminterface.h>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProgressDialog>
 #include <QTimer>
-
-#include <QDir>
 
 #include "picture_files.h"
 #include "window_fixture.h"
@@ -95,23 +94,6 @@ TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingHoldsInputBackAndCance
     EXPECT_TRUE(c().Option1->isChecked());
     EXPECT_FALSE(c().Command2->isEnabled());
     EXPECT_EQ(QApplication::activeWindow(), window.get()) << "its shortcuts work again";
-}
-
-TEST_F(WindowTest, ClosingTheWindowWhileDecodingEndsAtOnce) {
-    const QString bomb = dir.filePath(QStringLiteral("bomb.jpg"));
-    ASSERT_TRUE(picture_files::write(bomb, picture_files::scanBomb()));
-    QList<QByteArray> reading;
-    QTimer::singleShot(300, window.get(), [&] {
-        reading = children();
-        window->close();
-    });
-    QElapsedTimer clock;
-    clock.start();
-    openBackground(bomb);
-    EXPECT_LT(clock.elapsed(), 1300) << "closed after 300 ms";
-    EXPECT_TRUE(goneSoon(reading)) << "no reader left behind";
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(c().Picture1->picture().isNull()) << "nothing of the cancelled decoding is applied";
 }
 
 TEST_F(WindowTest, ClosingTheWindowWhileTheProgressWindowIsUpEndsAtOnce) {
