@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "picture_area.h"
 #include "picture_files.h"
 #include "picture_view.h"
-#include "picture_zoom.h"
 #include "real_input_fixture.h"
 
 TEST_F(RealInput, AQuickPressAfterAClickDragsAndADoubleClickRecordsOnePoint) {
@@ -46,7 +46,7 @@ TEST_F(RealInput, CtrlWheelKeepsThePointUnderThePointerUpToThePicturesEdges) {
     auto* view = window->findChild<PictureView*>();
     QScrollBar* bars[] = {view->horizontalScrollBar(), view->verticalScrollBar()};
     input.keys({"Control_L", "0"});
-    ASSERT_TRUE(waitFor([&] { return window->zoom().level() == 1.0; }));
+    ASSERT_TRUE(waitFor([&] { return window->area().level() == 1.0; }));
     for (QScrollBar* bar : bars) bar->setValue(bar->maximum());
     // On the part of the view on the screen: a window as large as the screen may reach past it.
     const QRect seen =
@@ -56,18 +56,18 @@ TEST_F(RealInput, CtrlWheelKeepsThePointUnderThePointerUpToThePicturesEdges) {
     input.moveTo(at);
     ASSERT_TRUE(waitFor([&] { return QCursor::pos() == at; }));
     const auto underPointer = [&] {
-        return c().Picture1->twipsAt(QPointF(background()->mapFromGlobal(at)));
+        return window->area().backgroundTwipsAt(window->mapFromGlobal(QPointF(at)));
     };
     for (int steps : {1, -1, -1, 1}) {
         const QPointF before = underPointer();
-        const double level = window->zoom().level();
+        const double level = window->area().level();
         input.wheel(steps, true);
-        ASSERT_TRUE(waitFor([&] { return window->zoom().level() != level; }));
+        ASSERT_TRUE(waitFor([&] { return window->area().level() != level; }));
         const QPointF drift = underPointer() - before;
         const double drifts[] = {std::abs(drift.x()), std::abs(drift.y())};
         for (int axis : {0, 1}) {
             if (bars[axis]->value() == bars[axis]->maximum()) continue;
-            EXPECT_LE(drifts[axis], 15 / window->zoom().level()) << "a screen pixel; " << steps;
+            EXPECT_LE(drifts[axis], 15 / window->area().level()) << "a screen pixel; " << steps;
         }
     }
 }
@@ -159,9 +159,9 @@ TEST_F(RealInput, InputDuringALoadActsAfterItWithItsRelease) {
     dialogs->answers.push_back(plan);
     clickAt(c().Command1, c().Command1->rect().center());
     ASSERT_TRUE(waitFor([&] { return c().Picture1->picture().width() == 6000; }));
-    EXPECT_TRUE(waitFor([&] { return window->zoom().level() == 1.0; }))
+    EXPECT_TRUE(waitFor([&] { return window->area().level() == 1.0; }))
         << "Ctrl+0 given while reading shows the new plan at 100 %, not fitted: "
-        << window->zoom().level();
+        << window->area().level();
     poll.stop();
     poll.disconnect();
 

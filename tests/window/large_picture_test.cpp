@@ -21,7 +21,7 @@ protected:
     // 100 %, from the top-left corner.
     void actualSize() {
         QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
-        ASSERT_EQ(window->zoom().level(), 1.0);
+        ASSERT_EQ(window->area().level(), 1.0);
         across()->setValue(0);
         down()->setValue(0);
         QCoreApplication::processEvents();  // the bars show or hide once their ranges settle

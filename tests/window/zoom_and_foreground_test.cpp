@@ -4,7 +4,7 @@
 
 #include "picture_files.h"
 #include "picture_view.h"
-#include "picture_zoom.h"
+#include "picture_area.h"
 #include "window_fixture.h"
 
 // Zoom, see-through and quarter turns: views and commands that change no twip.
@@ -47,7 +47,7 @@ TEST_F(ZoomAndForegroundViews, TheSamePicturePointIsRecordedInTheSameTwipsAtAnyZ
         SCOPED_TRACE(level.zoom);
         key(Qt::Key_0);
         key(level.steps > 0 ? Qt::Key_Plus : Qt::Key_Minus, std::abs(level.steps));
-        ASSERT_DOUBLE_EQ(window->zoom().level(), level.zoom);
+        ASSERT_DOUBLE_EQ(window->area().level(), level.zoom);
         click(c().Option3);
         const QPoint point(qRound(400 * level.zoom), qRound(200 * level.zoom));  // 6000, 3000
         bringIntoView(point);
@@ -67,7 +67,7 @@ TEST_F(ZoomAndForegroundViews, CtrlWheelZoomsAboutThePointerAndFitShowsTheWholeB
     const QString photo = dir.filePath(QStringLiteral("photo.png"));
     ASSERT_TRUE(picture_files::write(photo, picture_files::blackPng(6000, 4000)));
     openBackground(photo);
-    const double fitted = window->zoom().level();
+    const double fitted = window->area().level();
     EXPECT_LT(fitted, 1.0) << "larger than the view: opened fitted";
     QCoreApplication::processEvents();
     EXPECT_TRUE(view->viewport()->rect().contains(
@@ -83,14 +83,14 @@ TEST_F(ZoomAndForegroundViews, CtrlWheelZoomsAboutThePointerAndFitShowsTheWholeB
     QWheelEvent wheel(pointer, view->viewport()->mapToGlobal(pointer), {}, {0, 240}, Qt::NoButton,
                       Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(view->viewport(), &wheel);
-    const double zoomed = window->zoom().level();
+    const double zoomed = window->area().level();
     EXPECT_GT(zoomed, fitted);
     const QPointF after = underPointer() / zoomed;
     EXPECT_LE(std::abs(after.x() - before.x()) * zoomed, 1.0) << after.x() << " vs " << before.x();
     EXPECT_LE(std::abs(after.y() - before.y()) * zoomed, 1.0);
 
     key(Qt::Key_9);
-    EXPECT_DOUBLE_EQ(window->zoom().level(), fitted);
+    EXPECT_DOUBLE_EQ(window->area().level(), fitted);
 }
 
 TEST_F(ZoomAndForegroundViews, AQuarterTurnSwapsTheSizeExactlyAndKeepsTheCentre) {
@@ -161,7 +161,7 @@ TEST_F(ZoomAndForegroundViews, AMeasureTakenWithAutoScrollAtHalfSizeEndsAtThePoi
     openBackground(photo);
     key(Qt::Key_0);
     key(Qt::Key_Minus, 2);
-    ASSERT_DOUBLE_EQ(window->zoom().level(), 0.5);
+    ASSERT_DOUBLE_EQ(window->area().level(), 0.5);
     view->horizontalScrollBar()->setValue(0);
     view->verticalScrollBar()->setValue(0);
     click(c().Option3);

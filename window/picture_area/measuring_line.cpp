@@ -3,14 +3,13 @@
 #include <QEvent>
 #include <QPainter>
 
-#include "twips.h"
-
-MeasuringLine::MeasuringLine(QWidget* container, QColor colour)
-    : QWidget(container), colour_(colour) {
+MeasuringLine::MeasuringLine(QWidget* container, const PlaneZoom& zoom, QColor colour)
+    : QWidget(container), colour_(colour), zoom_(zoom) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setGeometry(container->rect());
     container->installEventFilter(this);
+    connect(&zoom, &PlaneZoom::changed, this, qOverload<>(&QWidget::update));
 }
 
 void MeasuringLine::setEnds(const LineEnds& ends) {
@@ -21,17 +20,8 @@ void MeasuringLine::setEnds(const LineEnds& ends) {
     update(before | pixelBounds());
 }
 
-void MeasuringLine::setZoom(double zoom) {
-    zoom_ = zoom;
-    update();
-}
-
-QPoint MeasuringLine::pixelAt(float x, float y) const {
-    return {toPixels(x * zoom_), toPixels(y * zoom_)};
-}
-
 QRect MeasuringLine::pixelBounds() const {
-    return QRect(pixelAt(ends_.x1, ends_.y1), pixelAt(ends_.x2, ends_.y2))
+    return QRect(zoom_.pixelsAt({ends_.x1, ends_.y1}), zoom_.pixelsAt({ends_.x2, ends_.y2}))
         .normalized()
         .adjusted(-1, -1, 1, 1);
 }
@@ -40,7 +30,7 @@ void MeasuringLine::paintEvent(QPaintEvent*) {
     if (ends_.x1 == ends_.x2 && ends_.y1 == ends_.y2) return;
     QPainter painter(this);
     painter.setPen(QPen(colour_, 0));  // cosmetic: one pixel wide
-    painter.drawLine(pixelAt(ends_.x1, ends_.y1), pixelAt(ends_.x2, ends_.y2));
+    painter.drawLine(zoom_.pixelsAt({ends_.x1, ends_.y1}), zoom_.pixelsAt({ends_.x2, ends_.y2}));
 }
 
 bool MeasuringLine::eventFilter(QObject* watched, QEvent* event) {

@@ -1,11 +1,8 @@
 #include "picture_box.h"
 
-#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <functional>
-
-#include "pointer_position.h"
 
 namespace {
 
@@ -30,8 +27,8 @@ private:
 
 }  // namespace
 
-PictureBox::PictureBox(QWidget* parent)
-    : TwipPlaced(parent),
+PictureBox::PictureBox(QWidget* parent, const PlaneZoom* zoom)
+    : TwipPlaced(parent, zoom),
       canvas_(new PictureCanvas(this, [this](QPainter& painter, const QRect& exposed) {
           paintPicture(painter, exposed);
       })) {
@@ -48,14 +45,6 @@ void PictureBox::setPicture(const QImage& picture, bool onWhitePaper) {
     canvas_->update();
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event) {
-    emit mouseDown(innerTwips(exactPosition(*this, *event)));
-}
-
-void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    emit mouseMove(innerTwips(exactPosition(*this, *event)));
-}
-
 void PictureBox::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     canvas_->setGeometry(contentsRect());
@@ -63,7 +52,8 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 
 QRect PictureBox::pixelGeometry() const {
     const auto inside = [this](float outer) {
-        return toPixels((double(outer) - toTwips(2 * kBorderPixels)) * zoom()) + 2 * kBorderPixels;
+        return toPixels((double(outer) - toTwips(2 * kBorderPixels)) * zoomLevel()) +
+               2 * kBorderPixels;
     };
     return QRect(toPixels(twips().left), toPixels(twips().top), inside(twips().width),
                  inside(twips().height));
@@ -71,10 +61,6 @@ QRect PictureBox::pixelGeometry() const {
 
 void PictureBox::paintPicture(QPainter& painter, const QRect& exposed) {
     const QImage& picture = scaled_.picture();
-    const QRectF whole(0, 0, picture.width() * zoom(), picture.height() * zoom());
+    const QRectF whole(0, 0, picture.width() * zoomLevel(), picture.height() * zoomLevel());
     scaled_.paint(painter, whole, exposed & whole.toAlignedRect());
-}
-
-QPointF PictureBox::innerTwips(QPointF pixels) const {
-    return twipsAt(pixels - QPointF(kBorderPixels, kBorderPixels));
 }

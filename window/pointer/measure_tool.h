@@ -1,42 +1,40 @@
 #pragma once
 
-#include <QObject>
 #include <QPointF>
+#include <QString>
 #include <functional>
 #include <optional>
 #include <string>
 
 class MeasuringLine;
-class PictureBox;
 class PlaneNote;
-class StretchImage;
+class PlaneZoom;
+class QWidget;
 
 // Measures a length on the background: a press, a drag and a release on the picture show the
 // line and its length in millimetres by the background's scale, in any direction. While it is
-// on it takes the picture's pointer input, so the workflow sees none of it.
-class MeasureTool : public QObject {
-    Q_OBJECT
+// on, the pointer router hands it the picture's pointer input, so the workflow sees none of it.
+class MeasureTool {
 public:
     using Scale = std::function<std::optional<double>()>;  // millimetres a twip, if known
-    MeasureTool(PictureBox& background, StretchImage& foreground, Scale scale,
-                std::string decimalSeparator);
+    // `plane`: the background's inner area, whose origin is the twips' origin.
+    MeasureTool(QWidget& plane, const PlaneZoom& zoom, Scale scale, std::string decimalSeparator);
 
     bool isOn() const { return on_; }
     // Off takes the line and its length away.
     void setOn(bool on);
-    void setZoom(double zoom);
+
+    // Twips of the background.
+    void press(QPointF at);
+    void move(QPointF to);
+    void release(QPointF at);
 
     // The length last shown, as the note reads it ("" before a drag).
     QString shownLength() const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    QPointF twipsAtGlobal(QPointF global) const;
     void measureTo(QPointF end);
 
-    PictureBox& background_;
     Scale scale_;
     std::string decimalSeparator_;
     MeasuringLine* line_;

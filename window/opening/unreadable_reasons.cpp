@@ -29,7 +29,8 @@ QString reasonText(const ReadPicture& refused) {
         case PictureProblem::TooComplex:
             return QStringLiteral("図の中の参照が多すぎて描けません。");
         case PictureProblem::NeedsTooMuchMemory:
-            return QStringLiteral("読み込むのに必要なメモリーが多すぎるため、読み込みを止めました。");
+            return QStringLiteral(
+                "読み込むのに必要なメモリーが多すぎるため、読み込みを止めました。");
         case PictureProblem::TakesTooLong:
             return QStringLiteral("読み込みに時間がかかりすぎるため、読み込みを止めました。");
         case PictureProblem::TooLarge:

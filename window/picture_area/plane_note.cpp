@@ -2,8 +2,6 @@
 
 #include <QAccessible>
 
-#include "twips.h"
-
 namespace {
 
 // Below and right of the point, clear of the pointer's arrow.
@@ -11,7 +9,8 @@ constexpr QPoint kOffset(12, 12);
 
 }  // namespace
 
-PlaneNote::PlaneNote(QWidget* plane) : QLabel(plane) {
+PlaneNote::PlaneNote(QWidget* plane, const PlaneZoom& zoom) : QLabel(plane), zoom_(zoom) {
+    connect(&zoom, &PlaneZoom::changed, this, &PlaneNote::place);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setStyleSheet(QStringLiteral(
         "background: #ffffe1; color: black; border: 1px solid #767676; padding: 1px 3px;"));
@@ -32,11 +31,4 @@ void PlaneNote::showAt(const QString& text, QPointF twips) {
     show();
 }
 
-void PlaneNote::setZoom(double zoom) {
-    zoom_ = zoom;
-    place();
-}
-
-void PlaneNote::place() {
-    move(QPoint(toPixels(anchor_.x() * zoom_), toPixels(anchor_.y() * zoom_)) + kOffset);
-}
+void PlaneNote::place() { move(zoom_.pixelsAt(anchor_) + kOffset); }

@@ -14,9 +14,11 @@ class PictureBox : public TwipPlaced<QFrame> {
 public:
     static constexpr int kBorderPixels = 1;
 
-    explicit PictureBox(QWidget* parent);
+    // On the picture plane it follows the plane's zoom; elsewhere it stays at 100 %.
+    explicit PictureBox(QWidget* parent, const PlaneZoom* zoom = nullptr);
 
-    // The container for the controls inside; its origin is the inner top-left corner.
+    // The container for the controls inside; its origin is the inner top-left corner, and its
+    // presses and moves fall through to the box.
     QWidget* contents() const { return canvas_; }
 
     const QImage& picture() const { return scaled_.picture(); }
@@ -25,19 +27,11 @@ public:
     // The outer size becomes the picture's size plus the border on each side.
     void setPicture(const QImage& picture, bool onWhitePaper = false);
 
-signals:
-    // Twips from the inner top-left corner.
-    void mouseDown(QPointF position);
-    void mouseMove(QPointF position);
-
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     QRect pixelGeometry() const override;
 
 private:
-    QPointF innerTwips(QPointF pixels) const;
     void paintPicture(QPainter& painter, const QRect& exposed);
 
     ScaledPicture scaled_;

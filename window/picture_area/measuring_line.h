@@ -3,18 +3,18 @@
 #include <QColor>
 #include <QWidget>
 
+#include "plane_zoom.h"
 #include "window_port.h"
 
 // A measuring line (red for the calibrations), drawn over everything else in its container and
 // transparent to the mouse, so that presses and moves reach the control beneath.
 class MeasuringLine : public QWidget {
 public:
-    explicit MeasuringLine(QWidget* container, QColor colour = QColor(255, 0, 0));
+    // Drawn at the plane's zoom; always one screen pixel wide.
+    MeasuringLine(QWidget* container, const PlaneZoom& zoom, QColor colour = QColor(255, 0, 0));
 
     const LineEnds& ends() const { return ends_; }
     void setEnds(const LineEnds& ends);
-    // Drawn at the zoom of the picture plane; always one screen pixel wide.
-    void setZoom(double zoom);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -22,9 +22,8 @@ protected:
 
 private:
     QRect pixelBounds() const;
-    QPoint pixelAt(float x, float y) const;
 
     QColor colour_;
     LineEnds ends_;
-    double zoom_ = 1.0;
+    const PlaneZoom& zoom_;
 };

@@ -8,14 +8,14 @@
 #include "scaled_picture.h"
 #include "twip_placed.h"
 
-// The foreground: stretches its picture to its own rectangle and reports presses, moves and
-// releases over that rectangle, with or without a picture. Turned by whole degrees, the
-// rectangle (its twips, its width and height) stays the picture's own, unturned: the picture
-// is drawn turned about its centre, and only the turned picture takes the pointer.
+// The foreground: stretches its picture to its own rectangle, which takes the pointer with or
+// without a picture. Turned by whole degrees, the rectangle (its twips, its width and height)
+// stays the picture's own, unturned: the picture is drawn turned about its centre, and only the
+// turned picture takes the pointer.
 class StretchImage : public TwipPlaced<QWidget> {
     Q_OBJECT
 public:
-    explicit StretchImage(QWidget* parent);
+    StretchImage(QWidget* parent, const PlaneZoom& zoom);
 
     const QImage& picture() const { return scaled_.picture(); }
     void setPicture(const QImage& picture, bool onWhitePaper = false);
@@ -23,6 +23,8 @@ public:
     // From 1 (the picture's own pixels) down to see-through; no coordinate changes.
     double opacity() const { return opacity_; }
     void setOpacity(double opacity);
+    // See-through in tenths, from the picture's own pixels down to one tenth.
+    void stepOpacity(int tenths);
 
     // Turns the picture a quarter about the image's centre: its width and height swap exactly
     // and the centre stays where it was.
@@ -33,23 +35,11 @@ public:
     // The turn beyond quarter turns, -179 to 180, clockwise positive.
     int degrees() const { return degrees_; }
 
-    // From the unturned rectangle's corner, also where the picture is turned.
-    QPointF twipsAt(QPointF pixels) const override;
-
     // What the picture is painted from (for tests).
     const ScaledPicture& scaledPicture() const { return scaled_; }
 
-signals:
-    // Twips from the image's own top-left corner.
-    void mouseDown(QPointF position);
-    void mouseMove(QPointF position);
-    void mouseUp();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     QRect pixelGeometry() const override;
     void placed() override;
 

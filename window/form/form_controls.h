@@ -7,6 +7,7 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 class MeasuringLine;
+class PictureArea;
 class PictureBox;
 class PictureDialogs;
 class StretchImage;
@@ -37,5 +38,6 @@ struct FormControls {
 
 // Creates the controls inside the form from the control table: places, texts, initial
 // states, stacking and tab order. The file dialog component is the one given. The background
-// box goes on the picture plane, which lies in the form's coordinates and scrolls.
-FormControls buildControls(QWidget& form, QWidget& picturePlane, PictureDialogs& fileDialog);
+// box goes on the picture area's plane, which lies in the form's coordinates and scrolls; the
+// area holds the background and the foreground, and they follow its zoom.
+FormControls buildControls(QWidget& form, PictureArea& area, PictureDialogs& fileDialog);

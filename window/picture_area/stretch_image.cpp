@@ -1,12 +1,11 @@
 #include "stretch_image.h"
 
-#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QTransform>
-
-#include "pointer_position.h"
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -19,7 +18,9 @@ QTransform turnAbout(const QRectF& rect, int degrees) {
 
 }  // namespace
 
-StretchImage::StretchImage(QWidget* parent) : TwipPlaced(parent) { setMouseTracking(true); }
+StretchImage::StretchImage(QWidget* parent, const PlaneZoom& zoom) : TwipPlaced(parent, &zoom) {
+    setMouseTracking(true);
+}
 
 void StretchImage::setPicture(const QImage& picture, bool onWhitePaper) {
     scaled_.setPicture(picture, onWhitePaper);
@@ -32,6 +33,11 @@ void StretchImage::setOpacity(double opacity) {
     if (opacity == opacity_) return;
     opacity_ = opacity;
     update();
+}
+
+void StretchImage::stepOpacity(int tenths) {
+    const int now = int(std::lround(opacity_ * 10));
+    setOpacity(std::clamp(now + tenths, 1, 10) / 10.0);
 }
 
 void StretchImage::turnQuarter(bool clockwise) {
@@ -54,7 +60,7 @@ void StretchImage::turnDegrees(int degrees) {
 }
 
 QRectF StretchImage::unturnedRect() const {
-    const double scale = zoom() / kTwipsPerPixel;
+    const double scale = zoomLevel() / kTwipsPerPixel;
     const TwipRect& at = twips();
     return {at.left * scale, at.top * scale, at.width * scale, at.height * scale};
 }
@@ -83,11 +89,6 @@ void StretchImage::placed() {
     }
 }
 
-QPointF StretchImage::twipsAt(QPointF pixels) const {
-    if (degrees_ == 0) return TwipPlaced::twipsAt(pixels);
-    return toTwips(QPointF(pos()) + pixels) / zoom() - QPointF(twips().left, twips().top);
-}
-
 void StretchImage::paintEvent(QPaintEvent* event) {
     const QRect exposed = event->rect() & rect();
     if (exposed.isEmpty()) return;
@@ -104,13 +105,3 @@ void StretchImage::paintEvent(QPaintEvent* event) {
     const QRect unturned = turn.inverted().mapRect(QRectF(exposed)).toAlignedRect();
     scaled_.paint(painter, whole, unturned & whole.toAlignedRect());
 }
-
-void StretchImage::mousePressEvent(QMouseEvent* event) {
-    emit mouseDown(twipsAt(exactPosition(*this, *event)));
-}
-
-void StretchImage::mouseMoveEvent(QMouseEvent* event) {
-    emit mouseMove(twipsAt(exactPosition(*this, *event)));
-}
-
-void StretchImage::mouseReleaseEvent(QMouseEvent*) { emit mouseUp(); }

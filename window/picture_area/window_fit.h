@@ -12,3 +12,6 @@ class QWidget;
 // scrolls over the rest. The window keeps its top-left corner unless that would leave part
 // of it off the free area: then it moves just enough.
 void fitWindowTo(QWidget& window, PictureView& view, QPoint end);
+
+// Centres the whole window, frame included, on the free area of its screen.
+void centreOnScreen(QWidget& window);

@@ -39,3 +39,11 @@ void fitWindowTo(QWidget& window, PictureView& view, QPoint end) {
         shiftInside(after.top(), after.bottom(), available.top(), available.bottom()));
     if (!shift.isNull()) window.move(window.pos() + shift);
 }
+
+void centreOnScreen(QWidget& window) {
+    if (const QScreen* screen = window.screen()) {
+        const QRect frame = window.frameGeometry();
+        window.move(screen->availableGeometry().center() -
+                    QPoint(frame.width() / 2, frame.height() / 2));
+    }
+}

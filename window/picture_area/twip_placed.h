@@ -1,15 +1,19 @@
 #pragma once
 
+#include "plane_zoom.h"
 #include "twips.h"
 #include "window_port.h"
 
 // A control placed by the twips it is given: it keeps them as set and reads them back
-// exactly; only the widget's pixel geometry is rounded. On the picture plane the zoom decides
-// how many screen pixels a logical pixel takes; it changes no twip.
+// exactly; only the widget's pixel geometry is rounded. On the picture plane it follows the
+// plane's zoom, which decides how many screen pixels a logical pixel takes and changes no twip;
+// off the plane (no zoom given) it stays at 100 %.
 template <typename Widget>
 class TwipPlaced : public Widget {
 public:
-    using Widget::Widget;
+    TwipPlaced(QWidget* parent, const PlaneZoom* zoom) : Widget(parent), zoom_(zoom) {
+        if (zoom) QObject::connect(zoom, &PlaneZoom::changed, this, [this] { place(); });
+    }
 
     const TwipRect& twips() const { return twips_; }
     void setTwips(const TwipRect& twips) {
@@ -23,17 +27,10 @@ public:
         setTwips(next);
     }
 
-    double zoom() const { return zoom_; }
-    void setZoom(double zoom) {
-        zoom_ = zoom;
-        place();
-    }
-
-    // Twips of a point given in pixels from the origin of the control's coordinates.
-    virtual QPointF twipsAt(QPointF pixels) const { return toTwips(pixels) / zoom_; }
+    double zoomLevel() const { return zoom_ ? zoom_->level() : 1.0; }
 
 protected:
-    virtual QRect pixelGeometry() const { return toPixelRect(twips_, zoom_); }
+    virtual QRect pixelGeometry() const { return toPixelRect(twips_, zoomLevel()); }
     // After every change of place, size or zoom.
     virtual void placed() {}
     void place() {
@@ -43,5 +40,5 @@ protected:
 
 private:
     TwipRect twips_;
-    double zoom_ = 1.0;
+    const PlaneZoom* zoom_;
 };

@@ -11,6 +11,7 @@
 #include "control_table.h"
 #include "gate_frame.h"
 #include "measuring_line.h"
+#include "picture_area.h"
 #include "picture_box.h"
 #include "picture_dialogs.h"
 #include "stretch_image.h"
@@ -37,7 +38,8 @@ QLabel* makeLabel(QWidget* parent, Look look) {
     return label;
 }
 
-QWidget* makeControl(const ControlRow& row, QWidget* parent, PictureDialogs& fileDialog) {
+QWidget* makeControl(const ControlRow& row, QWidget* parent, const PictureArea& area,
+                     PictureDialogs& fileDialog) {
     switch (row.kind) {
         case ControlKind::Frame: {
             auto* frame = new GateFrame(parent);
@@ -67,18 +69,20 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent, PictureDialogs& fil
             return label;
         }
         case ControlKind::PictureBox: {
-            auto* box = new PictureBox(parent);
+            // Only the box on the plane zooms.
+            const bool onPlane = row.placement == Placement::OnPicturePlane;
+            auto* box = new PictureBox(parent, onPlane ? &area.zoom() : nullptr);
             box->setTwips(twipsOf(row));
             box->setVisible(row.initially != Initially::Hidden);
             return box;
         }
         case ControlKind::Image: {
-            auto* image = new StretchImage(parent);
+            auto* image = new StretchImage(parent, area.zoom());
             image->setTwips(twipsOf(row));
             return image;
         }
         case ControlKind::Line:
-            return new MeasuringLine(parent);
+            return new MeasuringLine(parent, area.zoom());
         case ControlKind::FileDialog:
             fileDialog.setParent(parent);
             return nullptr;
@@ -94,14 +98,14 @@ QWidget* containerOf(QWidget* widget) {
 
 }  // namespace
 
-FormControls buildControls(QWidget& form, QWidget& picturePlane, PictureDialogs& fileDialog) {
+FormControls buildControls(QWidget& form, PictureArea& area, PictureDialogs& fileDialog) {
     std::map<std::string_view, QWidget*, std::less<>> byName{{kFormName, &form}};
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlRow& row : kControlTable) {
         QWidget* container = row.placement == Placement::OnPicturePlane
-                                 ? &picturePlane
+                                 ? area.plane()
                                  : containerOf(byName.at(row.container));
-        QWidget* control = makeControl(row, container, fileDialog);
+        QWidget* control = makeControl(row, container, area, fileDialog);
         QObject* named = control ? static_cast<QObject*>(control) : &fileDialog;
         named->setObjectName(toQString(row.name));
         if (!control) continue;
@@ -125,6 +129,8 @@ FormControls buildControls(QWidget& form, QWidget& picturePlane, PictureDialogs&
     }
 
     auto get = [&byName](std::string_view name) { return byName.at(name); };
+    area.hold(*static_cast<PictureBox*>(get("Picture1")),
+              *static_cast<StretchImage*>(get("Image1")));
     return FormControls{
         static_cast<GateFrame*>(get("Frame1")),     static_cast<GateFrame*>(get("Frame2")),
         static_cast<QRadioButton*>(get("Option1")), static_cast<QRadioButton*>(get("Option2")),

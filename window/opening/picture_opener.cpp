@@ -1,0 +1,112 @@
+#include "picture_opener.h"
+
+#include <QAbstractButton>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QWidget>
+
+#include "picture_area.h"
+#include "picture_box.h"
+#include "picture_dialogs.h"
+#include "reader_wait.h"
+#include "stretch_image.h"
+#include "unreadable_reasons.h"
+
+namespace {
+
+// Decoding a large photo takes a moment; the pointer says so.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// The one local file of a drag, or empty.
+QString droppedFile(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls() || mime->urls().size() != 1) return {};
+    const QUrl url = mime->urls().constFirst();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+}  // namespace
+
+PictureOpener::PictureOpener(QWidget& window, PictureArea& area, PictureBox& sizer,
+                             PictureDialogs& dialogs, Buttons buttons)
+    : window_(window), area_(area), sizer_(sizer), dialogs_(dialogs), buttons_(buttons) {
+    window.setAcceptDrops(true);
+    window.installEventFilter(this);
+}
+
+void PictureOpener::command1Click() {
+    const QString path = dialogs_.choosePicture(&window_);
+    if (path.isEmpty()) return;  // cancelled
+    openBackground(path);
+}
+
+void PictureOpener::command2Click() {
+    const QString path = dialogs_.choosePicture(&window_);
+    if (path.isEmpty()) return;
+    openForeground(path);
+}
+
+// The one place a decoded picture arrives; a cancelled decoding counts as a file not read,
+// but is no error to report.
+std::optional<ReadPicture> PictureOpener::read(const QString& path) {
+    std::optional<ReadPicture> loaded;
+    {
+        BusyCursor busy;
+        loaded = readWhileWaiting(window_, reader_, path);
+    }
+    if (!loaded) return std::nullopt;
+    if (loaded->problem == PictureProblem::None) return loaded;
+    dialogs_.reportUnreadable(&window_, path, reasonText(*loaded));
+    return std::nullopt;
+}
+
+void PictureOpener::openBackground(const QString& path) {
+    if (const std::optional<ReadPicture> picture = read(path)) {
+        area_.showBackground(picture->image, picture->onWhitePaper);
+    }
+}
+
+// The foreground's size is the one the hidden sizer (Picture2) takes for its picture: the
+// picture's natural size plus its one-pixel border on each side. Decoded once: both share the
+// same pixels.
+void PictureOpener::openForeground(const QString& path) {
+    StretchImage& image = area_.foreground();
+    image.setExtent(Extent::Top, 0);
+    image.setExtent(Extent::Left, 0);
+    const std::optional<ReadPicture> picture = read(path);
+    if (!picture) return;
+    image.setPicture(picture->image, picture->onWhitePaper);
+    sizer_.setPicture(picture->image);
+    image.setExtent(Extent::Width, sizer_.twips().width);
+    image.setExtent(Extent::Height, sizer_.twips().height);
+}
+
+bool PictureOpener::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &window_) return false;
+    if (event->type() == QEvent::DragEnter) {
+        auto* enter = static_cast<QDragEnterEvent*>(event);
+        const bool loadingTask = buttons_.background.isEnabled() || buttons_.foreground.isEnabled();
+        if (loadingTask && !droppedFile(enter->mimeData()).isEmpty()) enter->acceptProposedAction();
+        return true;
+    }
+    if (event->type() == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QString path = droppedFile(drop->mimeData());
+        if (path.isEmpty()) return true;
+        drop->acceptProposedAction();
+        if (buttons_.background.isEnabled()) {
+            openBackground(path);
+        } else if (buttons_.foreground.isEnabled()) {
+            openForeground(path);
+        }
+        return true;
+    }
+    return false;
+}

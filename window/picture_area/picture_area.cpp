@@ -1,0 +1,160 @@
+#include "picture_area.h"
+
+#include <QEvent>
+#include <QScrollBar>
+#include <QWidget>
+#include <algorithm>
+#include <array>
+
+#include "picture_box.h"
+#include "picture_view.h"
+#include "stretch_image.h"
+#include "window_fit.h"
+
+namespace {
+
+constexpr std::array<double, 13> kLadder = {0.1, 0.125, 0.25, 1.0 / 3, 0.5, 2.0 / 3, 1.0,
+                                            1.5, 2.0,   3.0,  4.0,     6.0, 8.0};
+
+// The next level of the ladder above (steps > 0) or below a level that may lie between two.
+double ladderStep(double level, int steps) {
+    constexpr double kSame = 1e-9;
+    for (; steps > 0; --steps) {
+        const auto above = std::find_if(kLadder.begin(), kLadder.end(),
+                                        [level](double l) { return l > level + kSame; });
+        level = above == kLadder.end() ? kLadder.back() : *above;
+    }
+    for (; steps < 0; ++steps) {
+        const auto below = std::find_if(kLadder.rbegin(), kLadder.rend(),
+                                        [level](double l) { return l < level - kSame; });
+        level = below == kLadder.rend() ? kLadder.front() : *below;
+    }
+    return level;
+}
+
+}  // namespace
+
+PictureArea::PictureArea(QWidget& window, QPoint origin)
+    : window_(window), view_(*new PictureView(window, origin)) {
+    view_.reachTo(window.size());
+    connect(&view_, &PictureView::zoomWheel, this, &PictureArea::step);
+    window.installEventFilter(this);
+}
+
+QWidget* PictureArea::plane() const { return view_.plane(); }
+
+void PictureArea::hold(PictureBox& background, StretchImage& foreground) {
+    background_ = &background;
+    foreground_ = &foreground;
+    view_.setContentEnd(contentEnd());
+}
+
+bool PictureArea::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::Resize) view_.reachTo(window_.size());
+    return QObject::eventFilter(watched, event);
+}
+
+QPoint PictureArea::contentEnd() const {
+    return background_->geometry().bottomRight() + QPoint(1, 1);
+}
+
+QPointF PictureArea::viewportCentre() const { return QRectF(view_.viewport()->rect()).center(); }
+
+QPointF PictureArea::onCanvas(QPointF inViewport) const {
+    const QPoint whole = inViewport.toPoint();
+    return QPointF(background_->contents()->mapFrom(view_.viewport(), whole)) +
+           (inViewport - whole);
+}
+
+void PictureArea::setLevel(double level, QPointF anchor) {
+    level = std::clamp(level, kSmallestLevel, kLargestLevel);
+    const QPointF anchored = onCanvas(anchor) * (level / this->level());  // the same picture point
+    zoom_.setLevel(level);
+    view_.setContentEnd(contentEnd());
+    const QPointF now =
+        QPointF(background_->contents()->mapTo(view_.viewport(), QPoint(0, 0))) + anchored;
+    const QPoint by = (now - anchor).toPoint();
+    view_.horizontalScrollBar()->setValue(view_.horizontalScrollBar()->value() + by.x());
+    view_.verticalScrollBar()->setValue(view_.verticalScrollBar()->value() + by.y());
+    emit levelChanged(level);
+}
+
+void PictureArea::step(int steps, QPointF anchor) { setLevel(ladderStep(level(), steps), anchor); }
+
+void PictureArea::stepAboutCentre(int steps) { step(steps, viewportCentre()); }
+
+void PictureArea::showActualSize() { setLevel(1.0, viewportCentre()); }
+
+double PictureArea::fitLevel() const {
+    const TwipRect box = background_->twips();
+    const double border = 2 * PictureBox::kBorderPixels;
+    const double insideWidth = box.width / kTwipsPerPixel - border;
+    const double insideHeight = box.height / kTwipsPerPixel - border;
+    const QSize room = view_.size();
+    if (insideWidth <= 0 || insideHeight <= 0) return 1.0;
+    return std::clamp(
+        std::min((room.width() - border) / insideWidth, (room.height() - border) / insideHeight),
+        kSmallestLevel, 1.0);
+}
+
+void PictureArea::fitBackground() {
+    setLevel(fitLevel(), {0, 0});
+    view_.horizontalScrollBar()->setValue(0);
+    view_.verticalScrollBar()->setValue(0);
+}
+
+// The window is fitted to the box at 100 %, then the level is set once: 100 % where the
+// window shows the whole box, else the level that shows it whole.
+void PictureArea::showBackground(const QImage& picture, bool onWhitePaper) {
+    background_->setPicture(picture, onWhitePaper);
+    TwipRect box = background_->twips();
+    if (box.height < kMinBackgroundTwips || box.width < kMinBackgroundTwips) {
+        box.height = kMinBackgroundTwips;
+        box.width = kMinBackgroundTwips;
+        background_->setTwips(box);
+    }
+    // The client area ends exactly at the box's right and bottom edges at 100 %, whatever the
+    // frame, as far as the screen allows.
+    fitWindowTo(window_, view_,
+                {toPixels(double(box.left) + box.width), toPixels(double(box.top) + box.height)});
+    fitBackground();
+}
+
+QPointF PictureArea::backgroundTwipsAt(QPointF inWindow) const {
+    const QWidget* canvas = background_->contents();
+    return zoom_.twipsAt(canvas->mapFrom(&window_, inWindow));
+}
+
+// A turned foreground is drawn about its centre, beyond its own widget's corner: its twips
+// are then the background's less its unturned corner.
+QPointF PictureArea::foregroundTwipsAt(QPointF inWindow) const {
+    if (foreground_->degrees() != 0) {
+        const TwipRect& at = foreground_->twips();
+        return backgroundTwipsAt(inWindow) - QPointF(at.left, at.top);
+    }
+    return zoom_.twipsAt(foreground_->mapFrom(&window_, inWindow));
+}
+
+QPointF PictureArea::shownBackgroundCentreTwips() const {
+    const QWidget* canvas = background_->contents();
+    const QRect seen(canvas->mapFrom(view_.viewport(), QPoint(0, 0)), view_.viewport()->size());
+    const QRect shown = seen & canvas->rect();
+    return zoom_.twipsAt(QRectF(shown.isEmpty() ? canvas->rect() : shown).center());
+}
+
+void PictureArea::centreForeground() {
+    const QPointF centre = shownBackgroundCentreTwips();
+    const TwipRect at = foreground_->twips();
+    foreground_->setTwips({float(centre.x() - at.width / 2.0), float(centre.y() - at.height / 2.0),
+                           at.width, at.height});
+}
+
+void PictureArea::keepForegroundInReach(const TwipRect& before) {
+    const TwipRect after = foreground_->twips();
+    if (after.width == before.width && after.height == before.height) return;  // not resized
+    const TwipRect box = background_->twips();
+    const double border = toTwips(2 * PictureBox::kBorderPixels);
+    const bool reaches = after.left < box.width - border && after.left + after.width > 0 &&
+                         after.top < box.height - border && after.top + after.height > 0;
+    if (!reaches) centreForeground();
+}

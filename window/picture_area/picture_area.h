@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QPoint>
+#include <QPointF>
+
+#include "plane_zoom.h"
+#include "twips.h"
+
+class PictureBox;
+class PictureView;
+class StretchImage;
+class QWidget;
+
+// The picture plane as the user sees it: the view that scrolls it, the one zoom, and the one
+// mapping between the window and the twips of the background and the foreground, border
+// included. Whatever turns a pointer into twips, or twips into a place on screen, asks it.
+class PictureArea : public QObject {
+    Q_OBJECT
+public:
+    static constexpr double kSmallestLevel = 0.1;
+    static constexpr double kLargestLevel = 8.0;
+    // The smallest width and height of the background box after a load, in twips: the
+    // bottom edge of the status line.
+    static constexpr float kMinBackgroundTwips = 4575;
+
+    // The view starts at `origin` of the window, where the background box stands, and reaches
+    // to the window's right and bottom edges whatever its size.
+    PictureArea(QWidget& window, QPoint origin);
+
+    PictureView& view() const { return view_; }
+    // The plane the background box lies on, in the window's coordinates, and its zoom.
+    QWidget* plane() const;
+    const PlaneZoom& zoom() const { return zoom_; }
+    // The plane's two pictures, once built; every other member needs them.
+    void hold(PictureBox& background, StretchImage& foreground);
+    PictureBox& background() const { return *background_; }
+    StretchImage& foreground() const { return *foreground_; }
+
+    double level() const { return zoom_.level(); }
+    // Keeps the picture point under `anchor` (a viewport point) where it is.
+    void setLevel(double level, QPointF anchor);
+    // By steps of the usual ladder (10 % ... 800 %), about a viewport point.
+    void step(int steps, QPointF anchor);
+    void stepAboutCentre(int steps);
+    void showActualSize();
+    // The whole background box in the view: the largest level up to 100 % that shows it.
+    void fitBackground();
+
+    // A new background: the window fitted to it at 100 %, or, when the screen cannot show it
+    // whole, the largest level that does.
+    void showBackground(const QImage& picture, bool onWhitePaper);
+
+    // Twips from the background's inner corner, and from the foreground's own (unturned)
+    // corner, of a point given in the window's coordinates.
+    QPointF backgroundTwipsAt(QPointF inWindow) const;
+    QPointF foregroundTwipsAt(QPointF inWindow) const;
+
+    // The foreground at its size, centred on the part of the background the view shows.
+    void centreForeground();
+    // A resized foreground that lies wholly outside the background box, where nothing can show
+    // or reach it, comes to the centre of the background the view shows.
+    void keepForegroundInReach(const TwipRect& before);
+
+signals:
+    void levelChanged(double level);
+
+protected:
+    // The view follows the window's size.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    double fitLevel() const;
+    QPointF viewportCentre() const;
+    // A point of the view in the background's inner area, in its pixels.
+    QPointF onCanvas(QPointF inViewport) const;
+    // The window point below and right of the background box, as shown now.
+    QPoint contentEnd() const;
+    QPointF shownBackgroundCentreTwips() const;
+
+    QWidget& window_;
+    PictureView& view_;
+    PlaneZoom zoom_;
+    PictureBox* background_ = nullptr;
+    StretchImage* foreground_ = nullptr;
+};

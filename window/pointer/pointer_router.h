@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QPointF>
+
+#include "edge_auto_scroll.h"
+#include "second_presses.h"
+
+class MeasureTool;
+class PictureArea;
+class Workflow;
+
+// Every press, move and release on the picture area becomes one call, with the pointer turned
+// into twips once, by the picture area: the measure tool's while it is on, else the workflow's
+// for the control under the pointer. The second press of a double-click is judged here, and
+// while the workflow follows the pointer, a pointer held at an edge of the view scrolls it and
+// counts as a move.
+class PointerRouter : public QObject {
+public:
+    PointerRouter(PictureArea& area, Workflow& workflow, MeasureTool& measure);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void press(bool onForeground, QPointF inWindow);
+    void move(bool onForeground, QPointF inWindow);
+    void release(bool onForeground, QPointF inWindow);
+    void followScrolledPointer(QPoint global);
+
+    PictureArea& area_;
+    Workflow& workflow_;
+    MeasureTool& measure_;
+    SecondPresses secondPresses_;
+    EdgeAutoScroll autoScroll_;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+#include "view_commands.h"
+
+class MeasureTool;
+class PictureArea;
+class ViewTools;
+class Workflow;
+
+// The commands beyond the described controls, and the one place that decides from the
+// workflow's mode which of them apply: the view's always; moving or turning the foreground not
+// between the presses on it; measuring once the background has a scale; and the bar not while
+// a press on the picture is awaited or a drag goes on. It also carries out "変  更", after which
+// a foreground resized out of reach comes back into view.
+class CommandRouter : public QObject {
+public:
+    CommandRouter(QWidget& window, PictureArea& area, Workflow& workflow, MeasureTool& measure);
+
+    const ViewTools& bar() const { return *bar_; }
+
+    void run(ViewCommand command);
+    void command3Click();
+    // After every event of the workflow: what now applies, and what the bar shows.
+    void followWorkflow();
+
+private:
+    bool barMayShow() const;
+    void addEscapeFromMeasure(QWidget& window);
+
+    PictureArea& area_;
+    Workflow& workflow_;
+    MeasureTool& measure_;
+    ViewTools* bar_;
+};
