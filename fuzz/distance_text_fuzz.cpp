@@ -16,14 +16,14 @@ void typeAsBackgroundLength(const std::string& text, const QLocale& userLocale) 
     const QtNumberLocale locale(userLocale);
     FakeWindow window;
     Workflow workflow(window, locale);
-    window.onChange = [&workflow](TextBox box) {
-        box == TextBox::Text1 ? workflow.text1Change() : workflow.text2Change();
+    window.onChange = [&workflow](port::TextBox box) {
+        box == port::TextBox::Text1 ? workflow.text1Change() : workflow.text2Change();
     };
     workflow.formLoad();
     workflow.option3Click();
     workflow.picture1MouseDown(1200, 2250);
     workflow.picture1MouseDown(3450, 0);  // 2250 twips apart
-    window.type(TextBox::Text1, text);
+    window.type(port::TextBox::Text1, text);
 
     const WorkflowState& state = workflow.state();
     if (!std::isfinite(state.bgMmPerUnit.toDouble())) std::abort();
@@ -33,7 +33,7 @@ void typeAsBackgroundLength(const std::string& text, const QLocale& userLocale) 
     }
     const std::optional<double> typed = locale.toNumber(text);
     if (!typed || !std::isfinite(*typed)) std::abort();  // accepted, so a number
-    const std::string readout = window.captions[Label::Label2];
+    const std::string readout = window.captions[port::Label::Label2];
     const std::string shown = readout.substr(7, readout.size() - 9);  // "1pixel=" ... "mm"
     const std::optional<double> read = locale.toNumber(shown);
     if (readout.rfind("1pixel=", 0) != 0 || readout.substr(readout.size() - 2) != "mm" || !read ||

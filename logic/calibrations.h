@@ -21,11 +21,11 @@ struct Calibration {
     std::int32_t WorkflowState::*endY;
     Currency WorkflowState::*scale;
     double WorkflowState::*exactScale;
-    std::optional<Control> closedAtStart;  // the length box of the calibration before
+    std::optional<port::Control> closedAtStart;  // the length box of the calibration before
     std::string_view endPrompt;
-    TextBox box;
-    Control boxControl;
-    Label readout;
+    port::TextBox box;
+    port::Control boxControl;
+    port::Label readout;
     std::string_view successMessage;
     bool enablesApply;
 };
@@ -42,9 +42,9 @@ inline constexpr Calibration kBackgroundCalibration{Mode::AwaitBgStart,
                                                     &WorkflowState::bgExactMmPerUnit,
                                                     std::nullopt,
                                                     MsgBgEnd,
-                                                    TextBox::Text1,
-                                                    Control::Text1,
-                                                    Label::Label2,
+                                                    port::TextBox::Text1,
+                                                    port::Control::Text1,
+                                                    port::Label::Label2,
                                                     MsgFgStart,
                                                     false};
 
@@ -58,11 +58,11 @@ inline constexpr Calibration kForegroundCalibration{Mode::AwaitFgStart,
                                                     &WorkflowState::fgEndY,
                                                     &WorkflowState::fgMmPerUnit,
                                                     &WorkflowState::fgExactMmPerUnit,
-                                                    Control::Text1,
+                                                    port::Control::Text1,
                                                     MsgFgEnd,
-                                                    TextBox::Text2,
-                                                    Control::Text2,
-                                                    Label::Label3,
+                                                    port::TextBox::Text2,
+                                                    port::Control::Text2,
+                                                    port::Label::Label3,
                                                     MsgPressChange,
                                                     true};
 

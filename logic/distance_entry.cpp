@@ -28,7 +28,7 @@ void onDistanceChange(const Calibration& calibration, WorkflowState& state, Wind
     const std::optional<Currency> scale = exact ? Currency::fromDouble(*exact) : std::nullopt;
     if (!scale) {
         window.setStatusColor(kRed);
-        window.setCaption(Label::Label1, MsgEnterNumber);
+        window.setCaption(port::Label::Label1, MsgEnterNumber);
         return;
     }
     state.*calibration.scale = *scale;
@@ -38,8 +38,8 @@ void onDistanceChange(const Calibration& calibration, WorkflowState& state, Wind
     readout += kReadoutSuffix;
     window.setCaption(calibration.readout, readout);
     window.setStatusColor(kBlack);
-    window.setCaption(Label::Label1, calibration.successMessage);
-    if (calibration.enablesApply) window.setEnabled(Control::Command3, true);
+    window.setCaption(port::Label::Label1, calibration.successMessage);
+    if (calibration.enablesApply) window.setEnabled(port::Control::Command3, true);
     state.mode = calibration.ready;
 }
 

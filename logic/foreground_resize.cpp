@@ -42,25 +42,25 @@ std::optional<Resize> planResize(double ratio, float width, float height) {
 
 void onCommand3Click(WorkflowState& state, WindowPort& window, const NumberLocale& locale) {
     if (state.mode != Mode::ReadyToResize) return;
-    window.setEnabled(Control::Text2, false);
-    window.setEnabled(Control::Command3, false);
+    window.setEnabled(port::Control::Text2, false);
+    window.setEnabled(port::Control::Command3, false);
     window.setLine(kCollapsedLine);
 
     const std::optional<double> ratio = exactRatio(state);
-    const std::optional<Resize> resize = ratio
-                                             ? planResize(*ratio, window.foreground(Extent::Width),
-                                                          window.foreground(Extent::Height))
-                                             : std::nullopt;
+    const std::optional<Resize> resize =
+        ratio ? planResize(*ratio, window.foreground(port::Extent::Width),
+                           window.foreground(port::Extent::Height))
+              : std::nullopt;
     if (!resize) {
         window.setStatusColor(kRed);
-        window.setCaption(Label::Label1, MsgCannotScale);
+        window.setCaption(port::Label::Label1, MsgCannotScale);
         return;
     }
-    window.setForeground(Extent::Width, resize->width);
-    window.setForeground(Extent::Height, resize->height);
+    window.setForeground(port::Extent::Width, resize->width);
+    window.setForeground(port::Extent::Height, resize->height);
     state.fgResized = true;
     // The message keeps the label's colour: red if the last edit of the length was an error.
     std::string message = cutPercentText(*ratio, locale.decimalSeparator());
     message += isEnlargement(*ratio) ? MsgEnlargedSuffix : MsgReducedSuffix;
-    window.setCaption(Label::Label1, message);
+    window.setCaption(port::Label::Label1, message);
 }

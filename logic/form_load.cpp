@@ -7,5 +7,5 @@ void onFormLoad(WorkflowState& state, WindowPort& window) {
     state.mode = Mode::Idle;
     window.setLine(kCollapsedLine);
     // The label keeps its initial colour here; only workflow steps set black or red.
-    window.setCaption(Label::Label1, MsgOpenPrompt);
+    window.setCaption(port::Label::Label1, MsgOpenPrompt);
 }

@@ -10,7 +10,7 @@ namespace {
 
 void showStep(WindowPort& window, std::string_view message) {
     window.setStatusColor(kBlack);
-    window.setCaption(Label::Label1, message);
+    window.setCaption(port::Label::Label1, message);
 }
 
 // A press at a picture position. A position that does not fit a recorded point, which no
@@ -65,8 +65,9 @@ void onPicture1MouseMove(WorkflowState& state, WindowPort& window, float x, floa
 
 void onImage1MouseDown(WorkflowState& state, WindowPort& window, float x, float y) {
     if (awaitsPoint(state)) {
-        calibrationPress(state, window, static_cast<double>(window.foreground(Extent::Left)) + x,
-                         static_cast<double>(window.foreground(Extent::Top)) + y);
+        calibrationPress(state, window,
+                         static_cast<double>(window.foreground(port::Extent::Left)) + x,
+                         static_cast<double>(window.foreground(port::Extent::Top)) + y);
         return;
     }
     const std::optional<std::int32_t> grabX = checked::roundToInt32(x);
@@ -80,18 +81,18 @@ void onImage1MouseDown(WorkflowState& state, WindowPort& window, float x, float 
 void onImage1MouseMove(WorkflowState& state, WindowPort& window, float x, float y) {
     if (state.dragging == kFlagTrue) {
         // Keeps the grabbed point under the pointer; positions stay fractional.
-        const auto left = checked::toSingle(static_cast<double>(window.foreground(Extent::Left)) +
-                                            x - state.grabX);
-        if (left) window.setForeground(Extent::Left, *left);
-        const auto top = checked::toSingle(static_cast<double>(window.foreground(Extent::Top)) + y -
-                                           state.grabY);
-        if (top) window.setForeground(Extent::Top, *top);
+        const auto left = checked::toSingle(
+            static_cast<double>(window.foreground(port::Extent::Left)) + x - state.grabX);
+        if (left) window.setForeground(port::Extent::Left, *left);
+        const auto top = checked::toSingle(
+            static_cast<double>(window.foreground(port::Extent::Top)) + y - state.grabY);
+        if (top) window.setForeground(port::Extent::Top, *top);
         return;
     }
     const auto pictureX =
-        checked::toSingle(static_cast<double>(window.foreground(Extent::Left)) + x);
+        checked::toSingle(static_cast<double>(window.foreground(port::Extent::Left)) + x);
     const auto pictureY =
-        checked::toSingle(static_cast<double>(window.foreground(Extent::Top)) + y);
+        checked::toSingle(static_cast<double>(window.foreground(port::Extent::Top)) + y);
     if (pictureX && pictureY) followPointer(state, window, *pictureX, *pictureY);
 }
 

@@ -5,9 +5,9 @@
 namespace {
 
 void chooseLoadingTask(WorkflowState& state, WindowPort& window, bool background) {
-    window.setEnabled(Control::Command1, background);
-    window.setEnabled(Control::Command2, !background);
-    window.setEnabled(Control::Frame2, false);
+    window.setEnabled(port::Control::Command1, background);
+    window.setEnabled(port::Control::Command2, !background);
+    window.setEnabled(port::Control::Frame2, false);
     window.setLine(kCollapsedLine);
     state.mode = Mode::Idle;
 }
@@ -23,20 +23,20 @@ void onOption2Click(WorkflowState& state, WindowPort& window) {
 }
 
 void onOption3Click(WorkflowState& state, WindowPort& window) {
-    window.setEnabled(Control::Command1, false);
-    window.setEnabled(Control::Command2, false);
-    window.setEnabled(Control::Frame2, true);
+    window.setEnabled(port::Control::Command1, false);
+    window.setEnabled(port::Control::Command2, false);
+    window.setEnabled(port::Control::Frame2, true);
     window.setLine(kCollapsedLine);
     state.bgMmPerUnit = Currency();
     state.fgMmPerUnit = Currency();
     state.bgExactMmPerUnit = 0;
     state.fgExactMmPerUnit = 0;
     state.fgResized = false;
-    window.setText(TextBox::Text1, "");
-    window.setText(TextBox::Text2, "");
-    window.setCaption(Label::Label2, ScaleResetText);
-    window.setCaption(Label::Label3, ScaleResetText);
+    window.setText(port::TextBox::Text1, "");
+    window.setText(port::TextBox::Text2, "");
+    window.setCaption(port::Label::Label2, ScaleResetText);
+    window.setCaption(port::Label::Label3, ScaleResetText);
     state.mode = Mode::AwaitBgStart;
     window.setStatusColor(kBlack);
-    window.setCaption(Label::Label1, MsgBgStart);
+    window.setCaption(port::Label::Label1, MsgBgStart);
 }

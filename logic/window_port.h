@@ -7,10 +7,13 @@
 // What the workflow may do to the window, named after the controls it touches. The window
 // implements it with widgets; the logic tests implement it with a recorder.
 
+// The controls and extents the port names, apart from the window's own kinds of control.
+namespace port {
 enum class TextBox { Text1, Text2 };
 enum class Label { Label1, Label2, Label3 };
 enum class Control { Command1, Command2, Command3, Frame2, Text1, Text2 };
 enum class Extent { Left, Top, Width, Height };
+}  // namespace port
 
 struct Rgb {
     std::uint8_t r = 0;
@@ -36,17 +39,17 @@ public:
     virtual ~WindowPort() = default;
 
     virtual void setTitle(std::string_view title) = 0;
-    virtual std::string text(TextBox box) const = 0;
+    virtual std::string text(port::TextBox box) const = 0;
     // Raises the box's change event at once when the text changes.
-    virtual void setText(TextBox box, std::string_view text) = 0;
-    virtual void setCaption(Label label, std::string_view caption) = 0;
+    virtual void setText(port::TextBox box, std::string_view text) = 0;
+    virtual void setCaption(port::Label label, std::string_view caption) = 0;
     virtual void setStatusColor(Rgb color) = 0;
-    virtual void setEnabled(Control control, bool enabled) = 0;
-    virtual void giveFocus(TextBox box) = 0;
+    virtual void setEnabled(port::Control control, bool enabled) = 0;
+    virtual void giveFocus(port::TextBox box) = 0;
     virtual void setLine(const LineEnds& ends) = 0;
     // The foreground image's place and size, single-precision twips, read back as set.
-    virtual float foreground(Extent extent) const = 0;
-    virtual void setForeground(Extent extent, float twips) = 0;
+    virtual float foreground(port::Extent extent) const = 0;
+    virtual void setForeground(port::Extent extent, float twips) = 0;
 };
 
 // The largest width or height a control can take: 16777215 pixels of 15 twips.

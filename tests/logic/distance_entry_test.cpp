@@ -28,10 +28,10 @@ TEST(DistanceEntry, WorkedExampleOfFourHundredFiftyTwips) {
                           Case{"0", 0, "1pixel=0mm"}, Case{" +12.5 ", 278, "1pixel=0.0278mm"}}) {
         Harness h;
         awaitingBackgroundLength(h);
-        h.window.type(TextBox::Text1, c.typed);
+        h.window.type(port::TextBox::Text1, c.typed);
         EXPECT_EQ(h.state().bgMmPerUnit.units(), c.units) << c.typed;
-        EXPECT_EQ(h.window.captions[Label::Label2], c.readout) << c.typed;
-        EXPECT_EQ(h.window.captions[Label::Label1], MsgFgStart) << c.typed;
+        EXPECT_EQ(h.window.captions[port::Label::Label2], c.readout) << c.typed;
+        EXPECT_EQ(h.window.captions[port::Label::Label1], MsgFgStart) << c.typed;
         EXPECT_EQ(h.window.statusColor, kBlack) << c.typed;
         EXPECT_EQ(h.state().mode, Mode::AwaitFgStart) << c.typed;
     }
@@ -40,11 +40,11 @@ TEST(DistanceEntry, WorkedExampleOfFourHundredFiftyTwips) {
 TEST(DistanceEntry, EachKeystrokeRecomputesAndTheFirstAlreadyAdvances) {
     Harness h;
     awaitingBackgroundLength(h);
-    h.window.type(TextBox::Text1, "9");
-    EXPECT_EQ(h.window.captions[Label::Label2], "1pixel=0.02mm");
+    h.window.type(port::TextBox::Text1, "9");
+    EXPECT_EQ(h.window.captions[port::Label::Label2], "1pixel=0.02mm");
     EXPECT_EQ(h.state().mode, Mode::AwaitFgStart);
-    h.window.type(TextBox::Text1, "90");
-    EXPECT_EQ(h.window.captions[Label::Label2], "1pixel=0.2mm");
+    h.window.type(port::TextBox::Text1, "90");
+    EXPECT_EQ(h.window.captions[port::Label::Label2], "1pixel=0.2mm");
     EXPECT_EQ(h.state().bgMmPerUnit.units(), 2000);
 }
 
@@ -52,11 +52,12 @@ TEST(DistanceEntry, EmptyingTheDistanceKeepsTheLastGoodScale) {
     for (const char* bad : {"", "90abc", "abc", "-", ".", "1.2.3", "9 0"}) {
         Harness h;
         awaitingBackgroundLength(h);
-        h.window.type(TextBox::Text1, "90");
-        h.window.type(TextBox::Text1, bad);
-        EXPECT_EQ(h.window.captions[Label::Label1], "数値を入力して下さい") << "'" << bad << "'";
+        h.window.type(port::TextBox::Text1, "90");
+        h.window.type(port::TextBox::Text1, bad);
+        EXPECT_EQ(h.window.captions[port::Label::Label1], "数値を入力して下さい")
+            << "'" << bad << "'";
         EXPECT_EQ(h.window.statusColor, kRed);
-        EXPECT_EQ(h.window.captions[Label::Label2], "1pixel=0.2mm");
+        EXPECT_EQ(h.window.captions[port::Label::Label2], "1pixel=0.2mm");
         EXPECT_EQ(h.state().bgMmPerUnit.units(), 2000);
         EXPECT_EQ(h.state().mode, Mode::AwaitFgStart);
     }
@@ -68,9 +69,9 @@ TEST(DistanceEntry, ClicksAtTheSameXMakeEveryLengthAnInputError) {
     h.workflow.picture1MouseDown(700, 10);
     h.workflow.picture1MouseDown(700, 900);
     for (const char* typed : {"9", "90", "0"}) {
-        h.window.type(TextBox::Text1, typed);
-        EXPECT_EQ(h.window.captions[Label::Label1], MsgEnterNumber);
-        EXPECT_EQ(h.window.captions[Label::Label2], ScaleResetText);
+        h.window.type(port::TextBox::Text1, typed);
+        EXPECT_EQ(h.window.captions[port::Label::Label1], MsgEnterNumber);
+        EXPECT_EQ(h.window.captions[port::Label::Label2], ScaleResetText);
         EXPECT_EQ(h.state().mode, Mode::AwaitBgDistance);
     }
 }
@@ -92,9 +93,10 @@ TEST(DistanceEntry, OverflowingArithmeticIsAnInputError) {
         state.bgMmPerUnit = Currency::fromUnits(77);
         FakeWindow window;
         FakeLocale locale;
-        window.texts[TextBox::Text1] = c.typed;
+        window.texts[port::TextBox::Text1] = c.typed;
         onText1Change(state, window, locale);
-        EXPECT_EQ(window.captions[Label::Label1], MsgEnterNumber) << c.start << " " << c.typed;
+        EXPECT_EQ(window.captions[port::Label::Label1], MsgEnterNumber)
+            << c.start << " " << c.typed;
         EXPECT_EQ(state.bgMmPerUnit.units(), 77);
         EXPECT_EQ(state.mode, Mode::AwaitBgDistance);
     }
@@ -103,15 +105,15 @@ TEST(DistanceEntry, OverflowingArithmeticIsAnInputError) {
 TEST(DistanceEntry, ForegroundLengthEnablesTheApplyButtonAndStaysCorrectable) {
     Harness h;
     advanceTo(h, Mode::AwaitFgDistance);
-    h.window.type(TextBox::Text2, "6");
+    h.window.type(port::TextBox::Text2, "6");
     EXPECT_EQ(h.state().mode, Mode::ReadyToResize);
-    EXPECT_EQ(h.window.captions[Label::Label3], "1pixel=0.005mm");
-    EXPECT_TRUE(h.window.enabled[Control::Command3]);
-    h.window.type(TextBox::Text2, "6x");
-    EXPECT_EQ(h.window.captions[Label::Label1], MsgEnterNumber);
-    EXPECT_TRUE(h.window.enabled[Control::Command3]) << "an error leaves the button usable";
-    h.window.type(TextBox::Text2, "60");
-    EXPECT_EQ(h.window.captions[Label::Label1], MsgPressChange);
+    EXPECT_EQ(h.window.captions[port::Label::Label3], "1pixel=0.005mm");
+    EXPECT_TRUE(h.window.enabled[port::Control::Command3]);
+    h.window.type(port::TextBox::Text2, "6x");
+    EXPECT_EQ(h.window.captions[port::Label::Label1], MsgEnterNumber);
+    EXPECT_TRUE(h.window.enabled[port::Control::Command3]) << "an error leaves the button usable";
+    h.window.type(port::TextBox::Text2, "60");
+    EXPECT_EQ(h.window.captions[port::Label::Label1], MsgPressChange);
     EXPECT_EQ(h.window.statusColor, kBlack);
     EXPECT_EQ(h.state().fgMmPerUnit.units(), 500);
 }
@@ -119,10 +121,10 @@ TEST(DistanceEntry, ForegroundLengthEnablesTheApplyButtonAndStaysCorrectable) {
 TEST(DistanceEntry, ACommaLocaleReadsAndShowsCommas) {
     Harness h(',');
     awaitingBackgroundLength(h);
-    h.window.type(TextBox::Text1, "12,5");
-    EXPECT_EQ(h.window.captions[Label::Label2], "1pixel=0,0278mm");
-    h.window.type(TextBox::Text1, "90");
-    EXPECT_EQ(h.window.captions[Label::Label2], "1pixel=0,2mm");
-    h.window.type(TextBox::Text1, "12.5");
-    EXPECT_EQ(h.window.captions[Label::Label1], MsgEnterNumber);
+    h.window.type(port::TextBox::Text1, "12,5");
+    EXPECT_EQ(h.window.captions[port::Label::Label2], "1pixel=0,0278mm");
+    h.window.type(port::TextBox::Text1, "90");
+    EXPECT_EQ(h.window.captions[port::Label::Label2], "1pixel=0,2mm");
+    h.window.type(port::TextBox::Text1, "12.5");
+    EXPECT_EQ(h.window.captions[port::Label::Label1], MsgEnterNumber);
 }

@@ -13,33 +13,37 @@
 // Records what the workflow does to the window, in order, and keeps the resulting state.
 class FakeWindow : public WindowPort {
 public:
-    std::function<void(TextBox)> onChange;  // the nested change event of a text box
+    std::function<void(port::TextBox)> onChange;  // the nested change event of a text box
     std::vector<std::string> log;
 
     std::string title;
-    std::map<TextBox, std::string> texts{{TextBox::Text1, ""}, {TextBox::Text2, ""}};
-    std::map<Label, std::string> captions;
+    std::map<port::TextBox, std::string> texts{{port::TextBox::Text1, ""},
+                                               {port::TextBox::Text2, ""}};
+    std::map<port::Label, std::string> captions;
     std::optional<Rgb> statusColor;  // empty: the label's initial colour
-    std::map<Control, bool> enabled{{Control::Command1, true},  {Control::Command2, false},
-                                    {Control::Command3, false}, {Control::Frame2, true},
-                                    {Control::Text1, false},    {Control::Text2, false}};
-    std::optional<TextBox> focus;
+    std::map<port::Control, bool> enabled{
+        {port::Control::Command1, true},  {port::Control::Command2, false},
+        {port::Control::Command3, false}, {port::Control::Frame2, true},
+        {port::Control::Text1, false},    {port::Control::Text2, false}};
+    std::optional<port::TextBox> focus;
     LineEnds line{1, 2, 3, 4};  // not collapsed, so that collapsing shows
-    std::map<Extent, float> image{
-        {Extent::Left, 870}, {Extent::Top, 840}, {Extent::Width, 1275}, {Extent::Height, 765}};
+    std::map<port::Extent, float> image{{port::Extent::Left, 870},
+                                        {port::Extent::Top, 840},
+                                        {port::Extent::Width, 1275},
+                                        {port::Extent::Height, 765}};
 
     void setTitle(std::string_view value) override {
         log.push_back("title " + std::string(value));
         title = value;
     }
-    std::string text(TextBox box) const override { return texts.at(box); }
-    void setText(TextBox box, std::string_view value) override {
+    std::string text(port::TextBox box) const override { return texts.at(box); }
+    void setText(port::TextBox box, std::string_view value) override {
         log.push_back(name(box) + " text '" + std::string(value) + "'");
         if (texts[box] == value) return;
         texts[box] = value;
         if (onChange) onChange(box);
     }
-    void setCaption(Label label, std::string_view value) override {
+    void setCaption(port::Label label, std::string_view value) override {
         log.push_back(name(label) + " caption " + std::string(value));
         captions[label] = value;
     }
@@ -47,11 +51,11 @@ public:
         log.push_back(color == kRed ? "Label1 red" : color == kBlack ? "Label1 black" : "Label1 ?");
         statusColor = color;
     }
-    void setEnabled(Control control, bool value) override {
+    void setEnabled(port::Control control, bool value) override {
         log.push_back(name(control) + (value ? " enabled" : " disabled"));
         enabled[control] = value;
     }
-    void giveFocus(TextBox box) override {
+    void giveFocus(port::TextBox box) override {
         log.push_back(name(box) + " focus");
         focus = box;
     }
@@ -59,46 +63,50 @@ public:
         log.push_back("line");
         line = ends;
     }
-    float foreground(Extent extent) const override { return image.at(extent); }
-    void setForeground(Extent extent, float twips) override {
+    float foreground(port::Extent extent) const override { return image.at(extent); }
+    void setForeground(port::Extent extent, float twips) override {
         log.push_back("Image1 " + name(extent));
         image[extent] = twips;
     }
 
     // A typed text: the box changes and raises its change event, as a keystroke does.
-    void type(TextBox box, std::string_view value) { setText(box, value); }
+    void type(port::TextBox box, std::string_view value) { setText(box, value); }
 
 private:
-    static std::string name(TextBox box) { return box == TextBox::Text1 ? "Text1" : "Text2"; }
-    static std::string name(Label label) {
-        return label == Label::Label1 ? "Label1" : label == Label::Label2 ? "Label2" : "Label3";
+    static std::string name(port::TextBox box) {
+        return box == port::TextBox::Text1 ? "Text1" : "Text2";
     }
-    static std::string name(Control control) {
+    static std::string name(port::Label label) {
+        return label == port::Label::Label1   ? "Label1"
+               : label == port::Label::Label2 ? "Label2"
+                                              : "Label3";
+    }
+    static std::string name(port::Control control) {
         switch (control) {
-            case Control::Command1:
+            case port::Control::Command1:
                 return "Command1";
-            case Control::Command2:
+            case port::Control::Command2:
                 return "Command2";
-            case Control::Command3:
+            case port::Control::Command3:
                 return "Command3";
-            case Control::Frame2:
+            case port::Control::Frame2:
                 return "Frame2";
-            case Control::Text1:
+            case port::Control::Text1:
                 return "Text1";
-            case Control::Text2:
+            case port::Control::Text2:
                 return "Text2";
         }
         return "?";
     }
-    static std::string name(Extent extent) {
+    static std::string name(port::Extent extent) {
         switch (extent) {
-            case Extent::Left:
+            case port::Extent::Left:
                 return "Left";
-            case Extent::Top:
+            case port::Extent::Top:
                 return "Top";
-            case Extent::Width:
+            case port::Extent::Width:
                 return "Width";
-            case Extent::Height:
+            case port::Extent::Height:
                 return "Height";
         }
         return "?";
@@ -139,8 +147,8 @@ private:
 // The workflow wired to the fake window as the real window wires it, after its load event.
 struct Harness {
     explicit Harness(char separator = '.') : locale(separator) {
-        window.onChange = [this](TextBox box) {
-            box == TextBox::Text1 ? workflow.text1Change() : workflow.text2Change();
+        window.onChange = [this](port::TextBox box) {
+            box == port::TextBox::Text1 ? workflow.text1Change() : workflow.text2Change();
         };
         workflow.formLoad();
     }

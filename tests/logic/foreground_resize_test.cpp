@@ -19,10 +19,10 @@ struct Scene {
         state.bgMmPerUnit = *Currency::fromDouble(bg);
         state.fgExactMmPerUnit = fg;
         state.bgExactMmPerUnit = bg;
-        window.image[Extent::Width] = width;
-        window.image[Extent::Height] = height;
-        window.enabled[Control::Text2] = true;
-        window.enabled[Control::Command3] = true;
+        window.image[port::Extent::Width] = width;
+        window.image[port::Extent::Height] = height;
+        window.enabled[port::Control::Text2] = true;
+        window.enabled[port::Control::Command3] = true;
         window.statusColor = kBlack;
     }
     void press() { onCommand3Click(state, window, locale); }
@@ -53,12 +53,12 @@ TEST(ForegroundResize, WorkedExamples) {
     for (const Case& c : cases) {
         Scene s(c.fg, c.bg, c.width, c.height);
         s.press();
-        EXPECT_EQ(s.window.image[Extent::Width], c.newWidth) << c.fg << "/" << c.bg;
-        EXPECT_EQ(s.window.image[Extent::Height], c.newHeight) << c.fg << "/" << c.bg;
-        EXPECT_EQ(s.window.captions[Label::Label1], c.message);
+        EXPECT_EQ(s.window.image[port::Extent::Width], c.newWidth) << c.fg << "/" << c.bg;
+        EXPECT_EQ(s.window.image[port::Extent::Height], c.newHeight) << c.fg << "/" << c.bg;
+        EXPECT_EQ(s.window.captions[port::Label::Label1], c.message);
         EXPECT_EQ(s.state.mode, Mode::ReadyToResize);
-        EXPECT_FALSE(s.window.enabled[Control::Text2]);
-        EXPECT_FALSE(s.window.enabled[Control::Command3]);
+        EXPECT_FALSE(s.window.enabled[port::Control::Text2]);
+        EXPECT_FALSE(s.window.enabled[port::Control::Command3]);
         EXPECT_EQ(s.window.line, kCollapsedLine);
     }
 }
@@ -75,12 +75,12 @@ TEST(ForegroundResize, ThePercentageIsCutFromTheExactRatio) {
                                          (fg >= bg ? "％ 拡大しました" : "％ 縮小しました");
             Scene s(double(fg) / 10000, double(bg) / 10000, 100, 100, ',');
             s.press();
-            ASSERT_EQ(s.window.captions[Label::Label1], expected) << fg << "/" << bg;
+            ASSERT_EQ(s.window.captions[port::Label::Label1], expected) << fg << "/" << bg;
         }
     }
     Scene wide(123456789012.3456, 0.0001, 0, 0);  // 15 significant digits, as any number
     wide.press();
-    EXPECT_EQ(wide.window.captions[Label::Label1], "123456789012346000％ 拡大しました");
+    EXPECT_EQ(wide.window.captions[port::Label::Label1], "123456789012346000％ 拡大しました");
 }
 
 TEST(ForegroundResize, StepsRunInOrderAndTheMessageKeepsTheLabelColour) {
@@ -110,13 +110,13 @@ TEST(ForegroundResize, ARatioThatCannotBeAppliedLeavesTheForegroundAndSaysSoInRe
     for (const Case& c : cases) {
         Scene s(c.fg, c.bg, c.width, c.height);
         s.press();
-        EXPECT_EQ(s.window.image[Extent::Width], c.width) << c.fg << "/" << c.bg;
-        EXPECT_EQ(s.window.image[Extent::Height], c.height) << c.fg << "/" << c.bg;
-        EXPECT_EQ(s.window.captions[Label::Label1],
+        EXPECT_EQ(s.window.image[port::Extent::Width], c.width) << c.fg << "/" << c.bg;
+        EXPECT_EQ(s.window.image[port::Extent::Height], c.height) << c.fg << "/" << c.bg;
+        EXPECT_EQ(s.window.captions[port::Label::Label1],
                   "拡大率を計算できません。③からやり直して下さい");
         EXPECT_EQ(s.window.statusColor, kRed);
-        EXPECT_FALSE(s.window.enabled[Control::Text2]);
-        EXPECT_FALSE(s.window.enabled[Control::Command3]);
+        EXPECT_FALSE(s.window.enabled[port::Control::Text2]);
+        EXPECT_FALSE(s.window.enabled[port::Control::Command3]);
         EXPECT_EQ(s.window.line, kCollapsedLine);
         EXPECT_EQ(s.state.mode, Mode::ReadyToResize);
     }
@@ -125,23 +125,23 @@ TEST(ForegroundResize, ARatioThatCannotBeAppliedLeavesTheForegroundAndSaysSoInRe
 TEST(ForegroundResize, AnEmptyForegroundTakesAnyFiniteRatio) {
     Scene s(900000000000000.0, 0.0001, 0, 0);
     s.press();
-    EXPECT_EQ(s.window.image[Extent::Width], 0);
-    EXPECT_EQ(s.window.captions[Label::Label1], "900000000000000000000％ 拡大しました");
+    EXPECT_EQ(s.window.image[port::Extent::Width], 0);
+    EXPECT_EQ(s.window.captions[port::Label::Label1], "900000000000000000000％ 拡大しました");
 }
 
 TEST(ForegroundResize, ACommaLocaleShowsACommaInThePercentage) {
     Scene s(0.2, 0.3, 3000, 2000, ',');
     s.press();
-    EXPECT_EQ(s.window.captions[Label::Label1], "66,6666％ 縮小しました");
+    EXPECT_EQ(s.window.captions[port::Label::Label1], "66,6666％ 縮小しました");
 }
 
 TEST(ForegroundResize, AfterAnInputErrorTheLastGoodLengthIsUsedAndTheResultIsRed) {
     Harness h;
     advanceTo(h, Mode::ReadyToResize);
-    h.window.type(TextBox::Text2, "60x");
+    h.window.type(port::TextBox::Text2, "60x");
     h.workflow.command3Click();
-    EXPECT_EQ(h.window.image[Extent::Width], 2500);
-    EXPECT_EQ(h.window.captions[Label::Label1], "125％ 拡大しました");
+    EXPECT_EQ(h.window.image[port::Extent::Width], 2500);
+    EXPECT_EQ(h.window.captions[port::Label::Label1], "125％ 拡大しました");
     EXPECT_EQ(h.window.statusColor, kRed);
 }
 

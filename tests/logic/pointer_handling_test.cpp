@@ -5,14 +5,16 @@
 
 TEST(PointerHandling, WorkedSequence) {
     Harness h;
-    h.window.image = {
-        {Extent::Left, 3000}, {Extent::Top, 600}, {Extent::Width, 2000}, {Extent::Height, 1500}};
+    h.window.image = {{port::Extent::Left, 3000},
+                      {port::Extent::Top, 600},
+                      {port::Extent::Width, 2000},
+                      {port::Extent::Height, 1500}};
     h.workflow.option3Click();
 
     h.workflow.picture1MouseDown(1200, 2250);
     EXPECT_EQ(h.state().bgStartX, 1200);
     EXPECT_EQ(h.state().bgStartY, 2250);
-    EXPECT_EQ(h.window.captions[Label::Label1], MsgBgEnd);
+    EXPECT_EQ(h.window.captions[port::Label::Label1], MsgBgEnd);
     EXPECT_EQ(h.state().mode, Mode::AwaitBgEnd);
 
     h.workflow.picture1MouseMove(2700, 3100);
@@ -30,38 +32,38 @@ TEST(PointerHandling, WorkedSequence) {
     h.workflow.image1MouseUp();
     EXPECT_EQ(h.state().dragging, kFlagFalse);
 
-    h.window.type(TextBox::Text1, "90");
+    h.window.type(port::TextBox::Text1, "90");
     EXPECT_EQ(h.state().bgMmPerUnit.units(), 400);  // 90 / 2250
     EXPECT_EQ(h.state().mode, Mode::AwaitFgStart);
 
     h.workflow.image1MouseDown(150, 300);
-    EXPECT_FALSE(h.window.enabled[Control::Text1]);
+    EXPECT_FALSE(h.window.enabled[port::Control::Text1]);
     EXPECT_EQ(h.state().fgStartX, 3150);
     EXPECT_EQ(h.state().fgStartY, 900);
-    EXPECT_EQ(h.window.captions[Label::Label1], MsgFgEnd);
+    EXPECT_EQ(h.window.captions[port::Label::Label1], MsgFgEnd);
     h.workflow.image1MouseMove(700, 5);
     EXPECT_EQ(h.window.line, (LineEnds{3150, 900, 3700, 900}));
 
     h.workflow.image1MouseDown(1350, 77);
-    EXPECT_TRUE(h.window.enabled[Control::Text2]);
-    EXPECT_EQ(h.window.focus, TextBox::Text2);
+    EXPECT_TRUE(h.window.enabled[port::Control::Text2]);
+    EXPECT_EQ(h.window.focus, port::TextBox::Text2);
     EXPECT_EQ(h.state().fgEndX, 4350);
     EXPECT_EQ(h.state().mode, Mode::AwaitFgDistance);
 
-    h.window.type(TextBox::Text2, "60");
+    h.window.type(port::TextBox::Text2, "60");
     h.workflow.image1MouseDown(200, 100);
     h.workflow.image1MouseMove(260, 80);
-    EXPECT_EQ(h.window.image[Extent::Left], 3060);
-    EXPECT_EQ(h.window.image[Extent::Top], 580);
+    EXPECT_EQ(h.window.image[port::Extent::Left], 3060);
+    EXPECT_EQ(h.window.image[port::Extent::Top], 580);
     h.workflow.image1MouseUp();
     h.workflow.image1MouseMove(500, 500);
-    EXPECT_EQ(h.window.image[Extent::Left], 3060) << "the release ended the drag";
+    EXPECT_EQ(h.window.image[port::Extent::Left], 3060) << "the release ended the drag";
 }
 
 TEST(PointerHandling, RecordedPointsRoundHalvesToEvenButTheLineIsNotRounded) {
     Harness h;
-    h.window.image[Extent::Left] = 0.25f;
-    h.window.image[Extent::Top] = 0;
+    h.window.image[port::Extent::Left] = 0.25f;
+    h.window.image[port::Extent::Top] = 0;
     h.workflow.option3Click();
     h.workflow.image1MouseDown(2250.25f, 2251.5f);  // 2250.5 and 2251.5
     EXPECT_EQ(h.state().bgStartX, 2250);
@@ -85,8 +87,8 @@ TEST(PointerHandling, EndPressesLeftOfOrAtTheStartAreAccepted) {
 
 TEST(PointerHandling, AStaleDragMovesTheForegroundWhileTheBackgroundStillDrawsTheLine) {
     Harness h;
-    h.window.image[Extent::Left] = 100;
-    h.window.image[Extent::Top] = 100;
+    h.window.image[port::Extent::Left] = 100;
+    h.window.image[port::Extent::Top] = 100;
     h.workflow.image1MouseDown(10, 10);  // its release never comes
     h.workflow.option3Click();
     h.workflow.picture1MouseDown(500, 600);
@@ -94,8 +96,8 @@ TEST(PointerHandling, AStaleDragMovesTheForegroundWhileTheBackgroundStillDrawsTh
     ASSERT_EQ(h.state().dragging, kFlagTrue);
 
     h.workflow.image1MouseMove(30.5f, 20);
-    EXPECT_EQ(h.window.image[Extent::Left], 120.5f);
-    EXPECT_EQ(h.window.image[Extent::Top], 110);
+    EXPECT_EQ(h.window.image[port::Extent::Left], 120.5f);
+    EXPECT_EQ(h.window.image[port::Extent::Top], 110);
     EXPECT_EQ(h.window.line, kCollapsedLine);
     h.workflow.picture1MouseMove(800, 3100);
     EXPECT_EQ(h.window.line, (LineEnds{500, 600, 800, 600}));
@@ -103,8 +105,8 @@ TEST(PointerHandling, AStaleDragMovesTheForegroundWhileTheBackgroundStillDrawsTh
 
 TEST(PointerHandling, ACalibrationPressUsesTheMovedForeground) {
     Harness h;
-    h.window.image[Extent::Left] = 0;
-    h.window.image[Extent::Top] = 0;
+    h.window.image[port::Extent::Left] = 0;
+    h.window.image[port::Extent::Top] = 0;
     h.workflow.image1MouseDown(0, 0);
     h.workflow.image1MouseMove(1000, 2000);
     h.workflow.image1MouseUp();
@@ -116,7 +118,7 @@ TEST(PointerHandling, ACalibrationPressUsesTheMovedForeground) {
 
 TEST(PointerHandling, PositionsBeyondThirtyTwoBitsAreIgnored) {
     Harness h;
-    h.window.image[Extent::Left] = 3e9f;
+    h.window.image[port::Extent::Left] = 3e9f;
     h.workflow.option3Click();
     h.workflow.image1MouseDown(1, 1);
     EXPECT_EQ(h.state().mode, Mode::AwaitBgStart);

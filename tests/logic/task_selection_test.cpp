@@ -36,11 +36,11 @@ TEST(TaskSelection, OptionThreeEndsTheSameFromEveryMode) {
         EXPECT_EQ(h.state().mode, Mode::AwaitBgStart) << mode;
         EXPECT_EQ(h.state().bgMmPerUnit, Currency()) << mode;
         EXPECT_EQ(h.state().fgMmPerUnit, Currency()) << mode;
-        EXPECT_EQ(h.window.texts[TextBox::Text1], "") << mode;
-        EXPECT_EQ(h.window.texts[TextBox::Text2], "") << mode;
-        EXPECT_EQ(h.window.captions[Label::Label2], ScaleResetText) << mode;
-        EXPECT_EQ(h.window.captions[Label::Label3], ScaleResetText) << mode;
-        EXPECT_EQ(h.window.captions[Label::Label1], MsgBgStart) << mode;
+        EXPECT_EQ(h.window.texts[port::TextBox::Text1], "") << mode;
+        EXPECT_EQ(h.window.texts[port::TextBox::Text2], "") << mode;
+        EXPECT_EQ(h.window.captions[port::Label::Label2], ScaleResetText) << mode;
+        EXPECT_EQ(h.window.captions[port::Label::Label3], ScaleResetText) << mode;
+        EXPECT_EQ(h.window.captions[port::Label::Label1], MsgBgStart) << mode;
         EXPECT_EQ(h.window.statusColor, kBlack) << mode;
     }
 }
@@ -84,16 +84,18 @@ TEST(TaskSelection, ACalibrationAbandonedAtSevenRestartsWithItsOwnEnabledStates)
     advanceTo(h, Mode::ReadyToResize);
     h.workflow.option1Click();
     h.workflow.option3Click();
-    EXPECT_FALSE(h.window.enabled[Control::Text1]) << "disabled by the first foreground press";
-    EXPECT_TRUE(h.window.enabled[Control::Text2]);
-    EXPECT_TRUE(h.window.enabled[Control::Command3]);
+    EXPECT_FALSE(h.window.enabled[port::Control::Text1])
+        << "disabled by the first foreground press";
+    EXPECT_TRUE(h.window.enabled[port::Control::Text2]);
+    EXPECT_TRUE(h.window.enabled[port::Control::Command3]);
 
     const auto image = h.window.image;
-    h.window.type(TextBox::Text2, "30");
+    h.window.type(port::TextBox::Text2, "30");
     h.workflow.command3Click();
     EXPECT_EQ(h.state().mode, Mode::AwaitBgStart);
     EXPECT_EQ(h.state().fgMmPerUnit, Currency());
     EXPECT_EQ(h.window.image, image);
-    EXPECT_EQ(h.window.captions[Label::Label1], MsgBgStart);
-    EXPECT_TRUE(h.window.enabled[Control::Command3]) << "a press outside mode 7 changes nothing";
+    EXPECT_EQ(h.window.captions[port::Label::Label1], MsgBgStart);
+    EXPECT_TRUE(h.window.enabled[port::Control::Command3])
+        << "a press outside mode 7 changes nothing";
 }

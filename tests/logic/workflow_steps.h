@@ -6,8 +6,10 @@
 // numbers: the background distance is |1200 - 3450| = 2250 twips, the foreground distance
 // |3150 - 4350| = 1200 twips, with the foreground image at (3000, 600).
 inline void advanceTo(Harness& h, Mode target) {
-    h.window.image = {
-        {Extent::Left, 3000}, {Extent::Top, 600}, {Extent::Width, 2000}, {Extent::Height, 1500}};
+    h.window.image = {{port::Extent::Left, 3000},
+                      {port::Extent::Top, 600},
+                      {port::Extent::Width, 2000},
+                      {port::Extent::Height, 1500}};
     while (h.state().mode != target) {
         switch (h.state().mode) {
             case Mode::Idle:
@@ -20,7 +22,7 @@ inline void advanceTo(Harness& h, Mode target) {
                 h.workflow.image1MouseDown(450, 10);
                 break;
             case Mode::AwaitBgDistance:
-                h.window.type(TextBox::Text1, "90");
+                h.window.type(port::TextBox::Text1, "90");
                 break;
             case Mode::AwaitFgStart:
                 h.workflow.image1MouseDown(150, 300);
@@ -29,7 +31,7 @@ inline void advanceTo(Harness& h, Mode target) {
                 h.workflow.image1MouseDown(1350, 0);
                 break;
             case Mode::AwaitFgDistance:
-                h.window.type(TextBox::Text2, "60");
+                h.window.type(port::TextBox::Text2, "60");
                 break;
             case Mode::ReadyToResize:
                 return;  // no step leads further

@@ -28,7 +28,7 @@ TEST(WorkflowTable, TheTypicalRunWalksModesOneToSevenAndResizes) {
                                                "変更ボタンを押して画像を拡大縮小して下さい"};
     for (int mode = 1; mode <= 7; ++mode) {
         advanceTo(h, modeNumber(mode));
-        EXPECT_EQ(h.window.captions[Label::Label1], messages[mode - 1]) << "mode " << mode;
+        EXPECT_EQ(h.window.captions[port::Label::Label1], messages[mode - 1]) << "mode " << mode;
         EXPECT_EQ(h.window.statusColor, kBlack) << "mode " << mode;
     }
     const WorkflowState& s = h.state();
@@ -40,12 +40,12 @@ TEST(WorkflowTable, TheTypicalRunWalksModesOneToSevenAndResizes) {
     EXPECT_EQ(s.fgEndX, 4350);
     EXPECT_EQ(s.bgMmPerUnit.units(), 400);  // 90 / 2250 = 0.04
     EXPECT_EQ(s.fgMmPerUnit.units(), 500);  // 60 / 1200 = 0.05
-    EXPECT_TRUE(h.window.enabled[Control::Command3]);
+    EXPECT_TRUE(h.window.enabled[port::Control::Command3]);
 
     h.workflow.command3Click();
-    EXPECT_EQ(h.window.image[Extent::Width], 2500);
-    EXPECT_EQ(h.window.image[Extent::Height], 1875);
-    EXPECT_EQ(h.window.captions[Label::Label1], "125％ 拡大しました");
+    EXPECT_EQ(h.window.image[port::Extent::Width], 2500);
+    EXPECT_EQ(h.window.image[port::Extent::Height], 1875);
+    EXPECT_EQ(h.window.captions[port::Label::Label1], "125％ 拡大しました");
     EXPECT_EQ(h.state().mode, Mode::ReadyToResize);
 }
 
@@ -61,8 +61,8 @@ TEST(WorkflowTable, UnlistedEventsInEachModeDoNothing) {
         {"Picture1 press", {1, 2, 4, 5}, [](Harness& h) { h.workflow.picture1MouseDown(10, 20); }},
         {"Picture1 move", {2, 5}, [](Harness& h) { h.workflow.picture1MouseMove(10, 3100); }},
         {"Image1 move", {2, 5}, [](Harness& h) { h.workflow.image1MouseMove(10, 20); }},
-        {"Text1 change", {3, 4}, [](Harness& h) { h.window.type(TextBox::Text1, "45"); }},
-        {"Text2 change", {6, 7}, [](Harness& h) { h.window.type(TextBox::Text2, "45"); }},
+        {"Text1 change", {3, 4}, [](Harness& h) { h.window.type(port::TextBox::Text1, "45"); }},
+        {"Text2 change", {6, 7}, [](Harness& h) { h.window.type(port::TextBox::Text2, "45"); }},
         {"Command3", {7}, [](Harness& h) { h.workflow.command3Click(); }},
         {"Image1 release", {}, [](Harness& h) { h.workflow.image1MouseUp(); }},
     };

@@ -89,7 +89,7 @@ TEST_F(WindowTest, AForegroundGoesToTheCornerAtTheSizePictureTwoTakes) {
     press(c().Image1, {10, 10});
     move(c().Image1, {40, 30});
     release(c().Image1, {40, 30});
-    c().Image1->setExtent(Extent::Width, 4000);
+    c().Image1->setExtent(port::Extent::Width, 4000);
     ASSERT_NE(c().Image1->twips().left, 0);
     const WorkflowState before = state();
     dialogs->answers.push_back(writePicture("fg2.png", {20, 10}));

@@ -23,8 +23,8 @@ TEST_F(Stretching, IsPaintedFromThePictureItselfOrFromReducedCopiesMadeOnce) {
     const QColor green(10, 200, 30), blue(20, 40, 220);
     EXPECT_EQ(shownAt({50, 60}), green);
     EXPECT_EQ(shownAt({150, 60}), blue);
-    c().Image1->setExtent(Extent::Left, 1500);
-    c().Image1->setExtent(Extent::Top, 750);
+    c().Image1->setExtent(port::Extent::Left, 1500);
+    c().Image1->setExtent(port::Extent::Top, 750);
     EXPECT_EQ(shownAt({150, 110}), green) << "moved";
     EXPECT_EQ(shownAt({250, 110}), blue);
     EXPECT_EQ(c().Image1->scaledPicture().reducedPixels(), 0) << "no copy at twice the size";

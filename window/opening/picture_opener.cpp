@@ -78,14 +78,14 @@ void PictureOpener::openBackground(const QString& path) {
 // same pixels.
 void PictureOpener::openForeground(const QString& path) {
     StretchImage& image = area_.foreground();
-    image.setExtent(Extent::Top, 0);
-    image.setExtent(Extent::Left, 0);
+    image.setExtent(port::Extent::Top, 0);
+    image.setExtent(port::Extent::Left, 0);
     const std::optional<ReadPicture> picture = read(path);
     if (!picture) return;
     image.setPicture(picture->image, picture->onWhitePaper);
     sizer_.setPicture(picture->image);
-    image.setExtent(Extent::Width, sizer_.twips().width);
-    image.setExtent(Extent::Height, sizer_.twips().height);
+    image.setExtent(port::Extent::Width, sizer_.twips().width);
+    image.setExtent(port::Extent::Height, sizer_.twips().height);
 }
 
 bool PictureOpener::eventFilter(QObject* watched, QEvent* event) {

@@ -86,15 +86,13 @@ void PictureArea::stepAboutCentre(int steps) { step(steps, viewportCentre()); }
 void PictureArea::showActualSize() { setLevel(1.0, viewportCentre()); }
 
 double PictureArea::fitLevel() const {
-    const TwipRect box = background_->twips();
+    const QSizeF inside = background_->insideTwips() / kTwipsPerPixel;
     const double border = 2 * PictureBox::kBorderPixels;
-    const double insideWidth = box.width / kTwipsPerPixel - border;
-    const double insideHeight = box.height / kTwipsPerPixel - border;
     const QSize room = view_.size();
-    if (insideWidth <= 0 || insideHeight <= 0) return 1.0;
-    return std::clamp(
-        std::min((room.width() - border) / insideWidth, (room.height() - border) / insideHeight),
-        kSmallestLevel, 1.0);
+    if (inside.width() <= 0 || inside.height() <= 0) return 1.0;
+    return std::clamp(std::min((room.width() - border) / inside.width(),
+                               (room.height() - border) / inside.height()),
+                      kSmallestLevel, 1.0);
 }
 
 void PictureArea::fitBackground() {
@@ -152,9 +150,8 @@ void PictureArea::centreForeground() {
 void PictureArea::keepForegroundInReach(const TwipRect& before) {
     const TwipRect after = foreground_->twips();
     if (after.width == before.width && after.height == before.height) return;  // not resized
-    const TwipRect box = background_->twips();
-    const double border = toTwips(2 * PictureBox::kBorderPixels);
-    const bool reaches = after.left < box.width - border && after.left + after.width > 0 &&
-                         after.top < box.height - border && after.top + after.height > 0;
+    const QSizeF inside = background_->insideTwips();
+    const bool reaches = after.left < inside.width() && after.left + after.width > 0 &&
+                         after.top < inside.height() && after.top + after.height > 0;
     if (!reaches) centreForeground();
 }

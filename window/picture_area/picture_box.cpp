@@ -50,13 +50,16 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
     canvas_->setGeometry(contentsRect());
 }
 
+QSizeF PictureBox::insideTwips() const {
+    const float border = toTwips(2 * kBorderPixels);
+    return {double(twips().width) - border, double(twips().height) - border};
+}
+
 QRect PictureBox::pixelGeometry() const {
-    const auto inside = [this](float outer) {
-        return toPixels((double(outer) - toTwips(2 * kBorderPixels)) * zoomLevel()) +
-               2 * kBorderPixels;
-    };
-    return QRect(toPixels(twips().left), toPixels(twips().top), inside(twips().width),
-                 inside(twips().height));
+    const QSizeF inside = insideTwips() * zoomLevel();
+    return QRect(toPixels(twips().left), toPixels(twips().top),
+                 toPixels(inside.width()) + 2 * kBorderPixels,
+                 toPixels(inside.height()) + 2 * kBorderPixels);
 }
 
 void PictureBox::paintPicture(QPainter& painter, const QRect& exposed) {

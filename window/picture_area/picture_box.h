@@ -24,6 +24,8 @@ public:
     const QImage& picture() const { return scaled_.picture(); }
     // What the picture is painted from (for tests).
     const ScaledPicture& scaledPicture() const { return scaled_; }
+    // The width and height inside the border, in twips.
+    QSizeF insideTwips() const;
     // The outer size becomes the picture's size plus the border on each side.
     void setPicture(const QImage& picture, bool onWhitePaper = false);
 

@@ -20,8 +20,8 @@ public:
         twips_ = twips;
         place();
     }
-    float extent(Extent extent) const { return twips_.*twipMember(extent); }
-    void setExtent(Extent extent, float twips) {
+    float extent(port::Extent extent) const { return twips_.*twipMember(extent); }
+    void setExtent(port::Extent extent, float twips) {
         TwipRect next = twips_;
         next.*twipMember(extent) = twips;
         setTwips(next);

@@ -8,15 +8,15 @@ namespace {
 constexpr double kPixelLimit = 1 << 30;
 }
 
-float TwipRect::*twipMember(Extent extent) {
+float TwipRect::*twipMember(port::Extent extent) {
     switch (extent) {
-        case Extent::Left:
+        case port::Extent::Left:
             return &TwipRect::left;
-        case Extent::Top:
+        case port::Extent::Top:
             return &TwipRect::top;
-        case Extent::Width:
+        case port::Extent::Width:
             return &TwipRect::width;
-        case Extent::Height:
+        case port::Extent::Height:
             break;
     }
     return &TwipRect::height;

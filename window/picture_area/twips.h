@@ -21,7 +21,7 @@ struct TwipRect {
 };
 
 // The member of a place and size that an extent names.
-float TwipRect::*twipMember(Extent extent);
+float TwipRect::*twipMember(port::Extent extent);
 
 // Nearest whole pixel, clamped far inside int range so that widget arithmetic cannot overflow.
 int toPixels(double twips);
