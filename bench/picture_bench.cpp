@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QImageReader>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPdfDocument>
 #include <QPdfWriter>
@@ -30,6 +29,7 @@
 #include "picture_reader_process.h"
 #include "picture_view.h"
 #include "plan_files.h"
+#include "pointer_events.h"
 #include "scripted_dialogs.h"
 #include "stretch_image.h"
 
@@ -120,19 +120,11 @@ private:
 
 double elapsedMs(QElapsedTimer& timer) { return double(timer.nsecsElapsed()) / 1e6; }
 
-// Sends the pointer event to the foreground as the window would.
-void sendPointer(StretchImage* image, QEvent::Type type, QPointF at) {
-    QMouseEvent event(
-        type, at, image->mapTo(image->window(), at), image->mapToGlobal(at), Qt::LeftButton,
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(image, &event);
-}
-
 // One step of a drag, in milliseconds: the move and the repaint it causes.
 double dragStep(StretchImage* image, QPointF to) {
     QElapsedTimer timer;
     timer.start();
-    sendPointer(image, QEvent::MouseMove, to);
+    sendPointer(image, QEvent::MouseMove, to, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     return elapsedMs(timer);
 }
@@ -264,7 +256,7 @@ static void DragPhoto(benchmark::State& state) {
     QWidget* canvas = window.controls().Picture1->contents();
     QCoreApplication::processEvents();  // first paint: the one stretch
 
-    sendPointer(image, QEvent::MouseButtonPress, {100, 100});
+    sendPointer(image, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
 
     QImage frame(canvas->size(), QImage::Format_RGB32);
     const QImage& background = window.controls().Picture1->picture();
@@ -286,7 +278,7 @@ static void DragPhoto(benchmark::State& state) {
         painter.end();
         baseline += elapsedMs(timer);
     }
-    sendPointer(image, QEvent::MouseButtonRelease, {100, 100});
+    sendPointer(image, QEvent::MouseButtonRelease, {100, 100}, Qt::NoButton);
     state.counters["blit_ms"] = baseline / state.iterations();
     state.counters["ours_ms"] = ours / state.iterations();
     state.counters["ratio"] = ours / baseline;
@@ -356,7 +348,7 @@ static void DragAtZoom(benchmark::State& state) {
     QWidget* seen = shown.window.findChild<PictureView*>()->viewport();
     seen->repaint();
     const QPointF grab = QRectF(image->visibleRegion().boundingRect()).center();
-    sendPointer(image, QEvent::MouseButtonPress, grab);
+    sendPointer(image, QEvent::MouseButtonPress, grab, Qt::LeftButton);
     double baseline = 0, ours = 0;
     int step = 0;
     for (auto _ : state) {
@@ -372,7 +364,7 @@ static void DragAtZoom(benchmark::State& state) {
         seen->repaint(exposed);
         baseline += elapsedMs(timer);
     }
-    sendPointer(image, QEvent::MouseButtonRelease, grab);
+    sendPointer(image, QEvent::MouseButtonRelease, grab, Qt::NoButton);
     state.counters["zoom_percent"] = shown.window.area().level() * 100;
     state.counters["repaint_ms"] = baseline / state.iterations();
     state.counters["ours_ms"] = ours / state.iterations();

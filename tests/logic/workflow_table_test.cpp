@@ -17,34 +17,74 @@ TEST(WorkflowTable, LoadShowsTheOpenPromptInIdle) {
     EXPECT_EQ(h.window.log.back().substr(15, 7), "\xE3\x80\x80... ") << "ideographic space first";
 }
 
-TEST(WorkflowTable, TheTypicalRunWalksModesOneToSevenAndResizes) {
+// The one walk of the logic: modes one to seven with the worked numbers, the line following
+// the pointer, a drag, and the resize.
+TEST(WorkflowTable, TheTypicalRunWalksModesOneToSevenDragsAndResizes) {
     Harness h;
-    const std::vector<std::string> messages = {"背景画像の開始点をクリックして下さい",
-                                               "背景画像の終了点をクリックして下さい",
-                                               "距離を入力して下さい",
-                                               "前景画像の開始点をクリックして下さい",
-                                               "前景画像の終了点をクリックして下さい",
-                                               "距離を入力して下さい",
-                                               "変更ボタンを押して画像を拡大縮小して下さい"};
-    for (int mode = 1; mode <= 7; ++mode) {
-        advanceTo(h, modeNumber(mode));
-        EXPECT_EQ(h.window.captions[port::Label::Label1], messages[mode - 1]) << "mode " << mode;
-        EXPECT_EQ(h.window.statusColor, kBlack) << "mode " << mode;
-    }
-    const WorkflowState& s = h.state();
-    EXPECT_EQ(s.bgStartX, 1200);
-    EXPECT_EQ(s.bgStartY, 2250);
-    EXPECT_EQ(s.bgEndX, 3450);
-    EXPECT_EQ(s.fgStartX, 3150);
-    EXPECT_EQ(s.fgStartY, 900);
-    EXPECT_EQ(s.fgEndX, 4350);
-    EXPECT_EQ(s.bgMmPerUnit.units(), 400);  // 90 / 2250 = 0.04
-    EXPECT_EQ(s.fgMmPerUnit.units(), 500);  // 60 / 1200 = 0.05
-    EXPECT_TRUE(h.window.enabled[port::Control::Command3]);
+    using port::Extent;
+    h.window.image = {
+        {Extent::Left, 3000}, {Extent::Top, 600}, {Extent::Width, 2000}, {Extent::Height, 1500}};
+    const auto expectStep = [&h](Mode mode, const std::string& message) {
+        EXPECT_EQ(h.state().mode, mode);
+        EXPECT_EQ(h.window.captions[port::Label::Label1], message) << int(mode);
+        EXPECT_EQ(h.window.statusColor, kBlack) << int(mode);
+    };
+    h.workflow.option3Click();
+    expectStep(Mode::AwaitBgStart, "背景画像の開始点をクリックして下さい");
 
-    h.workflow.command3Click();
-    EXPECT_EQ(h.window.image[port::Extent::Width], 2500);
-    EXPECT_EQ(h.window.image[port::Extent::Height], 1875);
+    h.workflow.picture1MouseDown(1200, 2250);
+    EXPECT_EQ(h.state().bgStartX, 1200);
+    EXPECT_EQ(h.state().bgStartY, 2250);
+    expectStep(Mode::AwaitBgEnd, "背景画像の終了点をクリックして下さい");
+    h.workflow.picture1MouseMove(2700, 3100);  // a level line, at any height
+    EXPECT_EQ(h.window.line, (LineEnds{1200, 2250, 2700, 2250}));
+    h.workflow.image1MouseMove(450, 1234);  // from the foreground's corner
+    EXPECT_EQ(h.window.line, (LineEnds{1200, 2250, 3450, 2250}));
+
+    h.window.log.clear();
+    h.workflow.image1MouseDown(450, 1234);
+    EXPECT_EQ(h.window.log,
+              (std::vector<std::string>{"Text1 enabled", "Text1 focus", "Label1 black",
+                                        "Label1 caption 距離を入力して下さい"}));
+    EXPECT_EQ(h.state().bgEndX, 3450);
+    expectStep(Mode::AwaitBgDistance, "距離を入力して下さい");
+    h.workflow.image1MouseUp();
+    EXPECT_EQ(h.state().dragging, kFlagFalse) << "the end press was no grab";
+
+    h.window.type(port::TextBox::Text1, "90");
+    EXPECT_EQ(h.state().bgMmPerUnit.units(), 400);  // 90 / 2250 = 0.04
+    expectStep(Mode::AwaitFgStart, "前景画像の開始点をクリックして下さい");
+
+    h.workflow.image1MouseDown(150, 300);
+    EXPECT_FALSE(h.window.enabled[port::Control::Text1]);
+    EXPECT_EQ(h.state().fgStartX, 3150);
+    EXPECT_EQ(h.state().fgStartY, 900);
+    expectStep(Mode::AwaitFgEnd, "前景画像の終了点をクリックして下さい");
+    h.workflow.image1MouseMove(700, 5);
+    EXPECT_EQ(h.window.line, (LineEnds{3150, 900, 3700, 900}));
+
+    h.workflow.image1MouseDown(1350, 77);
+    EXPECT_TRUE(h.window.enabled[port::Control::Text2]);
+    EXPECT_EQ(h.window.focus, port::TextBox::Text2);
+    EXPECT_EQ(h.state().fgEndX, 4350);
+    expectStep(Mode::AwaitFgDistance, "距離を入力して下さい");
+
+    h.window.type(port::TextBox::Text2, "60");
+    EXPECT_EQ(h.state().fgMmPerUnit.units(), 500);  // 60 / 1200 = 0.05
+    EXPECT_TRUE(h.window.enabled[port::Control::Command3]);
+    expectStep(Mode::ReadyToResize, "変更ボタンを押して画像を拡大縮小して下さい");
+
+    h.workflow.image1MouseDown(200, 100);
+    h.workflow.image1MouseMove(260, 80);
+    EXPECT_EQ(h.window.image[Extent::Left], 3060);
+    EXPECT_EQ(h.window.image[Extent::Top], 580);
+    h.workflow.image1MouseUp();
+    h.workflow.image1MouseMove(500, 500);
+    EXPECT_EQ(h.window.image[Extent::Left], 3060) << "the release ended the drag";
+
+    h.workflow.command3Click();  // by 0.05 / 0.04
+    EXPECT_EQ(h.window.image[Extent::Width], 2500);
+    EXPECT_EQ(h.window.image[Extent::Height], 1875);
     EXPECT_EQ(h.window.captions[port::Label::Label1], "125％ 拡大しました");
     EXPECT_EQ(h.state().mode, Mode::ReadyToResize);
 }

@@ -25,9 +25,10 @@ TEST_F(RealInput, AQuickPressAfterAClickDragsAndADoubleClickRecordsOnePoint) {
         pause(15);
     }
     input.release();
-    EXPECT_TRUE(waitFor(
-        [&] { return c().Image1->twips().left == 150 * 15 && state().dragging == kFlagFalse; }));
-    EXPECT_EQ(c().Image1->twips().top, 100 * 15);
+    EXPECT_TRUE(waitFor([&] {
+        return c().Image1->twips().left == 150 * kTwipsPerPixel && state().dragging == kFlagFalse;
+    }));
+    EXPECT_EQ(c().Image1->twips().top, 100 * kTwipsPerPixel);
 
     // Where a press records a point, a double-click records one point only.
     click(c().Option3);
@@ -35,8 +36,9 @@ TEST_F(RealInput, AQuickPressAfterAClickDragsAndADoubleClickRecordsOnePoint) {
     clickAt(background(), {400, 300});
     clickAt(background(), {500, 300});  // far from the double-click: the end press
     EXPECT_TRUE(waitFor([&] { return state().mode == Mode::AwaitBgDistance; }));
-    EXPECT_EQ(state().bgStartX, 400 * 15);
-    EXPECT_EQ(state().bgEndX, 500 * 15) << "the second press of the double-click was no end";
+    EXPECT_EQ(state().bgStartX, 400 * kTwipsPerPixel);
+    EXPECT_EQ(state().bgEndX, 500 * kTwipsPerPixel)
+        << "the second press of the double-click was no end";
 }
 
 // Near the far corner of a plan shown at 100 %, scrolled to that corner: the point under the
@@ -67,7 +69,8 @@ TEST_F(RealInput, CtrlWheelKeepsThePointUnderThePointerUpToThePicturesEdges) {
         const double drifts[] = {std::abs(drift.x()), std::abs(drift.y())};
         for (int axis : {0, 1}) {
             if (bars[axis]->value() == bars[axis]->maximum()) continue;
-            EXPECT_LE(drifts[axis], 15 / window->area().level()) << "a screen pixel; " << steps;
+            EXPECT_LE(drifts[axis], kTwipsPerPixel / window->area().level())
+                << "a screen pixel; " << steps;
         }
     }
 }
@@ -80,7 +83,7 @@ TEST_F(RealInput, CtrlHBringsTheForegroundOntoThePartOfThePlanInView) {
     input.keys({"Control_L", "h"});
     ASSERT_TRUE(waitFor([&] { return c().Image1->twips().left != -30000; }));
     const TwipRect at = c().Image1->twips();
-    EXPECT_TRUE(QRectF(0, 0, 2000 * 15, 6000 * 15)
+    EXPECT_TRUE(QRectF(0, 0, 2000 * kTwipsPerPixel, 6000 * kTwipsPerPixel)
                     .contains(QPointF(at.left + at.width / 2, at.top + at.height / 2)))
         << "on the plan, not beside it: " << at.left;
     const auto* seen = window->findChild<PictureView*>()->viewport();
@@ -106,15 +109,17 @@ TEST_F(RealInput, TheBarNeverTakesAPressMeantForThePictureAndIsHeard) {
     openBackground(writePicture("plan.png", {298, 198}, Qt::white));
     openForeground(writePicture("sofa.png", {100, 60}));
     const QPoint corner = seen->mapToGlobal(QPoint(seen->width() - 20, 10));
-    const TwipRect underCorner{196 * 15, 0, 1530, 930};  // its right edge at the plan's
+    const TwipRect underCorner{float(196 * kTwipsPerPixel), 0, 1530,
+                               930};  // its right edge at the plan's
     c().Image1->setTwips(underCorner);
     input.moveTo(corner);
     pause(50);
     input.press();  // right after the pointer came: a drag
     input.moveTo(corner + QPoint(-60, 40));
     input.release();
-    EXPECT_TRUE(waitFor(
-        [&] { return c().Image1->twips().left == 136 * 15 && state().dragging == kFlagFalse; }));
+    EXPECT_TRUE(waitFor([&] {
+        return c().Image1->twips().left == 136 * kTwipsPerPixel && state().dragging == kFlagFalse;
+    }));
     EXPECT_FALSE(bar->isVisible());
 
     // Resting there brings the bar, whole in the view; a press awaited takes it away at once.

@@ -57,7 +57,9 @@ QString stateOf(QWidget* widget) {
 
 }  // namespace
 
-TEST_F(WindowTest, EveryControlIsInItsPlaceWithItsTextAndState) {
+using ControlTable = WindowTest;
+
+TEST_F(ControlTable, EveryControlIsInItsPlaceWithItsTextAndState) {
     for (const Expected& row : kRows) {
         SCOPED_TRACE(row.name);
         auto* widget = window->findChild<QWidget*>(row.name);
@@ -70,6 +72,7 @@ TEST_F(WindowTest, EveryControlIsInItsPlaceWithItsTextAndState) {
             container = container->parentWidget();
         }
         EXPECT_EQ(container->objectName().toStdString(), row.container);
+        // 15 twips a pixel, written here apart from the program's own constant.
         const QRect pixels(qRound(row.left / 15.0), qRound(row.top / 15.0),
                            qRound(row.width / 15.0), qRound(row.height / 15.0));
         EXPECT_EQ(widget->geometry(), pixels);
@@ -84,7 +87,7 @@ TEST_F(WindowTest, EveryControlIsInItsPlaceWithItsTextAndState) {
     EXPECT_EQ(c().Line1->ends(), kCollapsedLine);
 }
 
-TEST_F(WindowTest, TheWindowOpensCentredFixedAndTitled) {
+TEST_F(ControlTable, TheWindowOpensCentredFixedAndTitled) {
     EXPECT_EQ(window->windowTitle(), "ポコタム");
     EXPECT_EQ(clientTwips(), QSize(9585, 7050));
     EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the user cannot resize it";
@@ -98,7 +101,7 @@ TEST_F(WindowTest, TheWindowOpensCentredFixedAndTitled) {
     EXPECT_TRUE(window->windowIcon().availableSizes().contains(QSize(32, 32)));
 }
 
-TEST_F(WindowTest, StartsInTheStateTheUserIsPromised) {
+TEST_F(ControlTable, StartsInTheStateTheUserIsPromised) {
     EXPECT_EQ(state(), WorkflowState{});
     EXPECT_TRUE(c().Frame1->isGateOpen());
     EXPECT_TRUE(c().Frame2->isGateOpen()) << "open, while all inside is disabled by its own state";
@@ -113,7 +116,7 @@ TEST_F(WindowTest, StartsInTheStateTheUserIsPromised) {
     EXPECT_FALSE(c().Command3->isDefault() || c().Command3->autoDefault());
 }
 
-TEST_F(WindowTest, StackingPutsTheLineOverTheForegroundAndOptionThreeOverFrameTwo) {
+TEST_F(ControlTable, StackingPutsTheLineOverTheForegroundAndOptionThreeOverFrameTwo) {
     const QObjectList inPicture = c().Image1->parentWidget()->children();
     EXPECT_GT(inPicture.indexOf(c().Line1), inPicture.indexOf(c().Image1)) << "later is in front";
     const QObjectList inFrame = c().Frame1->children();
@@ -123,7 +126,7 @@ TEST_F(WindowTest, StackingPutsTheLineOverTheForegroundAndOptionThreeOverFrameTw
         << "Option3 reaches 45 twips into Frame2";
 }
 
-TEST_F(WindowTest, TabVisitsTheControlsInTheirOrder) {
+TEST_F(ControlTable, TabVisitsTheControlsInTheirOrder) {
     click(c().Option3);
     c().Text1->setEnabled(true);
     c().Text2->setEnabled(true);
@@ -139,14 +142,14 @@ TEST_F(WindowTest, TabVisitsTheControlsInTheirOrder) {
                                                  "Picture1", "Option3", "Text1"}));
 }
 
-TEST_F(WindowTest, PictureTwoStaysHiddenThroughLoading) {
+TEST_F(ControlTable, PictureTwoStaysHiddenThroughLoading) {
     openForeground(writePicture("fg.png", {40, 30}));
     EXPECT_TRUE(c().Picture2->isHidden());
     EXPECT_FALSE(c().Picture2->isVisible());
     EXPECT_EQ(c().Picture2->twips(), (TwipRect{8040, 6000, 630, 480}));
 }
 
-TEST_F(WindowTest, ClosingEndsInAnyStateWithoutAQuestion) {
+TEST_F(ControlTable, ClosingEndsInAnyStateWithoutAQuestion) {
     press(c().Image1, {5, 5});
     ASSERT_EQ(state().dragging, kFlagTrue) << "a drag under way";
     EXPECT_TRUE(window->close());

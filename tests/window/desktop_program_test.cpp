@@ -64,7 +64,9 @@ TEST(CommandLine, AnswersHelpVersionAndMistakesWithoutAWindow) {
     }
 }
 
-TEST_F(WindowTest, APictureNamedOnTheCommandLineOpensAsTheBackground) {
+using DesktopProgram = WindowTest;
+
+TEST_F(DesktopProgram, APictureNamedOnTheCommandLineOpensAsTheBackground) {
     QDir::setCurrent(dir.path());
     writePicture(QStringLiteral("写真.png"), {598, 398});
     const CommandLine named = readCommandLine({"pokotamu", QStringLiteral("写真.png")});
@@ -81,7 +83,7 @@ TEST_F(WindowTest, APictureNamedOnTheCommandLineOpensAsTheBackground) {
     EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(WindowTest, EveryControlHasANameAScreenReaderSays) {
+TEST_F(DesktopProgram, EveryControlHasANameAScreenReaderSays) {
     const std::pair<QWidget*, const char*> names[] = {
         {c().Option1, "① 背景画像の取得"},
         {c().Option2, "② 前景画像の取得"},

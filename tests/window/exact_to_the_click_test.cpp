@@ -68,7 +68,7 @@ TEST_F(ExactToTheClick, DegreeTurnsComeBackExactlyAndPressesStayPicturePositions
     // The turned corner lies outside the picture: a press there reaches the background.
     clickAt({geometry.right() - 1, geometry.top() + 1});
     EXPECT_EQ(state().mode, Mode::AwaitBgEnd);
-    EXPECT_EQ(state().bgStartX, (geometry.right() - 1) * 15);
+    EXPECT_EQ(state().bgStartX, (geometry.right() - 1) * kTwipsPerPixel);
     key(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier, 15);
     EXPECT_EQ(c().Image1->twips(), unturned);
     EXPECT_EQ(c().Image1->geometry(), geometry);

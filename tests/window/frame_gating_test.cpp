@@ -55,7 +55,7 @@ TEST_F(FrameGating, ClosingMovesTheFocusOutOfTheFrame) {
     EXPECT_EQ(c().Text1->text(), "");
 }
 
-TEST_F(WindowTest, ClickingTheSelectedOptionRunsItsHandlerAgain) {
+TEST_F(FrameGating, ClickingTheSelectedOptionRunsItsHandlerAgain) {
     EXPECT_TRUE(c().Option1->isChecked());
     click(c().Option1);
     EXPECT_FALSE(c().Frame2->isGateOpen()) << "option 1 right after start-up closes Frame2";

@@ -82,7 +82,7 @@ TEST_F(LargePicture, DraggingPastTheEdgeScrollsAndTheForegroundStaysUnderThePoin
         << "scrolled while the pointer was held there";
     EXPECT_EQ(c().Image1->mapTo(window.get(), QPoint(50, 40)), nearRightEdge());
     const float left = c().Image1->twips().left;
-    EXPECT_EQ(left, float((c().Image1->mapTo(background(), QPoint(0, 0)).x()) * 15));
+    EXPECT_EQ(left, float((c().Image1->mapTo(background(), QPoint(0, 0)).x()) * kTwipsPerPixel));
 
     release(c().Image1, {50, 40});
     const int scrolled = across()->value();
@@ -98,9 +98,9 @@ TEST_F(LargePicture, AMeasureWiderThanTheViewIsTakenInOneGo) {
     EXPECT_TRUE(QTest::qWaitFor([this] { return across()->value() > 100; }, 5000));
     const QPoint end = c().Picture1->contents()->mapFrom(window.get(), nearRightEdge());
     EXPECT_GT(end.x(), view->viewport()->width()) << "beyond the first view";
-    EXPECT_EQ(c().Line1->ends(), (LineEnds{1500, 7500, float(end.x() * 15), 7500}));
+    EXPECT_EQ(c().Line1->ends(), (LineEnds{1500, 7500, float(end.x() * kTwipsPerPixel), 7500}));
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, nearRightEdge());
-    EXPECT_EQ(state().bgEndX, end.x() * 15);
+    EXPECT_EQ(state().bgEndX, end.x() * kTwipsPerPixel);
     EXPECT_EQ(state().mode, Mode::AwaitBgDistance);
 }
 

@@ -15,7 +15,9 @@
 #include "unreadable_reasons.h"
 #include "window_fixture.h"
 
-TEST_F(WindowTest, TheBackgroundBoxTakesAtLeast4575TwipsAndTheWindowFitsIt) {
+using PictureLoading = WindowTest;
+
+TEST_F(PictureLoading, TheBackgroundBoxTakesAtLeast4575TwipsAndTheWindowFitsIt) {
     struct Case {
         QSize pixels;  // the picture
         TwipRect box;  // Picture1 after the load
@@ -42,7 +44,7 @@ TEST_F(WindowTest, TheBackgroundBoxTakesAtLeast4575TwipsAndTheWindowFitsIt) {
     EXPECT_TRUE(dialogs->reports.empty());
 }
 
-TEST_F(WindowTest, LoadingAPictureLeavesTheWorkflowAlone) {
+TEST_F(PictureLoading, LoadingAPictureLeavesTheWorkflowAlone) {
     click(c().Option3);
     click(c().Picture1, {10, 10});
     click(c().Picture1, {40, 10});
@@ -56,7 +58,7 @@ TEST_F(WindowTest, LoadingAPictureLeavesTheWorkflowAlone) {
     EXPECT_EQ(c().Label1->text(), label);
 }
 
-TEST_F(WindowTest, CancellingEitherDialogChangesNothing) {
+TEST_F(PictureLoading, CancellingEitherDialogChangesNothing) {
     openBackground(writePicture("bg.png", {500, 400}));
     const qint64 picture = c().Picture1->picture().cacheKey();
     const QSize client = clientTwips();
@@ -78,7 +80,7 @@ TEST_F(WindowTest, CancellingEitherDialogChangesNothing) {
     EXPECT_TRUE(dialogs->reports.empty()) << "a cancel is no error";
 }
 
-TEST_F(WindowTest, AForegroundGoesToTheCornerAtTheSizePictureTwoTakes) {
+TEST_F(PictureLoading, AForegroundGoesToTheCornerAtTheSizePictureTwoTakes) {
     openForeground(writePicture("fg.png", {100, 60}));  // before any background
     EXPECT_EQ(c().Image1->twips(), (TwipRect{0, 0, 1530, 930}));
     EXPECT_EQ(c().Picture2->twips().width, 1530);
@@ -99,7 +101,7 @@ TEST_F(WindowTest, AForegroundGoesToTheCornerAtTheSizePictureTwoTakes) {
 }
 
 // Every other format has its kinds in the picture corpus.
-TEST_F(WindowTest, IconsAndTheFirstFrameOfAGifOpen) {
+TEST_F(PictureLoading, IconsAndTheFirstFrameOfAGifOpen) {
     const ReadPicture icon = readPictureFile(writePicture("p.ico", {48, 32}, Qt::red, "ico"));
     EXPECT_EQ(icon.problem, PictureProblem::None);
     EXPECT_EQ(icon.image.size(), QSize(48, 32));
@@ -111,7 +113,7 @@ TEST_F(WindowTest, IconsAndTheFirstFrameOfAGifOpen) {
     EXPECT_EQ(first.image.pixelColor(0, 0), QColor(Qt::red)) << "the first frame";
 }
 
-TEST_F(WindowTest, APhotoIsShownUprightByItsOrientationTag) {
+TEST_F(PictureLoading, APhotoIsShownUprightByItsOrientationTag) {
     QImage landscape(40, 20, QImage::Format_RGB32);  // red left half, blue right half
     landscape.fill(Qt::blue);
     for (int y = 0; y < 20; ++y) {
@@ -131,7 +133,7 @@ TEST_F(WindowTest, APhotoIsShownUprightByItsOrientationTag) {
     EXPECT_GT(shown.pixelColor(10, 35).blue(), 200);
 }
 
-TEST_F(WindowTest, ANameWithSpacesAndJapaneseOpens) {
+TEST_F(PictureLoading, ANameWithSpacesAndJapaneseOpens) {
     const QString path = writePicture(QStringLiteral("背景 写真 (1).png"), {30, 20});
     openForeground(path);
     EXPECT_TRUE(dialogs->reports.empty());
@@ -271,7 +273,7 @@ void dropFile(QWidget* window, const QString& path, bool expectAccepted) {
 
 }  // namespace
 
-TEST_F(WindowTest, ADroppedFileDoesWhatTheChosenTasksButtonWould) {
+TEST_F(PictureLoading, ADroppedFileDoesWhatTheChosenTasksButtonWould) {
     dropFile(window.get(), writePicture("bg.png", {598, 398}), true);
     EXPECT_EQ(c().Picture1->picture().size(), QSize(598, 398));
 
@@ -287,7 +289,7 @@ TEST_F(WindowTest, ADroppedFileDoesWhatTheChosenTasksButtonWould) {
     EXPECT_EQ(dialogs->asked, 0) << "a drop asks for no file";
 }
 
-TEST_F(WindowTest, APdfPlanAnSvgDrawingAndAHeicPhotoOpenThroughTheWindow) {
+TEST_F(PictureLoading, APdfPlanAnSvgDrawingAndAHeicPhotoOpenThroughTheWindow) {
     const QString pdf = dir.filePath(QStringLiteral("plan.pdf"));
     ASSERT_TRUE(plan_files::writePdf(pdf, {595, 842}));
     openBackground(pdf);

@@ -1,19 +1,15 @@
 #include <QDateTime>
 
 #include "messages.h"
+#include "pointer_events.h"
 #include "window_fixture.h"
 
 namespace {
 
-// A pointer event at a fractional position, delivered to the control as the window would.
-void sendPointer(QWidget* target, QEvent::Type type, QPointF twips, Qt::MouseButtons held,
-                 quint64 milliseconds = 0) {
-    const QPointF local = twips / 15.0;
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, local, target->mapTo(target->window(), local),
-                      target->mapToGlobal(local), button, held, Qt::NoModifier);
-    event.setTimestamp(milliseconds);
-    QApplication::sendEvent(target, &event);
+// A pointer event at a point of a control given in twips from its corner.
+void sendAt(QWidget* target, QEvent::Type type, QPointF twips, Qt::MouseButtons held,
+            quint64 milliseconds = 0) {
+    sendPointer(target, type, twips / kTwipsPerPixel, held, milliseconds);
 }
 
 }  // namespace
@@ -25,7 +21,7 @@ protected:
         c().Image1->setTwips({3000, 600, 2000, 1500});
     }
     // A point inside Picture1 given in its twips (whole pixels only).
-    QPoint picture(int x, int y) const { return {x / 15, y / 15}; }
+    QPoint picture(int x, int y) const { return (QPointF(x, y) / kTwipsPerPixel).toPoint(); }
     QWidget* background() const { return c().Picture1->contents(); }
     void type(const char* text) { QTest::keyClicks(QApplication::focusWidget(), text); }
 };
@@ -75,13 +71,13 @@ TEST_F(Pointer, WorkedSequenceThroughTheWindow) {
     EXPECT_TRUE(c().Command3->isEnabled());
     EXPECT_EQ(state().mode, Mode::ReadyToResize);
 
-    sendPointer(c().Image1, QEvent::MouseButtonPress, {200, 100}, Qt::LeftButton);
+    sendAt(c().Image1, QEvent::MouseButtonPress, {200, 100}, Qt::LeftButton);
     EXPECT_EQ(state().dragging, kFlagTrue);
-    sendPointer(c().Image1, QEvent::MouseMove, {260, 80}, Qt::LeftButton);
+    sendAt(c().Image1, QEvent::MouseMove, {260, 80}, Qt::LeftButton);
     EXPECT_EQ(c().Image1->twips().left, 3060);
     EXPECT_EQ(c().Image1->twips().top, 580);
     EXPECT_EQ(c().Image1->pos(), QPoint(204, 39));
-    sendPointer(c().Image1, QEvent::MouseButtonRelease, {260, 80}, Qt::NoButton);
+    sendAt(c().Image1, QEvent::MouseButtonRelease, {260, 80}, Qt::NoButton);
     EXPECT_EQ(state().dragging, kFlagFalse);
 
     click(c().Command3);  // ratio 0.05 / 0.04
@@ -121,18 +117,18 @@ TEST_F(Pointer, TheSecondPressOfADoubleClickIsNoPress) {
     EXPECT_EQ(state().dragging, kFlagFalse);
     // A mouse's second press comes as a double-click event alone; one that is no second press
     // by the rule (here, long after the first) is a press, whatever the system made of it.
-    sendPointer(c().Image1, QEvent::MouseButtonDblClick, {1350, 0}, Qt::LeftButton,
-                QDateTime::currentMSecsSinceEpoch());
+    sendAt(c().Image1, QEvent::MouseButtonDblClick, {1350, 0}, Qt::LeftButton,
+           QDateTime::currentMSecsSinceEpoch());
     EXPECT_EQ(state().mode, Mode::AwaitFgDistance);
     EXPECT_EQ(state().fgEndX, 4350);
 }
 
 TEST_F(Pointer, APressRightAfterAClickStartsADrag) {
-    sendPointer(c().Image1, QEvent::MouseButtonPress, {150, 150}, Qt::LeftButton, 1000);
-    sendPointer(c().Image1, QEvent::MouseButtonRelease, {150, 150}, Qt::NoButton, 1050);
-    sendPointer(c().Image1, QEvent::MouseButtonPress, {150, 150}, Qt::LeftButton, 1150);
-    sendPointer(c().Image1, QEvent::MouseMove, {600, 450}, Qt::LeftButton, 1200);
-    sendPointer(c().Image1, QEvent::MouseButtonRelease, {600, 450}, Qt::NoButton, 1250);
+    sendAt(c().Image1, QEvent::MouseButtonPress, {150, 150}, Qt::LeftButton, 1000);
+    sendAt(c().Image1, QEvent::MouseButtonRelease, {150, 150}, Qt::NoButton, 1050);
+    sendAt(c().Image1, QEvent::MouseButtonPress, {150, 150}, Qt::LeftButton, 1150);
+    sendAt(c().Image1, QEvent::MouseMove, {600, 450}, Qt::LeftButton, 1200);
+    sendAt(c().Image1, QEvent::MouseButtonRelease, {600, 450}, Qt::NoButton, 1250);
     EXPECT_EQ(c().Image1->twips().left, 3450) << "the quick second press began a drag";
     EXPECT_EQ(c().Image1->twips().top, 900);
 }
@@ -149,20 +145,20 @@ TEST_F(Pointer, APressOnTheBackgroundKeepsItsMovesAndNeverDrags) {
     click(c().Option3);
     press(background(), {20, 20});
     move(c().Image1, {10, 10});  // over the foreground with the button held
-    EXPECT_EQ(c().Line1->ends().x2, float(c().Image1->pos().x() + 10) * 15);
+    EXPECT_EQ(c().Line1->ends().x2, float((c().Image1->pos().x() + 10) * kTwipsPerPixel));
     EXPECT_EQ(c().Image1->twips().left, 3000);
     release(c().Image1, {10, 10});
     EXPECT_EQ(state().dragging, kFlagFalse);
 }
 
 TEST_F(Pointer, ADragWhoseReleaseNeverCameMovesTheForegroundWhileTheLineFollowsTheBackground) {
-    sendPointer(c().Image1, QEvent::MouseButtonPress, {30, 30}, Qt::LeftButton);  // no release
+    sendAt(c().Image1, QEvent::MouseButtonPress, {30, 30}, Qt::LeftButton);  // no release
     click(c().Option3);
     click(background(), picture(600, 900));
     ASSERT_EQ(state().mode, Mode::AwaitBgEnd);
     ASSERT_EQ(state().dragging, kFlagTrue);
 
-    sendPointer(c().Image1, QEvent::MouseMove, {330, 30}, Qt::NoButton);
+    sendAt(c().Image1, QEvent::MouseMove, {330, 30}, Qt::NoButton);
     EXPECT_EQ(c().Image1->twips().left, 3300);
     EXPECT_EQ(c().Line1->ends(), kCollapsedLine);
     move(background(), picture(1500, 900));

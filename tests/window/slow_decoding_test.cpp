@@ -37,7 +37,9 @@ bool goneSoon(const QList<QByteArray>& reading) {
 
 }  // namespace
 
-TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingHoldsInputBackAndCancels) {
+using SlowDecoding = WindowTest;
+
+TEST_F(SlowDecoding, ALongDecodingShowsProgressKeepsPaintingHoldsInputBackAndCancels) {
     openForeground(writePicture(QStringLiteral("fg.png"), {50, 40}));
     press(c().Image1, {10, 10});
     move(c().Image1, {60, 50});
@@ -96,7 +98,7 @@ TEST_F(WindowTest, ALongDecodingShowsProgressKeepsPaintingHoldsInputBackAndCance
     EXPECT_EQ(QApplication::activeWindow(), window.get()) << "its shortcuts work again";
 }
 
-TEST_F(WindowTest, ClosingTheWindowWhileTheProgressWindowIsUpEndsAtOnce) {
+TEST_F(SlowDecoding, ClosingTheWindowWhileTheProgressWindowIsUpEndsAtOnce) {
     const QString runaway = dir.filePath(QStringLiteral("runaway.pdf"));
     ASSERT_TRUE(picture_files::write(runaway, picture_files::selfDrawingPdf()));
     QElapsedTimer clock;
@@ -124,7 +126,7 @@ TEST_F(WindowTest, ClosingTheWindowWhileTheProgressWindowIsUpEndsAtOnce) {
     EXPECT_TRUE(c().Picture1->picture().isNull());
 }
 
-TEST_F(WindowTest, InputGivenDuringAShortLoadIsHandledAfterItInItsOrder) {
+TEST_F(SlowDecoding, InputGivenDuringAShortLoadIsHandledAfterItInItsOrder) {
     const QString plan = dir.filePath(QStringLiteral("plan.png"));
     ASSERT_TRUE(picture_files::write(plan, picture_files::blackPng(6000, 4000)));
     bool duringTheLoad = false;

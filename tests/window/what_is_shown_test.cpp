@@ -74,7 +74,7 @@ Ink inkOf(QWidget* label) {
 
 }  // namespace
 
-TEST_F(WindowTest, ReadoutsAreCentredAndALongMessageWrapsInsideTheStatusLine) {
+TEST_F(WhatIsShown, ReadoutsAreCentredAndALongMessageWrapsInsideTheStatusLine) {
     c().Label2->setText(QStringLiteral("1pixel=0.04mm"));
     const Ink readout = inkOf(c().Label2);
     ASSERT_GE(readout.right, 0);

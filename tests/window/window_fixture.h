@@ -78,7 +78,7 @@ protected:
         dialogs->answers.push_back(path);
         click(c().Command2);
     }
-    QSize clientTwips() const { return window->size() * 15; }
+    QSize clientTwips() const { return window->size() * kTwipsPerPixel; }
 
     QTemporaryDir dir;
     ScriptedDialogs* dialogs = nullptr;

@@ -2,9 +2,9 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include "picture_area.h"
 #include "picture_files.h"
 #include "picture_view.h"
-#include "picture_area.h"
 #include "window_fixture.h"
 
 // Zoom, see-through and quarter turns: views and commands that change no twip.
@@ -145,7 +145,8 @@ TEST_F(ZoomAndForegroundViews, AForegroundIsNeverLostOutsideTheBackground) {
     click(c().Command3);
     const TwipRect resized = c().Image1->twips();
     ASSERT_LT(resized.width, 400) << "reduced to about a tenth";
-    const QPointF centre(299 * 15, 199 * 15);  // of the 598 x 398 background, all in view
+    const QPointF centre(299 * kTwipsPerPixel,
+                         199 * kTwipsPerPixel);  // of the 598 x 398 background, all in view
     EXPECT_FLOAT_EQ(resized.left + resized.width / 2, centre.x()) << "wholly outside: centred";
     EXPECT_FLOAT_EQ(resized.top + resized.height / 2, centre.y());
 
