@@ -81,35 +81,15 @@ private:
                : label == port::Label::Label2 ? "Label2"
                                               : "Label3";
     }
+    // In the order the port declares them.
     static std::string name(port::Control control) {
-        switch (control) {
-            case port::Control::Command1:
-                return "Command1";
-            case port::Control::Command2:
-                return "Command2";
-            case port::Control::Command3:
-                return "Command3";
-            case port::Control::Frame2:
-                return "Frame2";
-            case port::Control::Text1:
-                return "Text1";
-            case port::Control::Text2:
-                return "Text2";
-        }
-        return "?";
+        const char* const names[] = {"Command1", "Command2", "Command3",
+                                     "Frame2",   "Text1",    "Text2"};
+        return names[int(control)];
     }
     static std::string name(port::Extent extent) {
-        switch (extent) {
-            case port::Extent::Left:
-                return "Left";
-            case port::Extent::Top:
-                return "Top";
-            case port::Extent::Width:
-                return "Width";
-            case port::Extent::Height:
-                return "Height";
-        }
-        return "?";
+        const char* const names[] = {"Left", "Top", "Width", "Height"};
+        return names[int(extent)];
     }
 };
 

@@ -36,27 +36,19 @@ void QtWindowPort::setStatusColor(Rgb color) {
     c_.Label1->setPalette(palette);
 }
 
+// Frame2 gates what is inside it rather than greying it; the others are Qt's own.
 void QtWindowPort::setEnabled(port::Control control, bool enabled) {
-    switch (control) {
-        case port::Control::Command1:
-            c_.Command1->setEnabled(enabled);
-            break;
-        case port::Control::Command2:
-            c_.Command2->setEnabled(enabled);
-            break;
-        case port::Control::Command3:
-            c_.Command3->setEnabled(enabled);
-            break;
-        case port::Control::Frame2:
-            c_.Frame2->setGateOpen(enabled);
-            break;
-        case port::Control::Text1:
-            c_.Text1->setEnabled(enabled);
-            break;
-        case port::Control::Text2:
-            c_.Text2->setEnabled(enabled);
-            break;
+    using enum port::Control;
+    if (control == Frame2) {
+        c_.Frame2->setGateOpen(enabled);
+        return;
     }
+    QWidget* const widget = control == Command1   ? c_.Command1
+                            : control == Command2 ? c_.Command2
+                            : control == Command3 ? c_.Command3
+                            : control == Text1    ? static_cast<QWidget*>(c_.Text1)
+                                                  : c_.Text2;
+    widget->setEnabled(enabled);
 }
 
 void QtWindowPort::giveFocus(port::TextBox textBox) {

@@ -25,55 +25,49 @@ PointerRouter::PointerRouter(PictureArea& area, Workflow& workflow, MeasureTool&
 bool PointerRouter::eventFilter(QObject* watched, QEvent* event) {
     const bool onForeground = watched == &area_.foreground();
     if (!onForeground && watched != &area_.background()) return false;
+    const auto* mouse = static_cast<const QMouseEvent*>(event);
     switch (event->type()) {
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick: {
-            const auto& mouse = static_cast<const QMouseEvent&>(*event);
-            if (secondPresses_.counts(mouse, awaitsPoint(workflow_.state()))) {
-                press(onForeground, mouse.scenePosition());
+        case QEvent::MouseButtonDblClick:
+            if (secondPresses_.counts(*mouse, awaitsPoint(workflow_.state()))) {
+                route(Step::Press, onForeground, mouse->scenePosition());
             }
             return true;
-        }
         case QEvent::MouseMove:
-            move(onForeground, static_cast<const QMouseEvent*>(event)->scenePosition());
+            route(Step::Move, onForeground, mouse->scenePosition());
             return true;
         case QEvent::MouseButtonRelease:
-            release(onForeground, static_cast<const QMouseEvent*>(event)->scenePosition());
+            route(Step::Release, onForeground, mouse->scenePosition());
             return true;
         default:
             return false;
     }
 }
 
-void PointerRouter::press(bool onForeground, QPointF inWindow) {
-    if (measure_.isOn()) {
-        measure_.press(area_.backgroundTwipsAt(inWindow));
-    } else if (onForeground) {
-        const QPointF at = area_.foregroundTwipsAt(inWindow);
-        workflow_.image1MouseDown(float(at.x()), float(at.y()));
-    } else {
-        const QPointF at = area_.backgroundTwipsAt(inWindow);
-        workflow_.picture1MouseDown(float(at.x()), float(at.y()));
+void PointerRouter::route(Step step, bool onForeground, QPointF inWindow) {
+    if (!measure_.isOn()) {
+        toWorkflow(step, onForeground, inWindow);
+        return;
     }
+    const QPointF at = area_.backgroundTwipsAt(inWindow);
+    if (step == Step::Press) measure_.press(at);
+    if (step == Step::Move) measure_.move(at);
+    if (step == Step::Release) measure_.release(at);
 }
 
-void PointerRouter::move(bool onForeground, QPointF inWindow) {
-    if (measure_.isOn()) {
-        measure_.move(area_.backgroundTwipsAt(inWindow));
-    } else if (onForeground) {
-        const QPointF at = area_.foregroundTwipsAt(inWindow);
-        workflow_.image1MouseMove(float(at.x()), float(at.y()));
-    } else {
-        const QPointF at = area_.backgroundTwipsAt(inWindow);
-        workflow_.picture1MouseMove(float(at.x()), float(at.y()));
+void PointerRouter::toWorkflow(Step step, bool onForeground, QPointF inWindow) {
+    if (step == Step::Release) {
+        if (onForeground) workflow_.image1MouseUp();
+        return;
     }
-}
-
-void PointerRouter::release(bool onForeground, QPointF inWindow) {
-    if (measure_.isOn()) {
-        measure_.release(area_.backgroundTwipsAt(inWindow));
-    } else if (onForeground) {
-        workflow_.image1MouseUp();
+    const QPointF at =
+        onForeground ? area_.foregroundTwipsAt(inWindow) : area_.backgroundTwipsAt(inWindow);
+    const float x = float(at.x());
+    const float y = float(at.y());
+    if (onForeground) {
+        step == Step::Press ? workflow_.image1MouseDown(x, y) : workflow_.image1MouseMove(x, y);
+    } else {
+        step == Step::Press ? workflow_.picture1MouseDown(x, y) : workflow_.picture1MouseMove(x, y);
     }
 }
 
@@ -81,5 +75,5 @@ void PointerRouter::release(bool onForeground, QPointF inWindow) {
 // pointer moved.
 void PointerRouter::followScrolledPointer(QPoint global) {
     const QPointF inWindow = area_.view().window()->mapFromGlobal(QPointF(global));
-    move(workflow_.state().dragging == kFlagTrue, inWindow);
+    route(Step::Move, workflow_.state().dragging == kFlagTrue, inWindow);
 }

@@ -23,9 +23,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void press(bool onForeground, QPointF inWindow);
-    void move(bool onForeground, QPointF inWindow);
-    void release(bool onForeground, QPointF inWindow);
+    enum class Step { Press, Move, Release };
+    void route(Step step, bool onForeground, QPointF inWindow);
+    void toWorkflow(Step step, bool onForeground, QPointF inWindow);
     void followScrolledPointer(QPoint global);
 
     PictureArea& area_;

@@ -64,6 +64,7 @@ void CommandRouter::followWorkflow() {
     if (const std::optional<double> scale = foregroundMmPerTwip(state)) {
         size = toQString(sizeText(image.twips().width * *scale, image.twips().height * *scale));
     }
+    bar_->showLevels(area_.level(), image.opacity());
     bar_->showForeground(!image.picture().isNull(), image.degrees(), size);
     bar_->followWorkflow();
 }
@@ -75,42 +76,17 @@ void CommandRouter::command3Click() {
 }
 
 void CommandRouter::run(ViewCommand command) {
+    using enum ViewCommand;
     StretchImage& image = area_.foreground();
-    switch (command) {
-        case ViewCommand::ZoomOut:
-            area_.stepAboutCentre(-1);
-            break;
-        case ViewCommand::ZoomIn:
-            area_.stepAboutCentre(1);
-            break;
-        case ViewCommand::ActualSize:
-            area_.showActualSize();
-            break;
-        case ViewCommand::Fit:
-            area_.fitBackground();
-            break;
-        case ViewCommand::Fainter:
-        case ViewCommand::Stronger:
-            image.stepOpacity(command == ViewCommand::Stronger ? 1 : -1);
-            bar_->showLevels(area_.level(), image.opacity());
-            break;
-        case ViewCommand::TurnLeft:
-        case ViewCommand::TurnRight:
-            image.turnQuarter(command == ViewCommand::TurnRight);
-            break;
-        case ViewCommand::TurnLeftDegree:
-        case ViewCommand::TurnRightDegree:
-            image.turnDegrees(command == ViewCommand::TurnRightDegree ? 1 : -1);
-            break;
-        case ViewCommand::Centre:
-            area_.centreForeground();
-            break;
-        case ViewCommand::MeasureAlongLine:
-            workflow_.measureAlongLineToggle();
-            break;
-        case ViewCommand::Measure:
-            measure_.setOn(!measure_.isOn());
-            break;
-    }
+    const int way = isOneOf(command, {ZoomIn, Stronger, TurnRight, TurnRightDegree}) ? 1 : -1;
+    if (isOneOf(command, {ZoomOut, ZoomIn})) area_.stepAboutCentre(way);
+    if (command == ActualSize) area_.showActualSize();
+    if (command == Fit) area_.fitBackground();
+    if (isOneOf(command, {Fainter, Stronger})) image.stepOpacity(way);
+    if (isOneOf(command, {TurnLeft, TurnRight})) image.turnQuarter(way > 0);
+    if (isOneOf(command, {TurnLeftDegree, TurnRightDegree})) image.turnDegrees(way);
+    if (command == Centre) area_.centreForeground();
+    if (command == MeasureAlongLine) workflow_.measureAlongLineToggle();
+    if (command == Measure) measure_.setOn(!measure_.isOn());
     followWorkflow();
 }

@@ -1,5 +1,7 @@
 #include "view_commands.h"
 
+#include <algorithm>
+
 namespace {
 
 const ViewCommandRow kCommands[] = {
@@ -23,20 +25,16 @@ const ViewCommandRow kCommands[] = {
 std::span<const ViewCommandRow> viewCommands() { return kCommands; }
 
 bool isSwitch(ViewCommand command) {
-    return command == ViewCommand::MeasureAlongLine || command == ViewCommand::Measure;
+    return isOneOf(command, {ViewCommand::MeasureAlongLine, ViewCommand::Measure});
+}
+
+bool isOneOf(ViewCommand command, std::initializer_list<ViewCommand> commands) {
+    return std::find(commands.begin(), commands.end(), command) != commands.end();
 }
 
 bool movesForeground(ViewCommand command) {
-    switch (command) {
-        case ViewCommand::TurnLeft:
-        case ViewCommand::TurnRight:
-        case ViewCommand::TurnLeftDegree:
-        case ViewCommand::TurnRightDegree:
-        case ViewCommand::Centre:
-            return true;
-        default:
-            return false;
-    }
+    using enum ViewCommand;
+    return isOneOf(command, {TurnLeft, TurnRight, TurnLeftDegree, TurnRightDegree, Centre});
 }
 
 QString viewShortcutList() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <initializer_list>
 #include <span>
 #include <vector>
 
@@ -21,6 +22,7 @@ enum class ViewCommand {
     Measure,
 };
 
+bool isOneOf(ViewCommand command, std::initializer_list<ViewCommand> commands);
 // A command that is on or off until given again.
 bool isSwitch(ViewCommand command);
 // A command that moves or turns the foreground.
