@@ -55,12 +55,28 @@ int allocationLimitMegabytes(QImage::Format format) {
     return int(bytes / (1024 * 1024)) + 1;
 }
 
-// Painting copies these two formats straight; converting once here spares every repaint.
-QImage displayReady(QImage image) {
+// Painting copies these two formats straight; converting once here spares every repaint. Where
+// the converted picture fits `into`, it is converted there a band of lines at a time, so that
+// no second whole picture is ever held beside the decoded one.
+QImage displayReady(QImage image, const PixelMemory& into) {
     const QImage::Format format =
         image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
     if (image.format() == format) return image;
-    return std::move(image).convertToFormat(format);
+    const qsizetype line = qsizetype(image.width()) * 4;
+    if (!into.data || qint64(line) * image.height() > into.size) {
+        return std::move(image).convertToFormat(format);
+    }
+    if (into.aboutToWrite) into.aboutToWrite(qint64(line) * image.height());
+    QImage converted(into.data, image.width(), image.height(), line, format);
+    constexpr int kBandLines = 64;
+    for (int top = 0; top < image.height(); top += kBandLines) {
+        const int lines = std::min(kBandLines, image.height() - top);
+        const QImage band = image.copy(0, top, image.width(), lines).convertToFormat(format);
+        for (int y = 0; y < lines; ++y) {
+            std::memcpy(converted.scanLine(top + y), band.constScanLine(y), size_t(line));
+        }
+    }
+    return converted;
 }
 
 ReadPicture refused(PictureProblem problem, qint64 pixelBound = kMaxPicturePixels) {
@@ -123,7 +139,7 @@ ReadPicture readPicture(QFile& opened, const PixelMemory& into) {
     if (!reader.read(&image) || image.isNull()) return refused(PictureProblem::Damaged);
     if (!fits(image.size(), pixelBound)) return refused(PictureProblem::TooLarge, pixelBound);
     if (key) image = withColourKey(std::move(image), *key);
-    return {displayReady(std::move(image)), PictureProblem::None, pixelBound};
+    return {displayReady(std::move(image), into), PictureProblem::None, pixelBound};
 }
 
 ReadPicture readPictureFile(const QString& path) {

@@ -1,6 +1,7 @@
 #include "pointer_router.h"
 
 #include <QMouseEvent>
+#include <optional>
 
 #include "measure_tool.h"
 #include "picture_area.h"
@@ -22,26 +23,35 @@ PointerRouter::PointerRouter(PictureArea& area, Workflow& workflow, MeasureTool&
             &PointerRouter::followScrolledPointer);
 }
 
+namespace {
+
+// What a mouse event is to the picture: a double-click stands for the press it completes.
+std::optional<PointerRouter::Step> stepOf(QEvent::Type type) {
+    switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            return PointerRouter::Step::Press;
+        case QEvent::MouseMove:
+            return PointerRouter::Step::Move;
+        case QEvent::MouseButtonRelease:
+            return PointerRouter::Step::Release;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
 bool PointerRouter::eventFilter(QObject* watched, QEvent* event) {
     const bool onForeground = watched == &area_.foreground();
     if (!onForeground && watched != &area_.background()) return false;
-    const auto* mouse = static_cast<const QMouseEvent*>(event);
-    switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            if (secondPresses_.counts(*mouse, awaitsPoint(workflow_.state()))) {
-                route(Step::Press, onForeground, mouse->scenePosition());
-            }
-            return true;
-        case QEvent::MouseMove:
-            route(Step::Move, onForeground, mouse->scenePosition());
-            return true;
-        case QEvent::MouseButtonRelease:
-            route(Step::Release, onForeground, mouse->scenePosition());
-            return true;
-        default:
-            return false;
+    const std::optional<Step> step = stepOf(event->type());
+    if (!step) return false;
+    const auto& mouse = static_cast<const QMouseEvent&>(*event);
+    if (*step != Step::Press || secondPresses_.counts(mouse, awaitsPoint(workflow_.state()))) {
+        route(*step, onForeground, mouse.scenePosition());
     }
+    return true;
 }
 
 void PointerRouter::route(Step step, bool onForeground, QPointF inWindow) {

@@ -17,13 +17,14 @@ class Workflow;
 // counts as a move.
 class PointerRouter : public QObject {
 public:
+    enum class Step { Press, Move, Release };
+
     PointerRouter(PictureArea& area, Workflow& workflow, MeasureTool& measure);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Step { Press, Move, Release };
     void route(Step step, bool onForeground, QPointF inWindow);
     void toWorkflow(Step step, bool onForeground, QPointF inWindow);
     void followScrolledPointer(QPoint global);
