@@ -6,6 +6,7 @@
 #include "distance_entry.h"
 #include "foreground_resize.h"
 #include "form_load.h"
+#include "next_piece.h"
 #include "pointer_handling.h"
 #include "task_selection.h"
 
@@ -32,6 +33,7 @@ public:
     void image1MouseMove(float x, float y) { onImage1MouseMove(state_, window_, x, y); }
     void image1MouseUp() { handle(onImage1MouseUp); }
     void measureAlongLineToggle() { handle(onMeasureAlongLineToggle, window_, locale_); }
+    void nextPiece() { handle(onNextPiece, window_); }
 
 private:
     template <typename Handler, typename... Arguments>

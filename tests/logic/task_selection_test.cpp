@@ -99,3 +99,42 @@ TEST(TaskSelection, ACalibrationAbandonedAtSevenRestartsWithItsOwnEnabledStates)
     EXPECT_TRUE(h.window.enabled[port::Control::Command3])
         << "a press outside mode 7 changes nothing";
 }
+
+// The next piece keeps the plan's scale and its readout, and calibrates the new foreground
+// against it; without a plan scale it starts afresh, as the third option does.
+TEST(TaskSelection, TheNextPieceKeepsThePlanScaleAndAwaitsTheNewForegroundsStartPress) {
+    Harness h;
+    advanceTo(h, Mode::ReadyToResize);
+    h.workflow.command3Click();
+    const std::string planReadout = h.window.captions[port::Label::Label2];
+    h.workflow.nextPiece();
+    EXPECT_EQ(h.state().mode, Mode::AwaitFgStart);
+    EXPECT_EQ(h.state().bgMmPerUnit.units(), 400);
+    EXPECT_EQ(h.window.captions[port::Label::Label2], planReadout);
+    EXPECT_EQ(h.window.captions[port::Label::Label3], "1pixcel=0mm");
+    EXPECT_EQ(h.window.captions[port::Label::Label1], "前景画像の開始点をクリックして下さい");
+    EXPECT_EQ(h.window.texts[port::TextBox::Text2], "");
+    EXPECT_EQ(h.state().fgMmPerUnit, Currency());
+    EXPECT_FALSE(h.state().fgResized);
+    for (port::Control closed : {port::Control::Command1, port::Control::Command2,
+                                 port::Control::Command3, port::Control::Text2}) {
+        EXPECT_FALSE(h.window.enabled[closed]) << int(closed);
+    }
+    EXPECT_TRUE(h.window.enabled[port::Control::Frame2]);
+
+    // A table 600 twips wide at 0.05 mm a twip: 30 mm; the plan shows 0.04 mm a twip.
+    h.window.image = {{port::Extent::Left, 0},
+                      {port::Extent::Top, 0},
+                      {port::Extent::Width, 800},
+                      {port::Extent::Height, 400}};
+    h.workflow.image1MouseDown(100, 50);
+    h.workflow.image1MouseDown(700, 50);
+    h.window.type(port::TextBox::Text2, "30");
+    h.workflow.command3Click();
+    EXPECT_EQ(h.window.image[port::Extent::Width], 1000);
+    EXPECT_EQ(h.window.image[port::Extent::Height], 500);
+
+    Harness fresh;
+    fresh.workflow.nextPiece();
+    EXPECT_EQ(fresh.state().mode, Mode::AwaitBgStart);
+}
