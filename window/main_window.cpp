@@ -44,11 +44,12 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
       workflow_(port_, locale_),
       opener_(*this, area_, *controls_.Picture2, *controls_.CommonDialog1,
               {*controls_.Command1, *controls_.Command2}),
+      furnishing_(*this, area_, opener_, workflow_, *controls_.Option3),
       measure_(
           *controls_.Picture1->contents(), area_.zoom(),
           [this] { return backgroundMmPerTwip(workflow_.state()); }, locale_.decimalSeparator()),
       pointer_(area_, workflow_, measure_),
-      commands_(*this, area_, workflow_, measure_),
+      commands_(*this, area_, workflow_, measure_, furnishing_),
       tilt_(*controls_.Line1, area_.zoom(), locale_.decimalSeparator()) {
     setObjectName(toQString(kFormName));
     setWindowTitle(toQString(kWindowTitle));
@@ -59,6 +60,11 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
     setFixedSize(toPixels(kFormClientWidth), toPixels(kFormClientHeight));
     keepNoSettings();  // the window's file dialog would save its history
     connectForm();
+    opener_.onOpened([this] { commands_.followWorkflow(); });
+    pointer_.onPieceChosen([this](int piece) {
+        furnishing_.makeCurrent(piece);
+        commands_.followWorkflow();
+    });
     workflow_.setAfterEachEvent([this] {
         commands_.followWorkflow();
         tilt_.follow(workflow_.state());

@@ -4,6 +4,7 @@
 
 #include "command_router.h"
 #include "form_controls.h"
+#include "furnishing.h"
 #include "measure_tool.h"
 #include "picture_area.h"
 #include "picture_opener.h"
@@ -47,6 +48,7 @@ private:
     QtNumberLocale locale_;
     Workflow workflow_;
     PictureOpener opener_;
+    Furnishing furnishing_;
     MeasureTool measure_;
     PointerRouter pointer_;
     CommandRouter commands_;

@@ -12,7 +12,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get(), 10000));
     }
 
-    QWidget* background() const { return c().Picture1->contents(); }
     QPoint onScreen(const QWidget* widget, QPoint local) const {
         return widget->mapToGlobal(local);
     }

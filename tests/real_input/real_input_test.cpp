@@ -109,8 +109,8 @@ TEST_F(RealInput, TheBarNeverTakesAPressMeantForThePictureAndIsHeard) {
     openBackground(writePicture("plan.png", {298, 198}, Qt::white));
     openForeground(writePicture("sofa.png", {100, 60}));
     const QPoint corner = seen->mapToGlobal(QPoint(seen->width() - 20, 10));
-    const TwipRect underCorner{float(196 * kTwipsPerPixel), 0, 1530,
-                               930};  // its right edge at the plan's
+    // Its right edge at the plan's.
+    const TwipRect underCorner{float(196 * kTwipsPerPixel), 0, 1530, 930};
     c().Image1->setTwips(underCorner);
     input.moveTo(corner);
     pause(50);
@@ -205,4 +205,59 @@ TEST_F(RealInput, InputDuringALoadActsAfterItWithItsRelease) {
     input.moveTo(onSofa + QPoint(40, 30));
     pause(200);
     EXPECT_EQ(c().Image1->twips(), before) << "no button is held: the sofa stays";
+}
+
+// A room furnished through the X server: a plan, three pieces, one made the foreground again by
+// a double-click and moved, one removed, two steps taken back.
+TEST_F(RealInput, ARoomIsFurnishedPieceByPieceAndStepsAreTakenBack) {
+    openBackground(writePicture("plan.png", {598, 398}, Qt::white));
+    openForeground(writePicture("sofa.png", {150, 70}, QColor(150, 60, 40)));
+    const auto next = [&](const char* name, QSize size, QColor colour, QPoint to) {
+        c().Image1->setTwips({float(to.x() * kTwipsPerPixel), float(to.y() * kTwipsPerPixel),
+                              c().Image1->twips().width, c().Image1->twips().height});
+        click(c().Option1);  // no press awaited
+        dialogs->answers.push_back(writePicture(name, size, colour));
+        const int kept = window->area().pieces().count();
+        input.keys({"Control_L", "n"});
+        ASSERT_TRUE(waitFor([&] { return window->area().pieces().count() == kept + 1; }));
+    };
+    next("table.png", {90, 60}, QColor(60, 90, 150), {40, 40});
+    next("lamp.png", {40, 40}, QColor(200, 170, 40), {300, 60});
+    next("shelf.png", {60, 120}, QColor(90, 130, 70), {200, 220});
+    ASSERT_EQ(window->area().pieces().count(), 3);
+    click(c().Option1);
+
+    // The sofa, under the shelf's corner of the plan no more: a double-click chooses it.
+    const QPoint sofa(40 + 75, 40 + 35);
+    moveTo(background(), sofa);
+    input.press();
+    input.release();
+    input.press();
+    input.release();
+    ASSERT_TRUE(waitFor([&] { return c().Image1->twips().width == 152 * kTwipsPerPixel; }));
+    EXPECT_EQ(window->area().pieces().count(), 3) << "the shelf took the sofa's place as a piece";
+    pause(600);  // past the double-click time: the next press starts a drag
+    moveTo(background(), sofa);
+    input.press();
+    for (int i = 1; i <= 5; ++i) {
+        moveTo(background(), sofa + QPoint(20, 40) * i / 5);
+        pause(15);
+    }
+    input.release();
+    EXPECT_TRUE(waitFor([&] {
+        return c().Image1->twips().left == 60 * kTwipsPerPixel && state().dragging == kFlagFalse;
+    }));
+
+    // The lamp, pointed at and removed; then both steps back.
+    moveTo(background(), {220, 240});
+    input.keys({"Delete"});
+    ASSERT_TRUE(waitFor([&] { return window->area().pieces().count() == 2; }));
+    // Asked for, the room is kept as a picture (the README's).
+    if (const QString shot = qEnvironmentVariable("POKOTAMU_SCREENSHOT"); !shot.isEmpty()) {
+        window->grab().save(shot);
+    }
+    input.keys({"Control_L", "z"});
+    ASSERT_TRUE(waitFor([&] { return window->area().pieces().count() == 3; }));
+    input.keys({"Control_L", "z"});
+    EXPECT_TRUE(waitFor([&] { return c().Image1->twips().left == 40 * kTwipsPerPixel; }));
 }

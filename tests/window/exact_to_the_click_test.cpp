@@ -10,11 +10,9 @@ class ExactToTheClick : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        openBackground(writePicture("plan.png", {398, 298}, Qt::white));
-        openForeground(writePicture("sofa.png", {100, 60}, Qt::darkCyan));
+        openPlanAndSofa({398, 298}, {100, 60});
         click(c().Option3);
     }
-    QWidget* background() const { return c().Picture1->contents(); }
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier, int times = 1) {
         for (int i = 0; i < times; ++i) QTest::keyClick(window.get(), key, modifiers);
     }

@@ -28,7 +28,6 @@ protected:
     }
     QScrollBar* across() const { return view->horizontalScrollBar(); }
     QScrollBar* down() const { return view->verticalScrollBar(); }
-    QWidget* background() const { return c().Picture1->contents(); }
     void wheel(QPoint angle, Qt::KeyboardModifiers modifiers) {
         const QPointF middle = QRectF(view->viewport()->rect()).center();
         QWheelEvent event(middle, view->viewport()->mapToGlobal(middle), {}, angle, Qt::NoButton,

@@ -22,8 +22,6 @@ protected:
     }
     // A point inside Picture1 given in its twips (whole pixels only).
     QPoint picture(int x, int y) const { return (QPointF(x, y) / kTwipsPerPixel).toPoint(); }
-    QWidget* background() const { return c().Picture1->contents(); }
-    void type(const char* text) { QTest::keyClicks(QApplication::focusWidget(), text); }
 };
 
 TEST_F(Pointer, WorkedSequenceThroughTheWindow) {

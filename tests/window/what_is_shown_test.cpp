@@ -13,7 +13,6 @@ protected:
     QColor shownAt(const QWidget* widget, QPoint local) {
         return onScreen().pixelColor(at(widget, local));
     }
-    QWidget* background() const { return c().Picture1->contents(); }
 };
 
 TEST_F(WhatIsShown, TheMeasuringLineIsRedWhereThePointsSayAndFollowsThePointer) {

@@ -37,6 +37,8 @@ protected:
     }
 
     const FormControls& c() const { return window->controls(); }
+    // The background's inner area, where its pictures and presses are.
+    QWidget* background() const { return c().Picture1->contents(); }
     const WorkflowState& state() const { return window->workflowState(); }
 
     // A point of a control in the window's coordinates.
@@ -58,6 +60,8 @@ protected:
     void move(const QWidget* widget, QPoint local) {
         QTest::mouseMove(window->windowHandle(), at(widget, local));
     }
+    // Typed into the box that has the focus, as a keyboard gives it.
+    void type(const char* text) { QTest::keyClicks(QApplication::focusWidget(), text); }
 
     // Writes a picture of the given pixel size; the box that shows it is 2 pixels larger.
     QString writePicture(const QString& name, QSize size, QColor color = Qt::darkCyan,
@@ -77,6 +81,11 @@ protected:
         click(c().Option2);
         dialogs->answers.push_back(path);
         click(c().Command2);
+    }
+    // A white plan and a sofa, as most walks begin.
+    void openPlanAndSofa(QSize plan, QSize sofa, QColor sofaColour = Qt::darkCyan) {
+        openBackground(writePicture("plan.png", plan, Qt::white));
+        openForeground(writePicture("sofa.png", sofa, sofaColour));
     }
     QSize clientTwips() const { return window->size() * kTwipsPerPixel; }
 

@@ -15,7 +15,6 @@ protected:
         view = window->findChild<PictureView*>();
         ASSERT_NE(view, nullptr);
     }
-    QWidget* background() const { return c().Picture1->contents(); }
     void key(Qt::Key key, int times = 1) {
         for (int i = 0; i < times; ++i) QTest::keyClick(window.get(), key, Qt::ControlModifier);
         QCoreApplication::processEvents();

@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QWidget>
 
+#include "arrangement_history.h"
 #include "picture_area.h"
 #include "picture_box.h"
 #include "picture_dialogs.h"
@@ -41,14 +42,16 @@ PictureOpener::PictureOpener(QWidget& window, PictureArea& area, PictureBox& siz
     window.installEventFilter(this);
 }
 
+QString PictureOpener::choosePicture() { return dialogs_.choosePicture(&window_); }
+
 void PictureOpener::command1Click() {
-    const QString path = dialogs_.choosePicture(&window_);
+    const QString path = choosePicture();
     if (path.isEmpty()) return;  // cancelled
     openBackground(path);
 }
 
 void PictureOpener::command2Click() {
-    const QString path = dialogs_.choosePicture(&window_);
+    const QString path = choosePicture();
     if (path.isEmpty()) return;
     openForeground(path);
 }
@@ -70,20 +73,34 @@ std::optional<ReadPicture> PictureOpener::read(const QString& path) {
 void PictureOpener::openBackground(const QString& path) {
     if (const std::optional<ReadPicture> picture = read(path)) {
         area_.showBackground(picture->image, picture->onWhitePaper);
+        if (opened_) opened_();
     }
+}
+
+// A new foreground is a step of the arrangement that can be taken back; it goes to the corner
+// before it is read, as the button always did.
+void PictureOpener::openForeground(const QString& path) {
+    ArrangementHistory& history = area_.history();
+    history.beginChange();
+    StretchImage& image = area_.foreground();
+    image.setExtent(port::Extent::Top, 0);
+    image.setExtent(port::Extent::Left, 0);
+    const std::optional<ReadPicture> picture = read(path);
+    if (picture) placeForeground(path, *picture);
+    history.endChange();
+    if (picture && opened_) opened_();
 }
 
 // The foreground's size is the one the hidden sizer (Picture2) takes for its picture: the
 // picture's natural size plus its one-pixel border on each side. Decoded once: both share the
 // same pixels.
-void PictureOpener::openForeground(const QString& path) {
+void PictureOpener::placeForeground(const QString& path, const ReadPicture& picture) {
     StretchImage& image = area_.foreground();
-    image.setExtent(port::Extent::Top, 0);
-    image.setExtent(port::Extent::Left, 0);
-    const std::optional<ReadPicture> picture = read(path);
-    if (!picture) return;
-    image.setPicture(picture->image, picture->onWhitePaper);
-    sizer_.setPicture(picture->image);
+    image.setTwips({0, 0, image.twips().width, image.twips().height});
+    image.setPicture(picture.image, picture.onWhitePaper);
+    image.setFile(path);
+    image.show();
+    sizer_.setPicture(picture.image);
     image.setExtent(port::Extent::Width, sizer_.twips().width);
     image.setExtent(port::Extent::Height, sizer_.twips().height);
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "picture_file_reader.h"
@@ -28,23 +29,31 @@ public:
 
     void command1Click();
     void command2Click();
+    // Told once a picture has been opened and shown.
+    void onOpened(std::function<void()> opened) { opened_ = std::move(opened); }
 
     // The steps after the file is chosen; a file that cannot be read is reported and
     // changes nothing more.
     void openBackground(const QString& path);
     void openForeground(const QString& path);
 
+    // The parts of those steps, for the next piece: the file dialog's choice (empty when
+    // cancelled); the picture read (empty when cancelled, or not read and reported); the
+    // foreground shown at the plan's top-left corner at its own size.
+    QString choosePicture();
+    std::optional<ReadPicture> read(const QString& path);
+    void placeForeground(const QString& path, const ReadPicture& picture);
+
 protected:
     // Drops on the window.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    std::optional<ReadPicture> read(const QString& path);
-
     QWidget& window_;
     PictureArea& area_;
     PictureBox& sizer_;
     PictureDialogs& dialogs_;
     Buttons buttons_;
     PictureReaderProcess reader_;  // keeps the next reader ready
+    std::function<void()> opened_;
 };

@@ -46,6 +46,8 @@ QWidget* PictureArea::plane() const { return view_.plane(); }
 void PictureArea::hold(PictureBox& background, StretchImage& foreground) {
     background_ = &background;
     foreground_ = &foreground;
+    pieces_ = std::make_unique<Pieces>(*background.contents(), zoom_, foreground, kLargestLevel);
+    history_ = std::make_unique<ArrangementHistory>(foreground, *pieces_, kLargestLevel);
     view_.setContentEnd(contentEnd());
 }
 

@@ -4,7 +4,10 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointF>
+#include <memory>
 
+#include "arrangement_history.h"
+#include "pieces.h"
 #include "plane_zoom.h"
 #include "twips.h"
 
@@ -37,6 +40,9 @@ public:
     void hold(PictureBox& background, StretchImage& foreground);
     PictureBox& background() const { return *background_; }
     StretchImage& foreground() const { return *foreground_; }
+    // The pieces kept beside the foreground, and the steps of the arrangement.
+    Pieces& pieces() const { return *pieces_; }
+    ArrangementHistory& history() const { return *history_; }
 
     double level() const { return zoom_.level(); }
     // Keeps the picture point under `anchor` (a viewport point) where it is.
@@ -84,4 +90,6 @@ private:
     PlaneZoom zoom_;
     PictureBox* background_ = nullptr;
     StretchImage* foreground_ = nullptr;
+    std::unique_ptr<Pieces> pieces_;
+    std::unique_ptr<ArrangementHistory> history_;
 };

@@ -4,6 +4,8 @@
 #include <cmath>
 
 void ScaledPicture::setPicture(const QImage& picture, bool onWhitePaper) {
+    // The same pixels again (a step taken back) keep their reduced copies.
+    if (picture.cacheKey() == picture_.cacheKey() && onWhitePaper == onWhitePaper_) return;
     picture_ = picture;
     onWhitePaper_ = onWhitePaper;
     reduced_.clear();

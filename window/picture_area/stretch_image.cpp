@@ -29,6 +29,19 @@ void StretchImage::setPicture(const QImage& picture, bool onWhitePaper) {
     update();
 }
 
+PlacedPicture StretchImage::placedPicture() const {
+    return {picture(), scaled_.onWhitePaper(), twips(), degrees_, opacity_, file_};
+}
+
+void StretchImage::setPlacedPicture(const PlacedPicture& placed) {
+    scaled_.setPicture(placed.picture, placed.onWhitePaper);
+    degrees_ = placed.degrees;
+    opacity_ = placed.opacity;
+    file_ = placed.file;
+    setTwips(placed.twips);
+    update();
+}
+
 void StretchImage::setOpacity(double opacity) {
     if (opacity == opacity_) return;
     opacity_ = opacity;

@@ -5,6 +5,7 @@
 #include <QPolygonF>
 #include <QWidget>
 
+#include "placed_picture.h"
 #include "scaled_picture.h"
 #include "twip_placed.h"
 
@@ -35,6 +36,14 @@ public:
     // The turn beyond quarter turns, -179 to 180, clockwise positive.
     int degrees() const { return degrees_; }
 
+    // The file the picture was read from, to read it again.
+    const QString& file() const { return file_; }
+    void setFile(const QString& file) { file_ = file; }
+
+    // All of it, to keep and to show again exactly.
+    PlacedPicture placedPicture() const;
+    void setPlacedPicture(const PlacedPicture& placed);
+
     // What the picture is painted from (for tests).
     const ScaledPicture& scaledPicture() const { return scaled_; }
 
@@ -53,4 +62,5 @@ private:
     double opacity_ = 1.0;
     int degrees_ = 0;
     QPolygon outline_;  // of the mask; empty while the picture is not turned
+    QString file_;
 };

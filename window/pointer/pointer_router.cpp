@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <optional>
 
+#include "arrangement_history.h"
 #include "measure_tool.h"
 #include "picture_area.h"
 #include "picture_box.h"
@@ -48,7 +49,16 @@ bool PointerRouter::eventFilter(QObject* watched, QEvent* event) {
     const std::optional<Step> step = stepOf(event->type());
     if (!step) return false;
     const auto& mouse = static_cast<const QMouseEvent&>(*event);
-    if (*step != Step::Press || secondPresses_.counts(mouse, awaitsPoint(workflow_.state()))) {
+    const bool awaited = awaitsPoint(workflow_.state());
+    if (event->type() == QEvent::MouseButtonDblClick && !onForeground && !awaited &&
+        !measure_.isOn() && foregroundMayMove(workflow_.state()) && pieceChosen_) {
+        const QPointF at = area_.backgroundTwipsAt(mouse.scenePosition());
+        if (const std::optional<int> piece = area_.pieces().at(at)) {
+            pieceChosen_(*piece);
+            return true;
+        }
+    }
+    if (*step != Step::Press || secondPresses_.counts(mouse, awaited)) {
         route(*step, onForeground, mouse.scenePosition());
     }
     return true;
@@ -66,10 +76,13 @@ void PointerRouter::route(Step step, bool onForeground, QPointF inWindow) {
 }
 
 void PointerRouter::toWorkflow(Step step, bool onForeground, QPointF inWindow) {
+    ArrangementHistory& history = area_.history();
     if (step == Step::Release) {
         if (onForeground) workflow_.image1MouseUp();
+        if (workflow_.state().dragging != kFlagTrue) history.endChange();
         return;
     }
+    if (step == Step::Press && onForeground) history.beginChange();
     const QPointF at =
         onForeground ? area_.foregroundTwipsAt(inWindow) : area_.backgroundTwipsAt(inWindow);
     const float x = float(at.x());

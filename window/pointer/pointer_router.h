@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointF>
+#include <functional>
 
 #include "edge_auto_scroll.h"
 #include "second_presses.h"
@@ -14,12 +15,14 @@ class Workflow;
 // into twips once, by the picture area: the measure tool's while it is on, else the workflow's
 // for the control under the pointer. The second press of a double-click is judged here, and
 // while the workflow follows the pointer, a pointer held at an edge of the view scrolls it and
-// counts as a move.
+// counts as a move. A drag of the foreground is a step of the arrangement; a double-click on a
+// kept piece, where no press is awaited, chooses it.
 class PointerRouter : public QObject {
 public:
     enum class Step { Press, Move, Release };
 
     PointerRouter(PictureArea& area, Workflow& workflow, MeasureTool& measure);
+    void onPieceChosen(std::function<void(int piece)> chosen) { pieceChosen_ = std::move(chosen); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,4 +37,5 @@ private:
     MeasureTool& measure_;
     SecondPresses secondPresses_;
     EdgeAutoScroll autoScroll_;
+    std::function<void(int piece)> pieceChosen_;
 };

@@ -3,6 +3,13 @@
 #include <QAction>
 #include <QWidget>
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLineEdit>
+
+#include "arrangement_history.h"
+#include "furnishing.h"
 #include "measure_tool.h"
 #include "picture_area.h"
 #include "picture_box.h"
@@ -14,15 +21,18 @@
 #include "workflow.h"
 
 CommandRouter::CommandRouter(QWidget& window, PictureArea& area, Workflow& workflow,
-                             MeasureTool& measure)
+                             MeasureTool& measure, Furnishing& furnishing)
     : area_(area),
       workflow_(workflow),
       measure_(measure),
+      furnishing_(furnishing),
       bar_(new ViewTools(window, area.view(), [this] { return barMayShow(); })) {
     connect(bar_, &ViewTools::triggered, this, &CommandRouter::run);
     connect(&area, &PictureArea::levelChanged, this,
             [this](double level) { bar_->showLevels(level, area_.foreground().opacity()); });
     addEscapeFromMeasure(window);
+    // The arrows are a text box's or an option's own while it has the focus.
+    connect(qApp, &QApplication::focusChanged, this, &CommandRouter::followWorkflow);
 }
 
 // Escape ends a measure, and only a measure.
@@ -48,11 +58,25 @@ bool CommandRouter::barMayShow() const {
 
 void CommandRouter::followWorkflow() {
     const WorkflowState& state = workflow_.state();
+    const QWidget* focus = QApplication::focusWidget();
+    const bool arrowsFree =
+        !qobject_cast<const QLineEdit*>(focus) && !qobject_cast<const QAbstractButton*>(focus);
+    const bool mayMove = foregroundMayMove(state);
     for (const ViewCommandRow& row : viewCommands()) {
         if (movesForeground(row.command)) {
-            bar_->action(row.command).setEnabled(foregroundMayMove(state));
+            const bool applies =
+                !nudges(row.command) || (arrowsFree && furnishing_.hasForeground());
+            bar_->action(row.command).setEnabled(mayMove && applies);
         }
     }
+    const ArrangementHistory& history = area_.history();
+    bar_->action(ViewCommand::Undo).setEnabled(mayMove && history.canUndo());
+    bar_->action(ViewCommand::Redo).setEnabled(mayMove && history.canRedo());
+    bar_->action(ViewCommand::Remove)
+        .setEnabled(mayMove && (furnishing_.hasForeground() || area_.pieces().count() > 0));
+    bar_->action(ViewCommand::NextPiece)
+        .setEnabled(furnishing_.hasForeground() && !awaitsPoint(state) &&
+                    state.dragging != kFlagTrue);
     bar_->action(ViewCommand::MeasureAlongLine).setChecked(state.measureAlongLine);
     const bool scaled = backgroundMmPerTwip(state).has_value();
     if (!scaled && measure_.isOn()) measure_.setOn(false);
@@ -65,17 +89,35 @@ void CommandRouter::followWorkflow() {
         size = toQString(sizeText(image.twips().width * *scale, image.twips().height * *scale));
     }
     bar_->showLevels(area_.level(), image.opacity());
-    bar_->showForeground(!image.picture().isNull(), image.degrees(), size);
+    bar_->showForeground(furnishing_.hasForeground(), image.degrees(), size);
     bar_->followWorkflow();
 }
 
 void CommandRouter::command3Click() {
     const TwipRect before = area_.foreground().twips();
+    area_.history().beginChange();
     workflow_.command3Click();
     area_.keepForegroundInReach(before);
+    area_.history().endChange();
 }
 
+// A change of the arrangement is a step; the view's commands change none and make none.
 void CommandRouter::run(ViewCommand command) {
+    if (command == ViewCommand::Undo) {
+        area_.history().undo();
+    } else if (command == ViewCommand::Redo) {
+        area_.history().redo();
+    } else if (command == ViewCommand::NextPiece) {
+        furnishing_.nextPiece();  // its own steps: a cancelled choice is none
+    } else {
+        area_.history().beginChange();
+        carryOut(command);
+        area_.history().endChange();
+    }
+    followWorkflow();
+}
+
+void CommandRouter::carryOut(ViewCommand command) {
     using enum ViewCommand;
     StretchImage& image = area_.foreground();
     const int way = isOneOf(command, {ZoomIn, Stronger, TurnRight, TurnRightDegree}) ? 1 : -1;
@@ -88,5 +130,9 @@ void CommandRouter::run(ViewCommand command) {
     if (command == Centre) area_.centreForeground();
     if (command == MeasureAlongLine) workflow_.measureAlongLineToggle();
     if (command == Measure) measure_.setOn(!measure_.isOn());
-    followWorkflow();
+    if (command == Remove) furnishing_.removeUnderPointer();
+    if (nudges(command)) {
+        const int far = QGuiApplication::keyboardModifiers() & Qt::ShiftModifier ? 10 : 1;
+        furnishing_.nudge(nudgeOf(command).x() * far, nudgeOf(command).y() * far);
+    }
 }

@@ -4,19 +4,23 @@
 
 #include "view_commands.h"
 
+class Furnishing;
 class MeasureTool;
 class PictureArea;
 class ViewTools;
 class Workflow;
 
 // The commands beyond the described controls, and the one place that decides from the
-// workflow's mode which of them apply: the view's always; moving or turning the foreground not
-// between the presses on it; measuring once the background has a scale; and the bar not while
-// a press on the picture is awaited or a drag goes on. It also carries out "変  更", after which
-// a foreground resized out of reach comes back into view.
+// workflow's mode which of them apply: the view's always; moving, turning, nudging, removing and
+// stepping back not between the presses on the foreground; the next piece while a foreground is
+// shown and no press is awaited; nudging with the arrows only while no text box or button takes
+// them; measuring once the background has a scale; and the bar not while a press on the picture
+// is awaited or a drag goes on. It also carries out "変  更", after which a foreground resized out
+// of reach comes back into view; every change of the arrangement is a step that can be undone.
 class CommandRouter : public QObject {
 public:
-    CommandRouter(QWidget& window, PictureArea& area, Workflow& workflow, MeasureTool& measure);
+    CommandRouter(QWidget& window, PictureArea& area, Workflow& workflow, MeasureTool& measure,
+                  Furnishing& furnishing);
 
     const ViewTools& bar() const { return *bar_; }
 
@@ -27,10 +31,12 @@ public:
 
 private:
     bool barMayShow() const;
+    void carryOut(ViewCommand command);
     void addEscapeFromMeasure(QWidget& window);
 
     PictureArea& area_;
     Workflow& workflow_;
     MeasureTool& measure_;
+    Furnishing& furnishing_;
     ViewTools* bar_;
 };

@@ -4,7 +4,10 @@
 
 namespace {
 
-const ViewCommandRow kCommands[] = {
+constexpr int kNoLine = -1;
+
+// The view's commands, then the foreground's.
+const ViewCommandRow kViewCommands[] = {
     {ViewCommand::ZoomOut, 0, "－", "縮小", {"Ctrl+-"}},
     {ViewCommand::ZoomIn, 0, "＋", "拡大", {"Ctrl++", "Ctrl+="}},
     {ViewCommand::ActualSize, 0, "1:1", "100% で表示", {"Ctrl+0"}},
@@ -20,9 +23,29 @@ const ViewCommandRow kCommands[] = {
     {ViewCommand::Measure, 3, "測", "長さを測る", {"Ctrl+M"}},
 };
 
+// The commands that change the arrangement of the pieces on the plan, or take it back.
+const ViewCommandRow kArrangementCommands[] = {
+    {ViewCommand::Undo, 1, "戻", "元に戻す", {"Ctrl+Z"}},
+    {ViewCommand::Redo, 1, "進", "やり直す", {"Ctrl+Shift+Z", "Ctrl+Y"}},
+    {ViewCommand::NextPiece, 4, "次", "次の家具", {"Ctrl+N"}},
+    {ViewCommand::Remove, 4, "削", "前景画像か指した家具を取り除く", {"Del"}},
+    // Shift nudges ten times as far.
+    {ViewCommand::NudgeLeft, kNoLine, "", "前景画像を左へ 1 ピクセル", {"Left", "Shift+Left"}},
+    {ViewCommand::NudgeRight, kNoLine, "", "前景画像を右へ 1 ピクセル", {"Right", "Shift+Right"}},
+    {ViewCommand::NudgeUp, kNoLine, "", "前景画像を上へ 1 ピクセル", {"Up", "Shift+Up"}},
+    {ViewCommand::NudgeDown, kNoLine, "", "前景画像を下へ 1 ピクセル", {"Down", "Shift+Down"}},
+};
+
 }  // namespace
 
-std::span<const ViewCommandRow> viewCommands() { return kCommands; }
+std::span<const ViewCommandRow> viewCommands() {
+    static const std::vector<ViewCommandRow> all = [] {
+        std::vector<ViewCommandRow> rows(std::begin(kViewCommands), std::end(kViewCommands));
+        rows.insert(rows.end(), std::begin(kArrangementCommands), std::end(kArrangementCommands));
+        return rows;
+    }();
+    return all;
+}
 
 bool isSwitch(ViewCommand command) {
     return isOneOf(command, {ViewCommand::MeasureAlongLine, ViewCommand::Measure});
@@ -34,12 +57,24 @@ bool isOneOf(ViewCommand command, std::initializer_list<ViewCommand> commands) {
 
 bool movesForeground(ViewCommand command) {
     using enum ViewCommand;
-    return isOneOf(command, {TurnLeft, TurnRight, TurnLeftDegree, TurnRightDegree, Centre});
+    return nudges(command) ||
+           isOneOf(command, {TurnLeft, TurnRight, TurnLeftDegree, TurnRightDegree, Centre});
+}
+
+bool nudges(ViewCommand command) { return !nudgeOf(command).isNull(); }
+
+QPoint nudgeOf(ViewCommand command) {
+    using enum ViewCommand;
+    if (command == NudgeLeft) return {-1, 0};
+    if (command == NudgeRight) return {1, 0};
+    if (command == NudgeUp) return {0, -1};
+    if (command == NudgeDown) return {0, 1};
+    return {};
 }
 
 QString viewShortcutList() {
     QString list;
-    for (const ViewCommandRow& row : kCommands) {
+    for (const ViewCommandRow& row : viewCommands()) {
         list += QStringLiteral("  %1  %2\n")
                     .arg(QString::fromLatin1(row.shortcuts.front()), -8)
                     .arg(QString::fromUtf8(row.text));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <initializer_list>
 #include <span>
@@ -20,6 +21,14 @@ enum class ViewCommand {
     Centre,
     MeasureAlongLine,
     Measure,
+    Undo,
+    Redo,
+    NextPiece,
+    Remove,
+    NudgeLeft,
+    NudgeRight,
+    NudgeUp,
+    NudgeDown,
 };
 
 bool isOneOf(ViewCommand command, std::initializer_list<ViewCommand> commands);
@@ -27,11 +36,16 @@ bool isOneOf(ViewCommand command, std::initializer_list<ViewCommand> commands);
 bool isSwitch(ViewCommand command);
 // A command that moves or turns the foreground.
 bool movesForeground(ViewCommand command);
+// A command that nudges the foreground, and which way, by a pixel of the plan at 100 %.
+bool nudges(ViewCommand command);
+QPoint nudgeOf(ViewCommand command);
 
 // One command's whole description.
 struct ViewCommandRow {
     ViewCommand command;
-    int line;  // of the bar: 0 zoom, 1 see-through, 2 and 3 only while there is a foreground
+    // Of the bar: 0 zoom, 1 see-through and steps back, 2 to 4 only while there is a foreground;
+    // a command of no line has its keys alone.
+    int line;
     const char* button;  // as the bar shows it
     const char* text;    // its tooltip and spoken name
     std::vector<const char*> shortcuts;

@@ -56,6 +56,7 @@ ViewTools::ViewTools(QWidget& window, QAbstractScrollArea& view, std::function<b
         connect(action, &QAction::triggered, this,
                 [this, command = row.command] { emit triggered(command); });
         window.addAction(action);  // the shortcuts work while the bar is hidden
+        if (row.line < 0) continue;
         auto* button = new QToolButton(this);
         button->setDefaultAction(action);
         button->setFocusPolicy(Qt::NoFocus);

@@ -1,0 +1,132 @@
+#include <functional>
+
+#include "picture_area.h"
+#include "window_fixture.h"
+
+// A plan of 600 x 400 pixels at 1/15 mm a twip and a sofa of 100 x 50 at 2/15, made twice as
+// large by the apply button.
+class FurnishingARoom : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        openPlanAndSofa({600, 400}, {100, 50}, Qt::darkRed);
+        click(c().Option3);
+        click(background(), {10, 300});
+        click(background(), {110, 300});
+        type("100");
+        click(c().Image1, {10, 10});
+        click(c().Image1, {60, 10});
+        type("100");
+        click(c().Command3);
+        ASSERT_EQ(c().Image1->twips().width, 3060);
+    }
+    // To the focus, as a keyboard gives it.
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : window.get(), Qt::Key(key), modifiers);
+    }
+    const Pieces& pieces() const { return window->area().pieces(); }
+    void nextPiece(const QString& file) {
+        dialogs->answers.push_back(file);
+        key(Qt::Key_N);
+    }
+
+    // What the user sees of the arrangement.
+    struct Seen {
+        TwipRect current;
+        int degrees;
+        double opacity;
+        bool shown;
+        std::vector<TwipRect> pieces;
+        bool operator==(const Seen&) const = default;
+    };
+    Seen seen() const {
+        Seen now{c().Image1->twips(),
+                 c().Image1->degrees(),
+                 c().Image1->opacity(),
+                 c().Image1->isVisible(),
+                 {}};
+        for (const PlacedPicture& piece : pieces().all()) now.pieces.push_back(piece.twips);
+        return now;
+    }
+};
+
+TEST_F(FurnishingARoom, TheNextPieceStaysAsItWasAndTheNewForegroundAwaitsItsStartPress) {
+    const TwipRect sofa = c().Image1->twips();
+    const QString planReadout = c().Label2->text();
+    key(Qt::Key_BracketLeft);  // a little see-through
+    nextPiece({});             // cancelled
+    EXPECT_EQ(pieces().count(), 0);
+    EXPECT_EQ(c().Image1->twips(), sofa);
+
+    nextPiece(writePicture("table.png", {80, 60}, Qt::darkBlue));
+    ASSERT_EQ(pieces().count(), 1);
+    EXPECT_EQ(pieces().all()[0].twips, sofa);
+    EXPECT_EQ(pieces().all()[0].opacity, 0.9);
+    EXPECT_EQ(c().Image1->twips(), (TwipRect{0, 0, 1230, 930}));  // 80 x 60 and the border
+    EXPECT_EQ(c().Image1->opacity(), 1.0);
+    EXPECT_EQ(state().mode, Mode::AwaitFgStart);
+    EXPECT_EQ(c().Label2->text(), planReadout);
+    EXPECT_EQ(c().Label3->text(), "1pixcel=0mm");
+    EXPECT_EQ(c().Text2->text(), "");
+    EXPECT_TRUE(c().Option3->isChecked());
+
+    // A press on the kept sofa reaches the plan beneath: it is the table's start press.
+    const QPoint onSofa(toPixels(sofa.left) + 30, toPixels(sofa.top) + 20);
+    click(background(), onSofa);
+    EXPECT_EQ(state().mode, Mode::AwaitFgEnd);
+    EXPECT_EQ(state().fgStartX, onSofa.x() * 15);
+    EXPECT_EQ(pieces().count(), 1);
+}
+
+TEST_F(FurnishingARoom, EveryChangeOfTheArrangementIsTakenBackAndDoneAgain) {
+    nextPiece(writePicture("table.png", {80, 60}, Qt::darkBlue));
+    click(c().Option1);  // no point awaited: the arrangement may change
+    const auto sofaCentre = [this] {
+        const TwipRect at = pieces().all().at(0).twips;
+        return QPoint(toPixels(at.left + at.width / 2), toPixels(at.top + at.height / 2));
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"drag",
+         [this] {
+             press(c().Image1, {5, 5});
+             move(c().Image1, {45, 25});
+             release(c().Image1, {45, 25});
+         }},
+        {"turn", [this] { key(Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier); }},
+        {"quarter turn", [this] { key(Qt::Key_L); }},
+        {"fade", [this] { key(Qt::Key_BracketLeft); }},
+        {"centre", [this] { key(Qt::Key_H); }},
+        {"nudge", [this] { key(Qt::Key_Right, Qt::ShiftModifier); }},
+        {"piece made current",
+         [&] {
+             QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+                                at(background(), sofaCentre()));
+         }},
+        {"next piece",
+         [this] {
+             nextPiece(writePicture("lamp.png", {30, 30}, Qt::yellow));
+         }},
+        {"remove", [this] { key(Qt::Key_Delete, Qt::NoModifier); }},
+    };
+    for (const auto& [name, change] : changes) {
+        const Seen before = seen();
+        change();
+        const Seen after = seen();
+        EXPECT_NE(after, before) << name << " changed nothing";
+        key(Qt::Key_Z);
+        EXPECT_EQ(seen(), before) << name << " undone";
+        key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(seen(), after) << name << " redone";
+        if (state().mode != Mode::Idle) click(c().Option1);
+    }
+    // A calibration's text is the text box's own to take back.
+    click(c().Option3);
+    click(background(), {10, 300});
+    click(background(), {110, 300});
+    type("100");
+    const Seen calibrated = seen();
+    key(Qt::Key_Z);
+    EXPECT_NE(c().Text1->text(), "100") << "the box takes its own step back";
+    EXPECT_EQ(seen(), calibrated);
+}

@@ -1,0 +1,65 @@
+#include "furnishing.h"
+
+#include <QAbstractButton>
+#include <QCursor>
+#include <QWidget>
+
+#include "arrangement_history.h"
+#include "picture_area.h"
+#include "picture_opener.h"
+#include "stretch_image.h"
+#include "workflow.h"
+
+bool Furnishing::hasForeground() const {
+    const StretchImage& image = area_.foreground();
+    return !image.isHidden() && !image.picture().isNull();
+}
+
+void Furnishing::nextPiece() {
+    const QString path = opener_.choosePicture();
+    if (path.isEmpty()) return;
+    const std::optional<ReadPicture> picture = opener_.read(path);
+    if (!picture) return;
+    StretchImage& image = area_.foreground();
+    ArrangementHistory& history = area_.history();
+    history.beginChange();
+    if (hasForeground()) area_.pieces().add(image.placedPicture());
+    opener_.placeForeground(path, *picture);
+    image.setOpacity(1.0);  // a new picture shows its own pixels
+    history.endChange();
+    option3_.setChecked(true);
+    workflow_.nextPiece();
+}
+
+void Furnishing::makeCurrent(int piece) {
+    StretchImage& image = area_.foreground();
+    ArrangementHistory& history = area_.history();
+    history.beginChange();
+    const PlacedPicture chosen = area_.pieces().take(piece);
+    if (hasForeground()) area_.pieces().add(image.placedPicture());
+    image.setPlacedPicture(chosen);
+    image.show();
+    history.endChange();
+}
+
+void Furnishing::removeUnderPointer() {
+    StretchImage& image = area_.foreground();
+    const QPointF inWindow = window_.mapFromGlobal(QCursor::pos());
+    const QPoint onImage = image.mapFrom(&window_, inWindow.toPoint());
+    const bool overForeground = hasForeground() && image.rect().contains(onImage) &&
+                                (image.mask().isEmpty() || image.mask().contains(onImage));
+    const std::optional<int> piece = area_.pieces().at(area_.backgroundTwipsAt(inWindow));
+    if (!overForeground && piece) {
+        area_.pieces().take(*piece);
+    } else if (hasForeground()) {
+        image.hide();
+    }
+}
+
+void Furnishing::nudge(int right, int down) {
+    StretchImage& image = area_.foreground();
+    TwipRect at = image.twips();
+    at.left += float(right * kTwipsPerPixel);
+    at.top += float(down * kTwipsPerPixel);
+    image.setTwips(at);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include "twips.h"
+
+// A picture as it lies on the plan: all it takes to show it again exactly, and the file to read
+// it from again.
+struct PlacedPicture {
+    QImage picture;
+    bool onWhitePaper = false;
+    TwipRect twips;
+    int degrees = 0;
+    double opacity = 1.0;
+    QString file;
+
+    // Pixels compare by identity: a picture shared is the same picture.
+    friend bool operator==(const PlacedPicture& a, const PlacedPicture& b) {
+        return a.picture.cacheKey() == b.picture.cacheKey() && a.onWhitePaper == b.onWhitePaper &&
+               a.twips == b.twips && a.degrees == b.degrees && a.opacity == b.opacity &&
+               a.file == b.file;
+    }
+};
+
+// The picture with no more pixels than its rectangle can show at the largest zoom: what a piece,
+// or a foreground kept for a step back, needs to hold.
+PlacedPicture reducedForPlan(PlacedPicture placed, double largestLevel);
