@@ -130,3 +130,30 @@ TEST_F(FurnishingARoom, EveryChangeOfTheArrangementIsTakenBackAndDoneAgain) {
     EXPECT_NE(c().Text1->text(), "100") << "the box takes its own step back";
     EXPECT_EQ(seen(), calibrated);
 }
+
+// A table shrunk thirty times keeps, as a piece, only what its size can show at 800 %; chosen
+// again, it is the file's own picture, turned as it was.
+TEST_F(FurnishingARoom, APieceKeepsWhatItsSizeCanShowAndIsReadAgainWhenChosen) {
+    nextPiece(writePicture("table.png", {400, 200}, Qt::darkBlue));
+    click(c().Image1, {10, 100});
+    click(c().Image1, {310, 100});
+    type("10");  // 300 pixels for 10 mm, against the plan's 100 mm for 100
+    click(c().Command3);
+    key(Qt::Key_L);
+    nextPiece(writePicture("lamp.png", {30, 30}, Qt::yellow));
+    c().Image1->setTwips({3000, 3000, 480, 480});  // the lamp away from the table
+    const PlacedPicture table = pieces().all().back();
+    EXPECT_TRUE(table.reduced);
+    EXPECT_LE(table.picture.width(), int(table.twips.width / 15 * 8) + 1);
+    EXPECT_EQ(window->area().pieces().keptPixels(),
+              qint64(table.picture.width()) * table.picture.height() +
+                  pieces().all().front().picture.width() * pieces().all().front().picture.height());
+
+    click(c().Option1);  // no press awaited
+    const QPoint centre(toPixels(table.twips.left + table.twips.width / 2),
+                        toPixels(table.twips.top + table.twips.height / 2));
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, at(background(), centre));
+    EXPECT_EQ(c().Image1->twips(), table.twips);
+    EXPECT_EQ(c().Image1->picture().size(), QSize(200, 400)) << "the file's, turned a quarter";
+    EXPECT_EQ(c().Image1->picture().pixelColor(100, 200), QColor(Qt::darkBlue));
+}

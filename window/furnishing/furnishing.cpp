@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCursor>
+#include <QTransform>
 #include <QWidget>
 
 #include "arrangement_history.h"
@@ -40,6 +41,19 @@ void Furnishing::makeCurrent(int piece) {
     image.setPlacedPicture(chosen);
     image.show();
     history.endChange();
+    if (chosen.reduced && !chosen.file.isEmpty()) readAgain(chosen);
+}
+
+// A piece kept fewer pixels than its file has; as the foreground it may be enlarged, so it
+// takes the file's own again, turned as it was. A file that is gone leaves the kept pixels.
+void Furnishing::readAgain(const PlacedPicture& piece) {
+    const std::optional<ReadPicture> full = opener_.read(piece.file);
+    if (!full) return;
+    PlacedPicture whole = piece;
+    whole.picture = full->image.transformed(QTransform().rotate(90 * piece.quarterTurns));
+    whole.onWhitePaper = full->onWhitePaper;
+    whole.reduced = false;
+    area_.foreground().setPlacedPicture(whole);
 }
 
 void Furnishing::removeUnderPointer() {

@@ -2,6 +2,7 @@
 
 #include <QPointF>
 
+struct PlacedPicture;
 class PictureArea;
 class PictureOpener;
 class QAbstractButton;
@@ -27,7 +28,8 @@ public:
     // task would; the plan's scale stays and the new foreground's start press is awaited. A
     // cancelled dialog or an unreadable file changes nothing.
     void nextPiece();
-    // The piece becomes the foreground; the foreground becomes a piece in its place.
+    // The piece becomes the foreground, from its file's own pixels again where it kept fewer;
+    // the foreground becomes a piece in its place.
     void makeCurrent(int piece);
     // The foreground if the pointer is over it or over no piece, else the piece under it.
     void removeUnderPointer();
@@ -35,6 +37,8 @@ public:
     void nudge(int right, int down);
 
 private:
+    void readAgain(const PlacedPicture& piece);
+
     QWidget& window_;
     PictureArea& area_;
     PictureOpener& opener_;

@@ -11,5 +11,6 @@ PlacedPicture reducedForPlan(PlacedPicture placed, double largestLevel) {
     if (picture.width() <= most.width() && picture.height() <= most.height()) return placed;
     placed.picture = picture.scaled(most.boundedTo(picture.size()), Qt::IgnoreAspectRatio,
                                     Qt::SmoothTransformation);
+    placed.reduced = true;
     return placed;
 }

@@ -14,12 +14,14 @@ struct PlacedPicture {
     int degrees = 0;
     double opacity = 1.0;
     QString file;
+    int quarterTurns = 0;  // clockwise, of the file's picture
+    bool reduced = false;  // fewer pixels than the file's
 
     // Pixels compare by identity: a picture shared is the same picture.
     friend bool operator==(const PlacedPicture& a, const PlacedPicture& b) {
         return a.picture.cacheKey() == b.picture.cacheKey() && a.onWhitePaper == b.onWhitePaper &&
                a.twips == b.twips && a.degrees == b.degrees && a.opacity == b.opacity &&
-               a.file == b.file;
+               a.file == b.file && a.quarterTurns == b.quarterTurns && a.reduced == b.reduced;
     }
 };
 

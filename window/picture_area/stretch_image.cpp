@@ -25,12 +25,15 @@ StretchImage::StretchImage(QWidget* parent, const PlaneZoom& zoom) : TwipPlaced(
 void StretchImage::setPicture(const QImage& picture, bool onWhitePaper) {
     scaled_.setPicture(picture, onWhitePaper);
     degrees_ = 0;  // a new picture comes as it is
+    quarterTurns_ = 0;
+    reduced_ = false;
     place();
     update();
 }
 
 PlacedPicture StretchImage::placedPicture() const {
-    return {picture(), scaled_.onWhitePaper(), twips(), degrees_, opacity_, file_};
+    return {picture(), scaled_.onWhitePaper(), twips(), degrees_, opacity_,
+            file_,     quarterTurns_,          reduced_};
 }
 
 void StretchImage::setPlacedPicture(const PlacedPicture& placed) {
@@ -38,6 +41,8 @@ void StretchImage::setPlacedPicture(const PlacedPicture& placed) {
     degrees_ = placed.degrees;
     opacity_ = placed.opacity;
     file_ = placed.file;
+    quarterTurns_ = placed.quarterTurns;
+    reduced_ = placed.reduced;
     setTwips(placed.twips);
     update();
 }
@@ -57,6 +62,7 @@ void StretchImage::turnQuarter(bool clockwise) {
     if (!picture().isNull()) {
         scaled_.setPicture(picture().transformed(QTransform().rotate(clockwise ? 90 : -90)),
                            scaled_.onWhitePaper());
+        quarterTurns_ = (quarterTurns_ + (clockwise ? 1 : 3)) % 4;
     }
     const TwipRect before = twips();
     const double centreX = double(before.left) + before.width / 2.0;

@@ -63,4 +63,6 @@ private:
     int degrees_ = 0;
     QPolygon outline_;  // of the mask; empty while the picture is not turned
     QString file_;
+    int quarterTurns_ = 0;
+    bool reduced_ = false;
 };
