@@ -230,10 +230,7 @@ TEST_F(RealInput, ARoomIsFurnishedPieceByPieceAndStepsAreTakenBack) {
     // The sofa, under the shelf's corner of the plan no more: a double-click chooses it.
     const QPoint sofa(40 + 75, 40 + 35);
     moveTo(background(), sofa);
-    input.press();
-    input.release();
-    input.press();
-    input.release();
+    input.doubleClick();
     ASSERT_TRUE(waitFor([&] { return c().Image1->twips().width == 152 * kTwipsPerPixel; }));
     EXPECT_EQ(window->area().pieces().count(), 3) << "the shelf took the sofa's place as a piece";
     pause(600);  // past the double-click time: the next press starts a drag

@@ -75,6 +75,15 @@ void XInput::release(int button) {
     flush();
 }
 
+// All four at once: however busy the machine, the server stamps them within the system's
+// double-click time, as a hand gives them.
+void XInput::doubleClick(int button) {
+    for (const bool down : {true, false, true, false}) {
+        XTestFakeButtonEvent(display_, unsigned(button), down ? True : False, CurrentTime);
+    }
+    flush();
+}
+
 void XInput::key(const char* name, bool down) {
     const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(name));
     XTestFakeKeyEvent(display_, code, down ? True : False, CurrentTime);

@@ -33,6 +33,7 @@ public:
     void moveTo(QPoint screen);
     void press(int button = 1);
     void release(int button = 1);
+    void doubleClick(int button = 1);
     // Keys by their X names ("Return", "h", "Control_L"), pressed in order, released in reverse.
     void keys(std::initializer_list<const char*> names);
     // Wheel steps away from the user (positive) or towards, with Ctrl held if asked.
