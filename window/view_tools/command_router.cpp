@@ -1,12 +1,11 @@
 #include "command_router.h"
 
-#include <QAction>
-#include <QWidget>
-
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QWidget>
 
 #include "arrangement_history.h"
 #include "furnishing.h"
