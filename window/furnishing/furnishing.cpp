@@ -59,9 +59,8 @@ void Furnishing::readAgain(const PlacedPicture& piece) {
 void Furnishing::removeUnderPointer() {
     StretchImage& image = area_.foreground();
     const QPointF inWindow = window_.mapFromGlobal(QCursor::pos());
-    const QPoint onImage = image.mapFrom(&window_, inWindow.toPoint());
-    const bool overForeground = hasForeground() && image.rect().contains(onImage) &&
-                                (image.mask().isEmpty() || image.mask().contains(onImage));
+    const bool overForeground =
+        hasForeground() && image.showsPictureAt(image.mapFrom(&window_, inWindow.toPoint()));
     const std::optional<int> piece = area_.pieces().at(area_.backgroundTwipsAt(inWindow));
     if (!overForeground && piece) {
         area_.pieces().take(*piece);

@@ -1,6 +1,5 @@
 #include "pieces.h"
 
-#include <QRegion>
 #include <QWidget>
 
 #include "stretch_image.h"
@@ -29,9 +28,7 @@ std::optional<int> Pieces::at(QPointF twips) const {
     const QPoint pixel = zoom_.pixelsAt(twips);
     for (int i = count() - 1; i >= 0; --i) {
         const StretchImage* shown = shown_[std::size_t(i)];
-        const QPoint inside = pixel - shown->pos();
-        if (!shown->rect().contains(inside)) continue;
-        if (shown->mask().isEmpty() || shown->mask().contains(inside)) return i;
+        if (shown->showsPictureAt(pixel - shown->pos())) return i;
     }
     return std::nullopt;
 }
@@ -42,9 +39,17 @@ std::vector<PlacedPicture> Pieces::all() const {
     return pieces;
 }
 
+// The widgets already shown take the pieces in their order, and keep what they have made for
+// painting where their picture stays: a step back over twenty pieces makes no widget anew.
 void Pieces::setAll(const std::vector<PlacedPicture>& pieces) {
-    while (count() > 0) take(count() - 1);
-    for (const PlacedPicture& piece : pieces) add(piece);
+    while (count() > int(pieces.size())) take(count() - 1);
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (i == shown_.size()) {
+            add(pieces[i]);
+        } else if (!(shown_[i]->placedPicture() == pieces[i])) {
+            shown_[i]->setPlacedPicture(reducedForPlan(pieces[i], largestLevel_));
+        }
+    }
 }
 
 qint64 Pieces::keptPixels() const {

@@ -108,6 +108,10 @@ void StretchImage::placed() {
     }
 }
 
+bool StretchImage::showsPictureAt(QPoint local) const {
+    return rect().contains(local) && (mask().isEmpty() || mask().contains(local));
+}
+
 void StretchImage::paintEvent(QPaintEvent* event) {
     const QRect exposed = event->rect() & rect();
     if (exposed.isEmpty()) return;

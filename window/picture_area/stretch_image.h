@@ -44,6 +44,9 @@ public:
     PlacedPicture placedPicture() const;
     void setPlacedPicture(const PlacedPicture& placed);
 
+    // Whether the drawn picture, turned or not, covers this point of the widget.
+    bool showsPictureAt(QPoint local) const;
+
     // What the picture is painted from (for tests).
     const ScaledPicture& scaledPicture() const { return scaled_; }
 
