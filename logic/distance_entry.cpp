@@ -33,10 +33,7 @@ void onDistanceChange(const Calibration& calibration, WorkflowState& state, Wind
     }
     state.*calibration.scale = *scale;
     state.*calibration.exactScale = *exact;
-    std::string readout(kReadoutPrefix);
-    readout += scale->toText(locale.decimalSeparator());
-    readout += kReadoutSuffix;
-    window.setCaption(calibration.readout, readout);
+    window.setCaption(calibration.readout, readoutText(*scale, locale.decimalSeparator()));
     window.setStatusColor(kBlack);
     window.setCaption(port::Label::Label1, calibration.successMessage);
     if (calibration.enablesApply) window.setEnabled(port::Control::Command3, true);
@@ -59,4 +56,11 @@ void onMeasureAlongLineToggle(WorkflowState& state, WindowPort& window,
     // A length already typed is measured again the new way, as if typed again.
     const Calibration* open = calibrationAwaitingLength(state);
     if (open && !window.text(open->box).empty()) onDistanceChange(*open, state, window, locale);
+}
+
+std::string readoutText(Currency scale, std::string_view decimalSeparator) {
+    std::string readout(kReadoutPrefix);
+    readout += scale.toText(decimalSeparator);
+    readout += kReadoutSuffix;
+    return readout;
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
+#include "currency.h"
 #include "number_locale.h"
 #include "window_port.h"
 #include "workflow_state.h"
@@ -12,3 +16,6 @@ void onText2Change(WorkflowState& state, WindowPort& window, const NumberLocale&
 // Switches between measuring the level distance between a calibration's presses (the
 // default) and the whole length of the line between them.
 void onMeasureAlongLineToggle(WorkflowState& state, WindowPort& window, const NumberLocale& locale);
+
+// "1pixel=0.5mm": a scale as its readout shows it.
+std::string readoutText(Currency scale, std::string_view decimalSeparator);

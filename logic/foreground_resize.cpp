@@ -60,7 +60,13 @@ void onCommand3Click(WorkflowState& state, WindowPort& window, const NumberLocal
     window.setForeground(port::Extent::Height, resize->height);
     state.fgResized = true;
     // The message keeps the label's colour: red if the last edit of the length was an error.
+    window.setCaption(port::Label::Label1, *resizedMessage(state, locale));
+}
+
+std::optional<std::string> resizedMessage(const WorkflowState& state, const NumberLocale& locale) {
+    const std::optional<double> ratio = exactRatio(state);
+    if (!ratio) return std::nullopt;
     std::string message = cutPercentText(*ratio, locale.decimalSeparator());
     message += isEnlargement(*ratio) ? MsgEnlargedSuffix : MsgReducedSuffix;
-    window.setCaption(port::Label::Label1, message);
+    return message;
 }

@@ -6,6 +6,7 @@
 #include "distance_entry.h"
 #include "foreground_resize.h"
 #include "form_load.h"
+#include "kept_calibrations.h"
 #include "next_piece.h"
 #include "pointer_handling.h"
 #include "task_selection.h"
@@ -34,6 +35,14 @@ public:
     void image1MouseUp() { handle(onImage1MouseUp); }
     void measureAlongLineToggle() { handle(onMeasureAlongLineToggle, window_, locale_); }
     void nextPiece() { handle(onNextPiece, window_); }
+    void openArrangement(const KeptCalibrations& kept) {
+        handle(onArrangementOpened, window_, locale_, kept);
+    }
+
+    // What an arrangement file keeps of the workflow.
+    KeptCalibrations keptCalibrations() const {
+        return ::keptCalibrations(state_, window_, locale_);
+    }
 
 private:
     template <typename Handler, typename... Arguments>
