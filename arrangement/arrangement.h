@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "kept_calibrations.h"
+
+// A picture as an arrangement keeps it: its file, and where and how it lies on the plan. The
+// place and size are the window's single-precision twips; the turn is the file's picture turned
+// clockwise by quarters, then drawn turned by whole degrees about its centre.
+struct KeptPicture {
+    QString file;  // absolute
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+    int quarterTurns = 0;  // 0 to 3
+    int degrees = 0;       // -179 to 180
+    double opacity = 1.0;  // 0.1 to 1
+    friend bool operator==(const KeptPicture&, const KeptPicture&) = default;
+};
+
+// A furnished plan: the background, its calibration and the current foreground's, the current
+// foreground (if one is shown) and the pieces, bottom first.
+struct Arrangement {
+    QString background;  // absolute; empty if none was open
+    std::optional<KeptPicture> foreground;
+    std::vector<KeptPicture> pieces;
+    KeptCalibrations calibrations;
+    friend bool operator==(const Arrangement&, const Arrangement&) = default;
+};

@@ -1,0 +1,247 @@
+#include "arrangement_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+#include <limits>
+
+#include "window_port.h"
+
+namespace arrangement_file {
+
+namespace {
+
+constexpr char kFormat[] = "pokotamu-arrangement";
+constexpr int kVersion = 1;
+constexpr int kLongestPath = 4096;
+
+QString relativeWhereBelow(const QString& file, const QDir& folder) {
+    const QString relative = folder.relativeFilePath(file);
+    const bool below = !relative.startsWith(QLatin1String("../")) &&
+                       relative != QLatin1String("..") && !QDir::isAbsolutePath(relative);
+    return below ? relative : file;
+}
+
+QJsonArray point(std::int32_t x, std::int32_t y) { return {x, y}; }
+
+QJsonObject calibrationJson(const KeptCalibration& kept) {
+    QJsonObject json{{"start", point(kept.startX, kept.startY)},
+                     {"end", point(kept.endX, kept.endY)},
+                     {"mmPerTwip", kept.mmPerTwip}};
+    if (kept.lengthMm) json.insert("lengthMm", *kept.lengthMm);
+    return json;
+}
+
+QJsonObject pictureJson(const KeptPicture& picture, const QDir& folder) {
+    return {{"file", relativeWhereBelow(picture.file, folder)},
+            {"left", picture.left},
+            {"top", picture.top},
+            {"width", picture.width},
+            {"height", picture.height},
+            {"quarterTurns", picture.quarterTurns},
+            {"degrees", picture.degrees},
+            {"opacity", picture.opacity}};
+}
+
+// Reads the members of an object, each checked against its bounds; the first value out of
+// them is the problem, named by where it stands in the file.
+class Fields {
+public:
+    Fields(const QJsonObject& object, QString where, QString& problem)
+        : object_(object), where_(std::move(where)), problem_(problem) {}
+
+    bool has(const char* key) const { return object_.contains(QLatin1String(key)); }
+
+    double number(const char* key, double least, double most) {
+        const QJsonValue value = object_.value(QLatin1String(key));
+        const double number = value.toDouble(std::numeric_limits<double>::quiet_NaN());
+        if (!value.isDouble() || !(number >= least && number <= most)) fail(key);
+        return problem_.isEmpty() ? number : least;
+    }
+    int whole(const char* key, int least, int most) {
+        const double value = number(key, least, most);
+        if (value != std::floor(value)) fail(key);
+        return problem_.isEmpty() ? int(value) : least;
+    }
+    bool flag(const char* key) {
+        const QJsonValue value = object_.value(QLatin1String(key));
+        if (!value.isUndefined() && !value.isBool()) fail(key);
+        return value.toBool();
+    }
+    std::optional<double> optionalNumber(const char* key) {
+        if (!has(key)) return std::nullopt;
+        return number(key, -std::numeric_limits<double>::max(), std::numeric_limits<double>::max());
+    }
+    QString file(const char* key, const QDir& folder) {
+        const QString text = object_.value(QLatin1String(key)).toString();
+        if (text.isEmpty() || text.size() > kLongestPath || text.contains(QChar(0))) fail(key);
+        return problem_.isEmpty() ? QDir::cleanPath(folder.absoluteFilePath(text)) : QString();
+    }
+    // A member that is an object, read the same way.
+    Fields child(const char* key) {
+        const QJsonValue value = object_.value(QLatin1String(key));
+        if (!value.isObject()) fail(key);
+        return Fields(value.toObject(), name(key), problem_);
+    }
+    std::pair<std::int32_t, std::int32_t> point(const char* key) {
+        const QJsonArray pair = object_.value(QLatin1String(key)).toArray();
+        if (pair.size() != 2) fail(key);
+        Fields xy(QJsonObject{{"x", pair.at(0)}, {"y", pair.at(1)}}, name(key), problem_);
+        constexpr int least = std::numeric_limits<std::int32_t>::min();
+        constexpr int most = std::numeric_limits<std::int32_t>::max();
+        return {xy.whole("x", least, most), xy.whole("y", least, most)};
+    }
+    QString name(const char* key) const {
+        return where_.isEmpty() ? QString::fromLatin1(key) : where_ + u'.' + QLatin1String(key);
+    }
+
+private:
+    void fail(const char* key) {
+        if (problem_.isEmpty())
+            problem_ = QStringLiteral("%1 の値が正しくありません。").arg(name(key));
+    }
+
+    QJsonObject object_;
+    QString where_;
+    QString& problem_;
+};
+
+KeptCalibration calibrationFrom(Fields& fields) {
+    KeptCalibration kept;
+    std::tie(kept.startX, kept.startY) = fields.point("start");
+    std::tie(kept.endX, kept.endY) = fields.point("end");
+    kept.mmPerTwip = fields.number("mmPerTwip", -std::numeric_limits<double>::max(),
+                                   std::numeric_limits<double>::max());
+    kept.lengthMm = fields.optionalNumber("lengthMm");
+    return kept;
+}
+
+KeptPicture pictureFrom(Fields& fields, const QDir& folder) {
+    constexpr double largest = kLargestControlExtent;
+    KeptPicture picture;
+    picture.file = fields.file("file", folder);
+    picture.left = float(fields.number("left", -largest, largest));
+    picture.top = float(fields.number("top", -largest, largest));
+    // A rectangle the window can show: at least a twip, at most the largest control.
+    picture.width = float(fields.number("width", 1, largest));
+    picture.height = float(fields.number("height", 1, largest));
+    picture.quarterTurns = fields.whole("quarterTurns", 0, 3);
+    picture.degrees = fields.whole("degrees", -179, 180);
+    picture.opacity = fields.number("opacity", 0.1, 1.0);
+    return picture;
+}
+
+KeptCalibrations calibrationsFrom(Fields fields) {
+    KeptCalibrations kept;
+    kept.measureAlongLine = fields.flag("measureAlongLine");
+    kept.foregroundResized = fields.flag("foregroundResized");
+    if (fields.has("background")) {
+        Fields background = fields.child("background");
+        kept.background = calibrationFrom(background);
+    }
+    // A foreground's scale means nothing without the background's.
+    if (kept.background && fields.has("foreground")) {
+        Fields foreground = fields.child("foreground");
+        kept.foreground = calibrationFrom(foreground);
+    }
+    kept.foregroundResized = kept.foregroundResized && kept.foreground;
+    return kept;
+}
+
+}  // namespace
+
+bool isArrangementFile(const QString& path) {
+    return path.endsWith(u'.' + QLatin1String(kSuffix), Qt::CaseInsensitive);
+}
+
+QByteArray write(const Arrangement& arrangement, const QDir& folder) {
+    QJsonObject calibrations{{"measureAlongLine", arrangement.calibrations.measureAlongLine},
+                             {"foregroundResized", arrangement.calibrations.foregroundResized}};
+    if (const auto& kept = arrangement.calibrations.background) {
+        calibrations.insert("background", calibrationJson(*kept));
+    }
+    if (const auto& kept = arrangement.calibrations.foreground) {
+        calibrations.insert("foreground", calibrationJson(*kept));
+    }
+    QJsonObject json{{"format", kFormat}, {"version", kVersion}, {"calibrations", calibrations}};
+    if (!arrangement.background.isEmpty()) {
+        json.insert("background", relativeWhereBelow(arrangement.background, folder));
+    }
+    if (arrangement.foreground)
+        json.insert("foreground", pictureJson(*arrangement.foreground, folder));
+    QJsonArray pieces;
+    for (const KeptPicture& piece : arrangement.pieces) pieces.append(pictureJson(piece, folder));
+    json.insert("pieces", pieces);
+    return QJsonDocument(json).toJson(QJsonDocument::Indented);
+}
+
+Reading read(const QByteArray& text, const QDir& folder) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError) {
+        return {std::nullopt,
+                QStringLiteral("JSON として読めません（%1 バイト目: %2）。")
+                    .arg(error.offset + 1)
+                    .arg(error.errorString()),
+                {}};
+    }
+    const QJsonObject json = document.object();
+    if (json.value("format").toString() != QLatin1String(kFormat)) {
+        return {std::nullopt, QStringLiteral("ポコタムの配置ファイルではありません。"), {}};
+    }
+    if (json.value("version").toInt(0) != kVersion) {
+        return {std::nullopt,
+                QStringLiteral("この版（%1）の配置ファイルは開けません。")
+                    .arg(json.value("version").toVariant().toString()),
+                {}};
+    }
+    QString problem;
+    Fields fields(json, {}, problem);
+    Arrangement arrangement;
+    if (fields.has("background")) arrangement.background = fields.file("background", folder);
+    if (fields.has("calibrations"))
+        arrangement.calibrations = calibrationsFrom(fields.child("calibrations"));
+    if (fields.has("foreground")) {
+        Fields foreground = fields.child("foreground");
+        arrangement.foreground = pictureFrom(foreground, folder);
+    }
+    const QJsonArray pieces = json.value("pieces").toArray();
+    QStringList notes;
+    for (qsizetype i = 0; i < pieces.size() && problem.isEmpty(); ++i) {
+        if (i == kMostPieces) {
+            notes << QStringLiteral("家具は %1 個までです。残りの %2 個は開きません。")
+                         .arg(kMostPieces)
+                         .arg(pieces.size() - kMostPieces);
+            break;
+        }
+        Fields piece(pieces.at(i).toObject(), QStringLiteral("pieces[%1]").arg(i), problem);
+        arrangement.pieces.push_back(pictureFrom(piece, folder));
+    }
+    if (!problem.isEmpty()) return {std::nullopt, problem, {}};
+    return {std::move(arrangement), {}, notes};
+}
+
+Reading readFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) return {std::nullopt, QStringLiteral("ファイルがありません。"), {}};
+    // Not a device, a pipe or a folder: only a file has an end to read to.
+    if (!info.isFile())
+        return {std::nullopt, QStringLiteral("ふつうのファイルではありません。"), {}};
+    if (info.size() > kLargestBytes) {
+        return {std::nullopt,
+                QStringLiteral("配置ファイルとしては大きすぎます（%1 バイト、%2 バイトまで）。")
+                    .arg(info.size())
+                    .arg(kLargestBytes),
+                {}};
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {std::nullopt, QStringLiteral("開けません（%1）。").arg(file.errorString()), {}};
+    }
+    return read(file.read(kLargestBytes + 1).left(kLargestBytes), info.absoluteDir());
+}
+
+}  // namespace arrangement_file

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "arrangement.h"
+
+// The arrangement file (.pokotamu): small JSON text, versioned, described in
+// docs/arrangement-file.md. Files that lie in or below the arrangement's folder are written
+// relative to it, so that the folder can be moved or sent as a whole.
+namespace arrangement_file {
+
+inline constexpr char kSuffix[] = "pokotamu";
+// Bounds that no real room comes near; a file beyond them is refused or cut.
+inline constexpr qint64 kLargestBytes = 1 << 20;
+inline constexpr int kMostPieces = 200;
+
+// By its name, as the file manager and the dialogs tell it.
+bool isArrangementFile(const QString& path);
+
+QByteArray write(const Arrangement& arrangement, const QDir& folder);
+
+struct Reading {
+    std::optional<Arrangement> arrangement;  // empty: refused, for `problem`
+    QString problem;
+    QStringList notes;  // what was left out of an arrangement that opened
+};
+// Every number is checked against what the window can show; paths are made absolute.
+Reading read(const QByteArray& text, const QDir& folder);
+// The file at `path`: a plain file of at most kLargestBytes.
+Reading readFile(const QString& path);
+
+}  // namespace arrangement_file
