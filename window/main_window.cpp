@@ -1,11 +1,13 @@
 #include "main_window.h"
 
+#include <QCloseEvent>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "control_table.h"
+#include "keeping_dialogs.h"
 #include "messages.h"
 #include "no_saved_settings.h"
 #include "picture_box.h"
@@ -34,7 +36,8 @@ QPoint pictureOrigin() {
 
 }  // namespace
 
-MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
+MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale,
+                       KeepingDialogs* keepingDialogs)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       area_(*this, pictureOrigin()),
@@ -45,11 +48,15 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
       opener_(*this, area_, *controls_.Picture2, *controls_.CommonDialog1,
               {*controls_.Command1, *controls_.Command2}),
       furnishing_(*this, area_, opener_, workflow_, *controls_.Option3),
+      ownKeepingDialogs_(keepingDialogs ? nullptr : new QtKeepingDialogs),
+      keeper_(*this, area_, opener_, workflow_, *controls_.Option3,
+              keepingDialogs ? *keepingDialogs : *ownKeepingDialogs_),
+      output_(*this, area_, workflow_, keepingDialogs ? *keepingDialogs : *ownKeepingDialogs_),
       measure_(
           *controls_.Picture1->contents(), area_.zoom(),
           [this] { return backgroundMmPerTwip(workflow_.state()); }, locale_.decimalSeparator()),
       pointer_(area_, workflow_, measure_),
-      commands_(*this, area_, workflow_, measure_, furnishing_),
+      commands_(*this, area_, workflow_, measure_, {furnishing_, keeper_, output_}),
       tilt_(*controls_.Line1, area_.zoom(), locale_.decimalSeparator()) {
     setObjectName(toQString(kFormName));
     setWindowTitle(toQString(kWindowTitle));
@@ -61,6 +68,10 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale)
     keepNoSettings();  // the window's file dialog would save its history
     connectForm();
     opener_.onOpened([this] { commands_.followWorkflow(); });
+    opener_.onArrangementChosen([this](const QString& path) {
+        keeper_.open(path);
+        commands_.followWorkflow();
+    });
     pointer_.onPieceChosen([this](int piece) {
         furnishing_.makeCurrent(piece);
         commands_.followWorkflow();
@@ -84,6 +95,17 @@ void MainWindow::connectForm() {
     connect(c.Command3, &QPushButton::clicked, this, [this] { commands_.command3Click(); });
     connect(c.Text1, &QLineEdit::textChanged, this, [w] { w->text1Change(); });
     connect(c.Text2, &QLineEdit::textChanged, this, [w] { w->text2Change(); });
+}
+
+MainWindow::~MainWindow() = default;
+
+// Whoever kept no pieces and opened no arrangement is never asked.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (keeper_.mayClose()) {
+        QWidget::closeEvent(event);
+    } else {
+        event->ignore();
+    }
 }
 
 // The frame is known once the window is shown; the whole window is centred, once.

@@ -2,6 +2,10 @@
 
 #include <QWidget>
 
+#include <memory>
+
+#include "arrangement_keeper.h"
+#include "arrangement_output.h"
 #include "command_router.h"
 #include "form_controls.h"
 #include "furnishing.h"
@@ -14,6 +18,7 @@
 #include "tilt_warning.h"
 #include "workflow.h"
 
+class KeepingDialogs;
 class ViewTools;
 class PlaneNote;
 
@@ -21,8 +26,11 @@ class PlaneNote;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    // The window owns the dialogs; without them it uses the real file dialog and warnings.
-    explicit MainWindow(PictureDialogs* dialogs = nullptr, const QLocale& locale = QLocale());
+    // The window owns the picture dialogs; without them it uses the real file dialog and
+    // warnings. The keeping dialogs are the window's own only when it makes them.
+    explicit MainWindow(PictureDialogs* dialogs = nullptr, const QLocale& locale = QLocale(),
+                        KeepingDialogs* keepingDialogs = nullptr);
+    ~MainWindow() override;
 
     const WorkflowState& workflowState() const { return workflow_.state(); }
     const FormControls& controls() const { return controls_; }
@@ -33,11 +41,14 @@ public:
     // The warning beside a calibration line that lies off level.
     const PlaneNote& tiltNote() const { return tilt_.note(); }
 
-    // Opens a background as the first "..." button does once its dialog has chosen the file.
+    // Opens a background as the first "..." button does once its dialog has chosen the file,
+    // or the arrangement, if the file is one.
     void openBackground(const QString& path) { opener_.openBackground(path); }
+    const ArrangementKeeper& keeper() const { return keeper_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void connectForm();
@@ -49,6 +60,9 @@ private:
     Workflow workflow_;
     PictureOpener opener_;
     Furnishing furnishing_;
+    std::unique_ptr<KeepingDialogs> ownKeepingDialogs_;
+    ArrangementKeeper keeper_;
+    ArrangementOutput output_;
     MeasureTool measure_;
     PointerRouter pointer_;
     CommandRouter commands_;

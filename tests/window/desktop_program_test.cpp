@@ -116,6 +116,9 @@ TEST_F(DesktopProgram, EveryControlHasANameAScreenReaderSays) {
 }
 
 TEST(DesktopEntry, OpensAFileWithTheProgramAndListsOnlyTypesItReads) {
+    QFile mime(QStringLiteral(POKOTAMU_SOURCE_DIR "/resources/pokotamu-mime.xml"));
+    ASSERT_TRUE(mime.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(mime.readAll().contains(R"(<glob pattern="*.pokotamu"/>)"));
     QFile entry(QStringLiteral(POKOTAMU_SOURCE_DIR "/resources/pokotamu.desktop"));
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly | QIODevice::Text));
     QStringList listed;
@@ -130,7 +133,7 @@ TEST(DesktopEntry, OpensAFileWithTheProgramAndListsOnlyTypesItReads) {
         }
     }
     EXPECT_TRUE(execFound);
-    QSet<QString> readable;
+    QSet<QString> readable{QStringLiteral("application/x-pokotamu")};  // the arrangement
     for (const QByteArray& type : readablePictureMimeTypes()) {
         readable.insert(QString::fromLatin1(type));
     }

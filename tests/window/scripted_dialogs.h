@@ -1,30 +1,62 @@
 #pragma once
 
+#include <QPageLayout>
+#include <QPrinter>
 #include <QString>
 #include <deque>
+#include <optional>
 #include <vector>
 
+#include "keeping_dialogs.h"
 #include "picture_dialogs.h"
 
-// Answers the file dialog from a script and keeps every report instead of showing it.
-class ScriptedDialogs : public PictureDialogs {
+// Answers every file dialog from one script and keeps every report instead of showing it.
+class ScriptedDialogs : public PictureDialogs, public KeepingDialogs {
 public:
     struct Report {
         QString path;
         QString reason;
     };
     std::deque<QString> answers;  // an empty answer is a cancel
-    std::vector<Report> reports;
+    std::vector<Report> reports;  // a keeping report has no path
     int asked = 0;
+    std::optional<int> scale;  // the scale picked; none: the one offered
+    int offeredScale = 0;
+    BeforeClose beforeClose = BeforeClose::Discard;
+    int closeAsked = 0;
+    QString printTo;  // where the printer writes its PDF
 
-    QString choosePicture(QWidget*) override {
+    QString choosePicture(QWidget*) override { return nextAnswer(); }
+    void reportUnreadable(QWidget*, const QString& path, const QString& reason) override {
+        reports.push_back({path, reason});
+    }
+
+    QString chooseFileToSave(QWidget*, Saving, const QString&) override { return nextAnswer(); }
+    QString chooseArrangement(QWidget*) override { return nextAnswer(); }
+    std::optional<int> chooseScale(QWidget*, std::span<const int>, int suggested) override {
+        offeredScale = suggested;
+        return scale.value_or(suggested);
+    }
+    BeforeClose askBeforeClose(QWidget*) override {
+        ++closeAsked;
+        return beforeClose;
+    }
+    void report(QWidget*, const QString& message) override { reports.push_back({{}, message}); }
+    void previewPrint(QWidget*, const QPageLayout& page,
+                      const std::function<void(QPrinter&)>& paint) override {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printTo);
+        printer.setPageLayout(page);
+        paint(printer);
+    }
+
+private:
+    QString nextAnswer() {
         ++asked;
         if (answers.empty()) return {};
         QString answer = answers.front();
         answers.pop_front();
         return answer;
-    }
-    void reportUnreadable(QWidget*, const QString& path, const QString& reason) override {
-        reports.push_back({path, reason});
     }
 };

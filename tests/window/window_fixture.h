@@ -29,8 +29,8 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dialogs = new ScriptedDialogs;  // owned by the window
-        window =
-            std::make_unique<MainWindow>(dialogs, QLocale(QLocale::English, QLocale::UnitedStates));
+        window = std::make_unique<MainWindow>(
+            dialogs, QLocale(QLocale::English, QLocale::UnitedStates), dialogs);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         ASSERT_TRUE(dir.isValid());

@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QWidget>
 
+#include "arrangement_file.h"
 #include "arrangement_history.h"
 #include "picture_area.h"
 #include "picture_box.h"
@@ -58,12 +59,13 @@ void PictureOpener::command2Click() {
 
 // The one place a decoded picture arrives; a cancelled decoding counts as a file not read,
 // but is no error to report.
+std::optional<ReadPicture> PictureOpener::readUnreported(const QString& path) {
+    BusyCursor busy;
+    return readWhileWaiting(window_, reader_, path);
+}
+
 std::optional<ReadPicture> PictureOpener::read(const QString& path) {
-    std::optional<ReadPicture> loaded;
-    {
-        BusyCursor busy;
-        loaded = readWhileWaiting(window_, reader_, path);
-    }
+    const std::optional<ReadPicture> loaded = readUnreported(path);
     if (!loaded) return std::nullopt;
     if (loaded->problem == PictureProblem::None) return loaded;
     dialogs_.reportUnreadable(&window_, path, reasonText(*loaded));
@@ -71,8 +73,12 @@ std::optional<ReadPicture> PictureOpener::read(const QString& path) {
 }
 
 void PictureOpener::openBackground(const QString& path) {
+    if (arrangement_file::isArrangementFile(path) && arrangementChosen_) {
+        arrangementChosen_(path);
+        return;
+    }
     if (const std::optional<ReadPicture> picture = read(path)) {
-        area_.showBackground(picture->image, picture->onWhitePaper);
+        area_.showBackground(picture->image, picture->onWhitePaper, path);
         if (opened_) opened_();
     }
 }
@@ -109,8 +115,11 @@ bool PictureOpener::eventFilter(QObject* watched, QEvent* event) {
     if (watched != &window_) return false;
     if (event->type() == QEvent::DragEnter) {
         auto* enter = static_cast<QDragEnterEvent*>(event);
+        const QString path = droppedFile(enter->mimeData());
         const bool loadingTask = buttons_.background.isEnabled() || buttons_.foreground.isEnabled();
-        if (loadingTask && !droppedFile(enter->mimeData()).isEmpty()) enter->acceptProposedAction();
+        if (!path.isEmpty() && (loadingTask || arrangement_file::isArrangementFile(path))) {
+            enter->acceptProposedAction();
+        }
         return true;
     }
     if (event->type() == QEvent::Drop) {
@@ -118,7 +127,7 @@ bool PictureOpener::eventFilter(QObject* watched, QEvent* event) {
         const QString path = droppedFile(drop->mimeData());
         if (path.isEmpty()) return true;
         drop->acceptProposedAction();
-        if (buttons_.background.isEnabled()) {
+        if (buttons_.background.isEnabled() || arrangement_file::isArrangementFile(path)) {
             openBackground(path);
         } else if (buttons_.foreground.isEnabled()) {
             openForeground(path);

@@ -31,6 +31,11 @@ public:
     void command2Click();
     // Told once a picture has been opened and shown.
     void onOpened(std::function<void()> opened) { opened_ = std::move(opened); }
+    // Given an arrangement file where the background's file was expected, from the first "..."
+    // button, or dropped on the window whatever the task.
+    void onArrangementChosen(std::function<void(const QString&)> chosen) {
+        arrangementChosen_ = std::move(chosen);
+    }
 
     // The steps after the file is chosen; a file that cannot be read is reported and
     // changes nothing more.
@@ -42,6 +47,9 @@ public:
     // foreground shown at the plan's top-left corner at its own size.
     QString choosePicture();
     std::optional<ReadPicture> read(const QString& path);
+    // The same, with a file that cannot be read not reported but returned with its problem;
+    // empty only when cancelled.
+    std::optional<ReadPicture> readUnreported(const QString& path);
     void placeForeground(const QString& path, const ReadPicture& picture);
 
 protected:
@@ -56,4 +64,5 @@ private:
     Buttons buttons_;
     PictureReaderProcess reader_;  // keeps the next reader ready
     std::function<void()> opened_;
+    std::function<void(const QString&)> arrangementChosen_;
 };

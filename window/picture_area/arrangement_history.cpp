@@ -72,3 +72,9 @@ void ArrangementHistory::keepBounded() {
         }
     }
 }
+
+void ArrangementHistory::forget() {
+    before_.reset();
+    undo_.clear();
+    redo_.clear();
+}

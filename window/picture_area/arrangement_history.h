@@ -25,6 +25,8 @@ public:
     bool canRedo() const { return !redo_.empty(); }
     void undo();
     void redo();
+    // A new arrangement: the steps of the one before lead nowhere in it.
+    void forget();
 
 private:
     struct Arrangement {

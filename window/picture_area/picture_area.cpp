@@ -105,7 +105,8 @@ void PictureArea::fitBackground() {
 
 // The window is fitted to the box at 100 %, then the level is set once: 100 % where the
 // window shows the whole box, else the level that shows it whole.
-void PictureArea::showBackground(const QImage& picture, bool onWhitePaper) {
+void PictureArea::showBackground(const QImage& picture, bool onWhitePaper, const QString& file) {
+    backgroundFile_ = file;
     background_->setPicture(picture, onWhitePaper);
     TwipRect box = background_->twips();
     if (box.height < kMinBackgroundTwips || box.width < kMinBackgroundTwips) {

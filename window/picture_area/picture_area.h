@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointF>
+#include <QString>
 #include <memory>
 
 #include "arrangement_history.h"
@@ -54,9 +55,10 @@ public:
     // The whole background box in the view: the largest level up to 100 % that shows it.
     void fitBackground();
 
-    // A new background: the window fitted to it at 100 %, or, when the screen cannot show it
-    // whole, the largest level that does.
-    void showBackground(const QImage& picture, bool onWhitePaper);
+    // A new background, read from `file`: the window fitted to it at 100 %, or, when the screen
+    // cannot show it whole, the largest level that does.
+    void showBackground(const QImage& picture, bool onWhitePaper, const QString& file);
+    const QString& backgroundFile() const { return backgroundFile_; }
 
     // Twips from the background's inner corner, and from the foreground's own (unturned)
     // corner, of a point given in the window's coordinates.
@@ -92,4 +94,5 @@ private:
     StretchImage* foreground_ = nullptr;
     std::unique_ptr<Pieces> pieces_;
     std::unique_ptr<ArrangementHistory> history_;
+    QString backgroundFile_;
 };

@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include "arrangement_history.h"
+#include "arrangement_keeper.h"
+#include "arrangement_output.h"
 #include "furnishing.h"
 #include "measure_tool.h"
 #include "picture_area.h"
@@ -20,11 +22,13 @@
 #include "workflow.h"
 
 CommandRouter::CommandRouter(QWidget& window, PictureArea& area, Workflow& workflow,
-                             MeasureTool& measure, Furnishing& furnishing)
+                             MeasureTool& measure, Rooms rooms)
     : area_(area),
       workflow_(workflow),
       measure_(measure),
-      furnishing_(furnishing),
+      furnishing_(rooms.furnishing),
+      keeper_(rooms.keeper),
+      output_(rooms.output),
       bar_(new ViewTools(window, area.view(), [this] { return barMayShow(); })) {
     connect(bar_, &ViewTools::triggered, this, &CommandRouter::run);
     connect(&area, &PictureArea::levelChanged, this,
@@ -76,6 +80,14 @@ void CommandRouter::followWorkflow() {
     bar_->action(ViewCommand::NextPiece)
         .setEnabled(furnishing_.hasForeground() && !awaitsPoint(state) &&
                     state.dragging != kFlagTrue);
+    const bool planShown = !area_.background().picture().isNull();
+    for (const ViewCommandRow& row : viewCommands()) {
+        if (keeps(row.command)) {
+            bar_->action(row.command)
+                .setEnabled(state.dragging != kFlagTrue &&
+                            (planShown || row.command == ViewCommand::Open));
+        }
+    }
     bar_->action(ViewCommand::MeasureAlongLine).setChecked(state.measureAlongLine);
     const bool scaled = backgroundMmPerTwip(state).has_value();
     if (!scaled && measure_.isOn()) measure_.setOn(false);
@@ -108,6 +120,8 @@ void CommandRouter::run(ViewCommand command) {
         area_.history().redo();
     } else if (command == ViewCommand::NextPiece) {
         furnishing_.nextPiece();  // its own steps: a cancelled choice is none
+    } else if (keeps(command)) {
+        keep(command);
     } else {
         area_.history().beginChange();
         carryOut(command);
@@ -134,4 +148,13 @@ void CommandRouter::carryOut(ViewCommand command) {
         const int far = QGuiApplication::keyboardModifiers() & Qt::ShiftModifier ? 10 : 1;
         furnishing_.nudge(nudgeOf(command).x() * far, nudgeOf(command).y() * far);
     }
+}
+
+void CommandRouter::keep(ViewCommand command) {
+    using enum ViewCommand;
+    if (command == Save) keeper_.save();
+    if (command == Open) keeper_.open();
+    if (command == Export) output_.exportFile();
+    if (command == Print) output_.print();
+    if (command == Copy) output_.copy();
 }

@@ -4,6 +4,8 @@
 
 #include "view_commands.h"
 
+class ArrangementKeeper;
+class ArrangementOutput;
 class Furnishing;
 class MeasureTool;
 class PictureArea;
@@ -15,12 +17,19 @@ class Workflow;
 // stepping back not between the presses on the foreground; the next piece while a foreground is
 // shown and no press is awaited; nudging with the arrows only while no text box or button takes
 // them; measuring once the background has a scale; and the bar not while a press on the picture
-// is awaited or a drag goes on. It also carries out "変  更", after which a foreground resized out
+// is awaited or a drag goes on; keeping the arrangement once there is a background, opening one
+// always, neither during a drag. It also carries out "変  更", after which a foreground resized out
 // of reach comes back into view; every change of the arrangement is a step that can be undone.
 class CommandRouter : public QObject {
 public:
+    // What carries out the commands beyond the view and the foreground.
+    struct Rooms {
+        Furnishing& furnishing;
+        ArrangementKeeper& keeper;
+        ArrangementOutput& output;
+    };
     CommandRouter(QWidget& window, PictureArea& area, Workflow& workflow, MeasureTool& measure,
-                  Furnishing& furnishing);
+                  Rooms rooms);
 
     const ViewTools& bar() const { return *bar_; }
 
@@ -32,11 +41,14 @@ public:
 private:
     bool barMayShow() const;
     void carryOut(ViewCommand command);
+    void keep(ViewCommand command);
     void addEscapeFromMeasure(QWidget& window);
 
     PictureArea& area_;
     Workflow& workflow_;
     MeasureTool& measure_;
     Furnishing& furnishing_;
+    ArrangementKeeper& keeper_;
+    ArrangementOutput& output_;
     ViewTools* bar_;
 };

@@ -36,12 +36,22 @@ const ViewCommandRow kArrangementCommands[] = {
     {ViewCommand::NudgeDown, kNoLine, "", "前景画像を下へ 1 ピクセル", {"Down", "Shift+Down"}},
 };
 
+// Keeping the arrangement and showing it to others: keys alone, as desktop programs have them.
+const ViewCommandRow kKeepingCommands[] = {
+    {ViewCommand::Save, kNoLine, "", "配置を保存", {"Ctrl+S"}},
+    {ViewCommand::Open, kNoLine, "", "配置を開く", {"Ctrl+O"}},
+    {ViewCommand::Export, kNoLine, "", "PNG 画像か縮尺どおりの PDF に書き出す", {"Ctrl+E"}},
+    {ViewCommand::Print, kNoLine, "", "縮尺どおりに印刷", {"Ctrl+P"}},
+    {ViewCommand::Copy, kNoLine, "", "配置を画像としてコピー", {"Ctrl+C"}},
+};
+
 }  // namespace
 
 std::span<const ViewCommandRow> viewCommands() {
     static const std::vector<ViewCommandRow> all = [] {
         std::vector<ViewCommandRow> rows(std::begin(kViewCommands), std::end(kViewCommands));
         rows.insert(rows.end(), std::begin(kArrangementCommands), std::end(kArrangementCommands));
+        rows.insert(rows.end(), std::begin(kKeepingCommands), std::end(kKeepingCommands));
         return rows;
     }();
     return all;
@@ -53,6 +63,11 @@ bool isSwitch(ViewCommand command) {
 
 bool isOneOf(ViewCommand command, std::initializer_list<ViewCommand> commands) {
     return std::find(commands.begin(), commands.end(), command) != commands.end();
+}
+
+bool keeps(ViewCommand command) {
+    using enum ViewCommand;
+    return isOneOf(command, {Save, Open, Export, Print, Copy});
 }
 
 bool movesForeground(ViewCommand command) {

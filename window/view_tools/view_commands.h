@@ -29,6 +29,11 @@ enum class ViewCommand {
     NudgeRight,
     NudgeUp,
     NudgeDown,
+    Save,
+    Open,
+    Export,
+    Print,
+    Copy,
 };
 
 bool isOneOf(ViewCommand command, std::initializer_list<ViewCommand> commands);
@@ -36,6 +41,8 @@ bool isOneOf(ViewCommand command, std::initializer_list<ViewCommand> commands);
 bool isSwitch(ViewCommand command);
 // A command that moves or turns the foreground.
 bool movesForeground(ViewCommand command);
+// A command that keeps the arrangement or shows it to others; none of them changes it.
+bool keeps(ViewCommand command);
 // A command that nudges the foreground, and which way, by a pixel of the plan at 100 %.
 bool nudges(ViewCommand command);
 QPoint nudgeOf(ViewCommand command);

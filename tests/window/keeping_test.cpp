@@ -1,0 +1,245 @@
+#include <QClipboard>
+#include <QFile>
+#include <QPdfDocument>
+#include <QRegularExpression>
+
+#include "furnished_room.h"
+#include "peak_memory.h"
+
+namespace {
+
+// What the user sees of the form and the plan, all of it compared at once.
+struct Shown {
+    WorkflowState state;
+    Arrangement arrangement;
+    QStringList texts;
+    std::vector<bool> enabled;
+    QSize foregroundPixels;
+    bool operator==(const Shown&) const = default;
+};
+
+Shown shown(const MainWindow& window) {
+    const FormControls& c = window.controls();
+    WorkflowState state = window.workflowState();
+    // The presses of a calibration begun anew are no one's.
+    if (state.fgExactMmPerUnit == 0)
+        state.fgStartX = state.fgStartY = state.fgEndX = state.fgEndY = 0;
+    return {
+        state,
+        window.keeper().current(),
+        {c.Label1->text(), c.Label2->text(), c.Label3->text(), c.Text1->text(), c.Text2->text()},
+        {c.Text1->isEnabled(), c.Text2->isEnabled(), c.Command1->isEnabled(),
+         c.Command2->isEnabled(), c.Command3->isEnabled(), c.Frame2->isEnabled(),
+         c.Option3->isChecked()},
+        c.Image1->picture().size()};
+}
+
+void PrintTo(const Shown& seen, std::ostream* out) {
+    const WorkflowState& s = seen.state;
+    *out << "mode " << int(s.mode) << ", bg " << s.bgStartX << ' ' << s.bgEndX << ' '
+         << s.bgExactMmPerUnit << ", fg " << s.fgStartX << ' ' << s.fgEndX << ' '
+         << s.fgExactMmPerUnit << ' ' << s.fgResized << s.measureAlongLine << ", "
+         << seen.arrangement.pieces.size() << " pieces, "
+         << QString(seen.arrangement.background).toStdString() << ", "
+         << (seen.arrangement.foreground ? seen.arrangement.foreground->width : -1) << ", "
+         << seen.texts.join(u'|').toStdString() << ", enabled";
+    for (const bool on : seen.enabled) *out << ' ' << on;
+    *out << ", " << seen.foregroundPixels.width() << 'x' << seen.foregroundPixels.height();
+}
+
+QColor colourAt(const QImage& image, QPoint at) { return image.pixelColor(at); }
+
+bool near(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) <= 2 && std::abs(a.green() - b.green()) <= 2 &&
+           std::abs(a.blue() - b.blue()) <= 2;
+}
+
+}  // namespace
+
+// The furnished room of 600 x 400 pixels at a millimetre a pixel, kept and shown to others.
+class KeepingARoom : public FurnishingARoom {
+protected:
+    void save(const QString& name) {
+        dialogs->answers.push_back(dir.filePath(name));
+        key(Qt::Key_S);
+    }
+    // A second window that opens the file as the command line does.
+    std::unique_ptr<MainWindow> reopen(const QString& name, ScriptedDialogs*& itsDialogs) {
+        itsDialogs = new ScriptedDialogs;
+        auto reopened = std::make_unique<MainWindow>(
+            itsDialogs, QLocale(QLocale::English, QLocale::UnitedStates), itsDialogs);
+        reopened->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(reopened.get()));
+        reopened->openBackground(dir.filePath(name));
+        QApplication::setActiveWindow(window.get());  // the keys go on to the first
+        return reopened;
+    }
+};
+
+TEST_F(KeepingARoom, AnArrangementSavedAndOpenedAgainIsTheSameToTheTwip) {
+    key(Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);  // a degree
+    key(Qt::Key_BracketLeft);
+    save("resized.pokotamu");
+    ScriptedDialogs* other = nullptr;
+    std::unique_ptr<MainWindow> reopened = reopen("resized.pokotamu", other);
+    EXPECT_EQ(shown(*reopened), shown(*window));
+    EXPECT_EQ(reopened->controls().Label1->text(), "200％ 拡大しました");
+    EXPECT_TRUE(other->reports.empty());
+
+    // A room of two pieces, the second turned, measured along the line, the files relative.
+    nextPiece(writePicture("table.png", {80, 60}, Qt::darkBlue));
+    key(Qt::Key_R);
+    key(Qt::Key_T);
+    save("room.pokotamu");
+    QFile file(dir.filePath("room.pokotamu"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("\"background\": \"plan.png\"")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\"file\": \"table.png\"")) << text.toStdString();
+    reopened = reopen("room.pokotamu", other);
+    // As right after the plan's length was typed, it may still be corrected.
+    EXPECT_TRUE(reopened->controls().Text1->isEnabled());
+    c().Text1->setEnabled(true);
+    EXPECT_EQ(shown(*reopened), shown(*window));
+    EXPECT_EQ(reopened->area().pieces().count(), 1);
+    EXPECT_EQ(reopened->controls().Image1->picture().size(), QSize(60, 80));
+    EXPECT_TRUE(reopened->workflowState().measureAlongLine);
+
+    // Opened and unchanged, the window closes at once; changed, it asks, and a cancel keeps it.
+    EXPECT_TRUE(reopened->close());
+    EXPECT_EQ(other->closeAsked, 0);
+    key(Qt::Key_L);
+    dialogs->beforeClose = KeepingDialogs::BeforeClose::Cancel;
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(dialogs->closeAsked, 1);
+    EXPECT_TRUE(window->isVisible());
+    // Saved on the way out: the file holds the change.
+    dialogs->beforeClose = KeepingDialogs::BeforeClose::Save;
+    dialogs->answers.push_back(dir.filePath("room.pokotamu"));
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(dialogs->closeAsked, 2);
+    reopened = reopen("room.pokotamu", other);
+    EXPECT_EQ(reopened->controls().Image1->picture().size(), QSize(80, 60));
+}
+
+// The described workflow alone: no piece kept, nothing saved; the close is at once.
+TEST_F(KeepingARoom, TheDescribedWorkflowClosesAtOnce) {
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(dialogs->closeAsked, 0);
+}
+
+TEST_F(KeepingARoom, AMissingPictureIsNamedAndTheRestOpens) {
+    const QString lamp = writePicture("lamp.png", {30, 30}, Qt::yellow);
+    nextPiece(writePicture("table.png", {80, 60}, Qt::darkBlue));
+    click(c().Option1);  // no press awaited: the next piece may come
+    nextPiece(lamp);
+    save("room.pokotamu");
+    QFile::remove(lamp);
+    ScriptedDialogs* other = nullptr;
+    std::unique_ptr<MainWindow> reopened = reopen("room.pokotamu", other);
+    ASSERT_EQ(other->reports.size(), 1u);
+    EXPECT_TRUE(other->reports[0].reason.contains(lamp)) << other->reports[0].reason.toStdString();
+    EXPECT_EQ(reopened->area().pieces().count(), 2);  // the sofa and the table
+    EXPECT_FALSE(reopened->controls().Image1->isVisible());
+    EXPECT_EQ(reopened->area().backgroundFile(), dir.filePath("plan.png"));
+
+    // A damaged file is refused with its reason and changes nothing.
+    QFile bad(dir.filePath("bad.pokotamu"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("{\"format\": \"pokotamu-arrangement\", \"version\": 1, \"pieces\": [");
+    bad.close();
+    const Shown before = shown(*reopened);
+    reopened->openBackground(bad.fileName());
+    ASSERT_EQ(other->reports.size(), 2u);
+    EXPECT_TRUE(other->reports[1].reason.contains("JSON"))
+        << other->reports[1].reason.toStdString();
+    EXPECT_EQ(shown(*reopened), before);
+}
+
+TEST_F(KeepingARoom, ThePlanIsExportedPrintedAndCopiedAsShown) {
+    key(Qt::Key_BracketLeft);  // the sofa at 0.9
+    nextPiece(writePicture("table.png", {80, 60}, Qt::darkBlue));
+    key(Qt::Key_H);  // the table to the middle of the plan
+    const TwipRect table = c().Image1->twips();
+    const QPoint onTable(toPixels(table.left + table.width / 2),
+                         toPixels(table.top + table.height / 2));
+
+    dialogs->answers.push_back(dir.filePath("room.png"));
+    key(Qt::Key_E);
+    const QImage png(dir.filePath("room.png"));
+    ASSERT_EQ(png.size(), QSize(600, 400));
+    EXPECT_TRUE(near(colourAt(png, onTable), QColor(Qt::darkBlue))) << onTable.x();
+    // Nine tenths of dark red over white paper.
+    EXPECT_TRUE(near(colourAt(png, {100, 50}), QColor(141, 26, 26)))
+        << colourAt(png, {100, 50}).name().toStdString();
+    EXPECT_EQ(colourAt(png, {590, 390}), QColor(Qt::white));
+
+    QApplication::focusWidget()->clearFocus();
+    key(Qt::Key_C);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(png.format()), png);
+
+    // 1:50 on A4 turned as the plan is: the plan 12 mm wide, the sofa 4.08 mm, a bar of 2 m
+    // 40 mm long, and the scale written. 1:20 was offered: the plan fits.
+    dialogs->scale = 50;
+    dialogs->answers.push_back(dir.filePath("room.pdf"));
+    key(Qt::Key_E);
+    EXPECT_EQ(dialogs->offeredScale, 20);
+    dialogs->printTo = dir.filePath("printed.pdf");
+    key(Qt::Key_P);
+    for (const char* name : {"room.pdf", "printed.pdf"}) {
+        SCOPED_TRACE(name);
+        QPdfDocument pdf;
+        ASSERT_EQ(pdf.load(dir.filePath(name)), QPdfDocument::Error::None);
+        ASSERT_EQ(pdf.pageCount(), 1);
+        EXPECT_NEAR(pdf.pagePointSize(0).width(), 841.9, 0.5);
+        EXPECT_NEAR(pdf.pagePointSize(0).height(), 595.3, 0.5);
+        const QString text =
+            pdf.getAllText(0).text().remove(QRegularExpression(QStringLiteral("\\s")));
+        EXPECT_TRUE(text.contains(QStringLiteral("縮尺1:50"))) << text.toStdString();
+        const double perMm = 10;  // a render of ten pixels a millimetre
+        const QImage page = pdf.render(0, QSize(2970, 2100));
+        // From the first to the last dark pixel of a line, left of `endMm`.
+        const auto darkRun = [&](double yMm, auto isDark, double endMm = 297) {
+            const int y = int(yMm * perMm);
+            int first = -1, last = -1;
+            for (int x = 0; x < int(endMm * perMm); ++x) {
+                if (!isDark(page.pixelColor(x, y))) continue;
+                if (first < 0) first = x;
+                last = x;
+            }
+            return (last - first + 1) / perMm;
+        };
+        const auto red = [](QColor p) {
+            return p.alpha() > 128 && p.red() > 100 && p.green() < 60;
+        };
+        const auto black = [](QColor p) { return p.alpha() > 128 && p.lightness() < 60; };
+        EXPECT_NEAR(darkRun(10.5, red), 4.08, 0.15);
+        // The footer: 10 mm of margin, 176 mm of drawing, the bar 3 to 5 mm below.
+        EXPECT_NEAR(darkRun(190, black, 60), 40, 0.3);
+    }
+
+    // In a length box Ctrl+C copies the box's text.
+    click(c().Option3);
+    click(background(), {10, 300});
+    click(background(), {110, 300});
+    type("250");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "250");
+}
+
+// A 24-megapixel plan is exported with one full-size copy of 96 MB: the one written.
+class ExportingALargePlan : public WindowTest {};
+
+TEST_F(ExportingALargePlan, TakesOneCopyOfThePlanTheOneWritten) {
+    openBackground(writePicture("plan.png", {6000, 4000}, Qt::white));
+    ASSERT_EQ(c().Picture1->picture().size(), QSize(6000, 4000));
+    dialogs->answers.push_back(dir.filePath("room.png"));
+    ASSERT_TRUE(peak_memory::resetPeak());
+    const qint64 before = peak_memory::residentMegabytes();
+    QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+    const qint64 grown = peak_memory::peakMegabytes() - before;
+    EXPECT_LT(grown, 140) << "MB";
+    EXPECT_GT(grown, 80) << "MB: no full-size copy at all?";
+    EXPECT_EQ(QImage(dir.filePath("room.png")).size(), QSize(6000, 4000));
+}

@@ -1,0 +1,110 @@
+#include "arrangement_output.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <optional>
+
+#include "keeping_dialogs.h"
+#include "picture_area.h"
+#include "picture_box.h"
+#include "pieces.h"
+#include "plan_drawing.h"
+#include "real_sizes.h"
+#include "scale_pages.h"
+#include "stretch_image.h"
+#include "twips.h"
+#include "workflow.h"
+
+namespace {
+
+QString suggestedName(const QString& background) {
+    if (background.isEmpty()) return QStringLiteral("配置.png");
+    const QFileInfo picture(background);
+    return picture.dir().filePath(picture.completeBaseName() + QStringLiteral("-配置.png"));
+}
+
+}  // namespace
+
+PlanDrawing ArrangementOutput::drawing() const {
+    PlanDrawing plan{area_.background().picture(),
+                     area_.background().scaledPicture().onWhitePaper(), area_.pieces().all()};
+    const StretchImage& image = area_.foreground();
+    if (!image.isHidden()) plan.layers.push_back(image.placedPicture());
+    return plan;
+}
+
+std::optional<double> ArrangementOutput::mmPerPixel() {
+    if (const std::optional<double> mmPerTwip = backgroundMmPerTwip(workflow_.state())) {
+        return *mmPerTwip * kTwipsPerPixel;
+    }
+    dialogs_.report(&window_,
+                    QStringLiteral("縮尺どおりに描くには、背景画像の縮尺が要ります。\n"
+                                   "③で背景画像の 2 点をクリックし、距離を入力して下さい。"));
+    return std::nullopt;
+}
+
+std::optional<int> ArrangementOutput::chooseScale(double mmPerPixel, QSizeF pageMm) {
+    const QSizeF planMm = QSizeF(area_.background().picture().size()) * mmPerPixel;
+    return dialogs_.chooseScale(&window_, scale_pages::denominators(),
+                                scale_pages::fittingDenominator(planMm, pageMm));
+}
+
+void ArrangementOutput::exportFile() {
+    const QString path = dialogs_.chooseFileToSave(&window_, KeepingDialogs::Saving::Export,
+                                                   suggestedName(area_.backgroundFile()));
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0) {
+        writePdf(path);
+    } else {
+        writePng(path);
+    }
+}
+
+void ArrangementOutput::writePng(const QString& path) {
+    QImageWriter writer(path, "png");
+    const QImage image = drawing().toImage();
+    if (image.isNull()) {
+        dialogs_.report(&window_, QStringLiteral("書き出す画像のためのメモリが足りません。"));
+    } else if (!writer.write(image)) {
+        dialogs_.report(
+            &window_,
+            QStringLiteral("書き出せませんでした。\n%1\n%2").arg(path, writer.errorString()));
+    }
+}
+
+void ArrangementOutput::writePdf(const QString& path) {
+    const std::optional<double> scale = mmPerPixel();
+    if (!scale) return;
+    const QPageLayout page = scale_pages::a4For(area_.background().picture().size());
+    const std::optional<int> denominator = chooseScale(*scale, scale_pages::drawingArea(page));
+    if (!denominator) return;
+    QPdfWriter pdf(path);
+    pdf.setTitle(QFileInfo(area_.backgroundFile()).fileName());
+    pdf.setCreator(QStringLiteral("ポコタム"));
+    pdf.setPageLayout(page);
+    if (!scale_pages::paint(pdf, drawing(), *scale, *denominator)) {
+        dialogs_.report(&window_, QStringLiteral("書き出せませんでした。\n%1").arg(path));
+    }
+}
+
+void ArrangementOutput::print() {
+    const std::optional<double> scale = mmPerPixel();
+    if (!scale) return;
+    const QPageLayout page = scale_pages::a4For(area_.background().picture().size());
+    const std::optional<int> denominator = chooseScale(*scale, scale_pages::drawingArea(page));
+    if (!denominator) return;
+    const PlanDrawing plan = drawing();
+    dialogs_.previewPrint(&window_, page, [&](QPrinter& printer) {
+        scale_pages::paint(printer, plan, *scale, *denominator);
+    });
+}
+
+void ArrangementOutput::copy() {
+    const QImage image = drawing().toImage();
+    if (!image.isNull()) QGuiApplication::clipboard()->setImage(image);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QSizeF>
+#include <QString>
+#include <optional>
+
+class KeepingDialogs;
+class PictureArea;
+class QWidget;
+class Workflow;
+struct PlanDrawing;
+
+// The arrangement shown to others: written as a PNG at the background's own pixels or as a PDF
+// at a real-world scale, printed at that scale, or copied as a picture.
+class ArrangementOutput {
+public:
+    ArrangementOutput(QWidget& window, const PictureArea& area, const Workflow& workflow,
+                      KeepingDialogs& dialogs)
+        : window_(window), area_(area), workflow_(workflow), dialogs_(dialogs) {}
+
+    // Asks for the file; its extension says PNG or PDF.
+    void exportFile();
+    void print();
+    void copy();
+
+private:
+    PlanDrawing drawing() const;
+    // What a pixel of the background stands for; reports and is empty while it has no scale.
+    std::optional<double> mmPerPixel();
+    // The scale the user picks, the one that fits `pageMm` offered first.
+    std::optional<int> chooseScale(double mmPerPixel, QSizeF pageMm);
+    void writePng(const QString& path);
+    void writePdf(const QString& path);
+
+    QWidget& window_;
+    const PictureArea& area_;
+    const Workflow& workflow_;
+    KeepingDialogs& dialogs_;
+};

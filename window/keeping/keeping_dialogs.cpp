@@ -1,0 +1,101 @@
+#include "keeping_dialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "messages.h"
+#include "to_qstring.h"
+
+namespace {
+
+const QString kArrangementFilter = QStringLiteral("ポコタムの配置 (*.pokotamu)");
+const QString kPngFilter = QStringLiteral("PNG 画像 (*.png)");
+const QString kPdfFilter = QStringLiteral("PDF 図面 (*.pdf)");
+
+// Qt's own dialog on every platform, as the picture dialog: the system dialogs keep lists of
+// recent files, and the program writes nothing unbidden.
+void likeThePictureDialog(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+}
+
+QString scaleText(int denominator) { return QStringLiteral("1:%1").arg(denominator); }
+
+}  // namespace
+
+QString QtKeepingDialogs::chooseFileToSave(QWidget* parent, Saving kind, const QString& suggested) {
+    QFileDialog dialog(parent);
+    likeThePictureDialog(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (kind == Saving::Arrangement) {
+        dialog.setNameFilter(kArrangementFilter);
+        dialog.setDefaultSuffix(QStringLiteral("pokotamu"));
+    } else {
+        dialog.setNameFilters({kPngFilter, kPdfFilter});
+        dialog.setDefaultSuffix(QStringLiteral("png"));
+        // The kind chosen in the list gives a name without an extension its extension.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& filter) {
+                             dialog.setDefaultSuffix(filter == kPdfFilter ? QStringLiteral("pdf")
+                                                                          : QStringLiteral("png"));
+                         });
+    }
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
+QString QtKeepingDialogs::chooseArrangement(QWidget* parent) {
+    QFileDialog dialog(parent);
+    likeThePictureDialog(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({kArrangementFilter, QStringLiteral("すべてのファイル (*)")});
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
+std::optional<int> QtKeepingDialogs::chooseScale(QWidget* parent, std::span<const int> denominators,
+                                                 int suggested) {
+    QStringList items;
+    int current = 0;
+    for (const int denominator : denominators) {
+        if (denominator == suggested) current = int(items.size());
+        items << scaleText(denominator);
+    }
+    bool chosen = false;
+    const QString item = QInputDialog::getItem(
+        parent, toQString(kWindowTitle), QStringLiteral("縮尺："), items, current, false, &chosen);
+    if (!chosen) return std::nullopt;
+    return denominators[std::size_t(items.indexOf(item))];
+}
+
+KeepingDialogs::BeforeClose QtKeepingDialogs::askBeforeClose(QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, toQString(kWindowTitle),
+                    QStringLiteral("配置が変更されています。保存しますか？"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Save) return BeforeClose::Save;
+    if (answer == QMessageBox::Discard) return BeforeClose::Discard;
+    return BeforeClose::Cancel;
+}
+
+void QtKeepingDialogs::report(QWidget* parent, const QString& message) {
+    QMessageBox box(QMessageBox::Warning, toQString(kWindowTitle), message, QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
+
+void QtKeepingDialogs::previewPrint(QWidget* parent, const QPageLayout& page,
+                                    const std::function<void(QPrinter&)>& paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(page);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(toQString(kWindowTitle));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&paint](QPrinter* pages) { paint(*pages); });
+    preview.exec();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QPageLayout>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <span>
+
+class QPrinter;
+class QWidget;
+
+// The dialogs of keeping an arrangement: where to write it, which to open, at what scale to
+// print it, whether to keep it before closing, and what went wrong. Tests substitute a scripted
+// version.
+class KeepingDialogs {
+public:
+    virtual ~KeepingDialogs() = default;
+
+    enum class Saving { Arrangement, Export };
+    // The file to write, which may exist (the dialog asked); empty when cancelled.
+    virtual QString chooseFileToSave(QWidget* parent, Saving kind, const QString& suggested) = 0;
+    // The arrangement file to open; empty when cancelled.
+    virtual QString chooseArrangement(QWidget* parent) = 0;
+    // One of the scales (their denominators), `suggested` first offered; empty when cancelled.
+    virtual std::optional<int> chooseScale(QWidget* parent, std::span<const int> denominators,
+                                           int suggested) = 0;
+    enum class BeforeClose { Save, Discard, Cancel };
+    virtual BeforeClose askBeforeClose(QWidget* parent) = 0;
+    virtual void report(QWidget* parent, const QString& message) = 0;
+    // The pages `paint` draws on a printer set to `page`, in a preview from which they are
+    // printed.
+    virtual void previewPrint(QWidget* parent, const QPageLayout& page,
+                              const std::function<void(QPrinter&)>& paint) = 0;
+};
+
+// Qt's own dialogs, in the window's language.
+class QtKeepingDialogs : public KeepingDialogs {
+public:
+    QString chooseFileToSave(QWidget* parent, Saving kind, const QString& suggested) override;
+    QString chooseArrangement(QWidget* parent) override;
+    std::optional<int> chooseScale(QWidget* parent, std::span<const int> denominators,
+                                   int suggested) override;
+    BeforeClose askBeforeClose(QWidget* parent) override;
+    void report(QWidget* parent, const QString& message) override;
+    void previewPrint(QWidget* parent, const QPageLayout& page,
+                      const std::function<void(QPrinter&)>& paint) override;
+};
