@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QCursor>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProgressDialog>
 #include <QScreen>
 #include <QScrollBar>
@@ -257,4 +258,35 @@ TEST_F(RealInput, ARoomIsFurnishedPieceByPieceAndStepsAreTakenBack) {
     ASSERT_TRUE(waitFor([&] { return window->area().pieces().count() == 3; }));
     input.keys({"Control_L", "z"});
     EXPECT_TRUE(waitFor([&] { return c().Image1->twips().left == 40 * kTwipsPerPixel; }));
+}
+
+TEST_F(RealInput, ARoomIsSavedExportedAndTheCloseAsksOnlyOnceItChanged) {
+    openBackground(writePicture("plan.png", {400, 300}, Qt::white));
+    openForeground(writePicture("sofa.png", {150, 70}, QColor(150, 60, 40)));
+    click(c().Option1);
+    dialogs->answers.push_back(writePicture("table.png", {90, 60}, QColor(60, 90, 150)));
+    input.keys({"Control_L", "n"});
+    ASSERT_TRUE(waitFor([&] { return window->area().pieces().count() == 1; }));
+    click(c().Option1);
+
+    dialogs->answers.push_back(dir.filePath("room.png"));
+    input.keys({"Control_L", "e"});
+    EXPECT_TRUE(
+        waitFor([&] { return QImage(dir.filePath("room.png")).size() == QSize(400, 300); }));
+    dialogs->answers.push_back(dir.filePath("room.pokotamu"));
+    input.keys({"Control_L", "s"});
+    EXPECT_TRUE(waitFor([&] { return QFile::exists(dir.filePath("room.pokotamu")); }));
+
+    // Saved and unchanged, the window would close at once; a nudge later the close asks.
+    c().Picture1->setFocus();  // the arrows are an option's own while it has the focus
+    input.keys({"Right"});
+    ASSERT_TRUE(waitFor([&] { return c().Image1->twips().left == 1 * kTwipsPerPixel; }));
+    dialogs->beforeClose = KeepingDialogs::BeforeClose::Cancel;
+    input.keys({"Alt_L", "F4"});  // the window manager's close
+    ASSERT_TRUE(waitFor([&] { return dialogs->closeAsked == 1; }));
+    EXPECT_TRUE(window->isVisible());
+    dialogs->beforeClose = KeepingDialogs::BeforeClose::Discard;
+    input.keys({"Alt_L", "F4"});
+    EXPECT_TRUE(waitFor([&] { return !window->isVisible(); }));
+    EXPECT_EQ(dialogs->closeAsked, 2);
 }
