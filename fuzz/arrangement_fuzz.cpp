@@ -19,7 +19,7 @@ bool withinBounds(const KeptPicture& picture) {
 }
 
 void takeCalibrations(const KeptCalibrations& kept) {
-    const QtNumberLocale locale(QLocale(QLocale::German));
+    const QtNumberLocale locale{QLocale(QLocale::German)};
     FakeWindow window;
     Workflow workflow(window, locale);
     window.onChange = [&workflow](port::TextBox box) {

@@ -154,6 +154,20 @@ TEST_F(KeepingARoom, AMissingPictureIsNamedAndTheRestOpens) {
     EXPECT_TRUE(other->reports[1].reason.contains("JSON"))
         << other->reports[1].reason.toStdString();
     EXPECT_EQ(shown(*reopened), before);
+
+    // A device as the plan and the arrangement itself as a piece: both named, neither read.
+    QFile hostile(dir.filePath("hostile.pokotamu"));
+    ASSERT_TRUE(hostile.open(QIODevice::WriteOnly));
+    hostile.write(R"({"format": "pokotamu-arrangement", "version": 1, "background": "/dev/zero",
+        "pieces": [{"file": "hostile.pokotamu", "left": 0, "top": 0, "width": 15, "height": 15,
+                    "quarterTurns": 0, "degrees": 0, "opacity": 1}]})");
+    hostile.close();
+    reopened->openBackground(hostile.fileName());
+    ASSERT_EQ(other->reports.size(), 3u);
+    EXPECT_TRUE(other->reports[2].reason.contains("/dev/zero\n"));
+    EXPECT_TRUE(other->reports[2].reason.contains(hostile.fileName() + "\n"));
+    EXPECT_EQ(reopened->area().pieces().count(), 0);
+    EXPECT_TRUE(reopened->controls().Picture1->picture().isNull());
 }
 
 TEST_F(KeepingARoom, ThePlanIsExportedPrintedAndCopiedAsShown) {
@@ -214,8 +228,8 @@ TEST_F(KeepingARoom, ThePlanIsExportedPrintedAndCopiedAsShown) {
         };
         const auto black = [](QColor p) { return p.alpha() > 128 && p.lightness() < 60; };
         EXPECT_NEAR(darkRun(10.5, red), 4.08, 0.15);
-        // The footer: 10 mm of margin, 176 mm of drawing, the bar 3 to 5 mm below.
-        EXPECT_NEAR(darkRun(190, black, 60), 40, 0.3);
+        // Under the plan's 8 mm, after 10 mm of margin: the bar, 3 to 5 mm below.
+        EXPECT_NEAR(darkRun(22, black, 60), 40, 0.3);
     }
 
     // In a length box Ctrl+C copies the box's text.

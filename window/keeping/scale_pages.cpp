@@ -12,7 +12,7 @@ namespace scale_pages {
 namespace {
 
 constexpr int kDenominators[] = {20, 50, 100};
-// Under the drawing: the scale bar and its labels.
+// Under the drawing: the scale bar and its labels, and room for them on every page.
 constexpr double kFooterMm = 14;
 constexpr double kBarHeightMm = 2;
 constexpr double kLongestBarMm = 60;
@@ -104,8 +104,9 @@ bool paint(QPagedPaintDevice& device, const PlanDrawing& plan, double mmPerPixel
             painter.scale(paperMmPerPixel, paperMmPerPixel);
             plan.paint(painter);
             painter.restore();
+            // Right under the drawing, which may end before the page does.
             painter.save();
-            painter.translate(0, area.height());
+            painter.translate(0, std::min(area.height(), planMm.height() - row * area.height()));
             const QString page = rows * columns == 1 ? QString()
                                                      : QStringLiteral("　（%1 / %2 ページ）")
                                                            .arg(row * columns + column + 1)
