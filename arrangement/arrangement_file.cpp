@@ -7,6 +7,8 @@
 #include <QJsonObject>
 #include <cmath>
 #include <limits>
+#include <tuple>
+#include <utility>
 
 #include "window_port.h"
 
@@ -79,6 +81,11 @@ public:
         const QString text = object_.value(QLatin1String(key)).toString();
         if (text.isEmpty() || text.size() > kLongestPath || text.contains(QChar(0))) fail(key);
         return problem_.isEmpty() ? QDir::cleanPath(folder.absoluteFilePath(text)) : QString();
+    }
+    QJsonArray array(const char* key) {
+        const QJsonValue value = object_.value(QLatin1String(key));
+        if (!value.isUndefined() && !value.isArray()) fail(key);
+        return value.toArray();
     }
     // A member that is an object, read the same way.
     Fields child(const char* key) {
@@ -208,7 +215,7 @@ Reading read(const QByteArray& text, const QDir& folder) {
         Fields foreground = fields.child("foreground");
         arrangement.foreground = pictureFrom(foreground, folder);
     }
-    const QJsonArray pieces = json.value("pieces").toArray();
+    const QJsonArray pieces = fields.array("pieces");
     QStringList notes;
     for (qsizetype i = 0; i < pieces.size() && problem.isEmpty(); ++i) {
         if (i == kMostPieces) {

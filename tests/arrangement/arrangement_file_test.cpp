@@ -75,6 +75,7 @@ TEST(ArrangementFile, DamagedAndHostileFilesAreRefusedWithTheirReason) {
         {"[1, 2]", "配置ファイルではありません"},
         {R"({"format": "other", "version": 1})", "配置ファイルではありません"},
         {R"({"format": "pokotamu-arrangement", "version": 2})", "（2）"},
+        {R"({"format": "pokotamu-arrangement", "version": 1, "pieces": {}})", "pieces の値"},
         {withPiece("\"x\": 0").replace("\"width\": 15", "\"width\": 1e300"), "pieces[0].width"},
         {withPiece("\"x\": 0").replace("\"height\": 15", "\"height\": 0"), "pieces[0].height"},
         {withPiece("\"x\": 0").replace("\"left\": 0", "\"left\": -1e999"), "illegal number"},
