@@ -141,6 +141,9 @@ TEST_F(KeepingARoom, AMissingPictureIsNamedAndTheRestOpens) {
     EXPECT_TRUE(other->reports[0].reason.contains(lamp)) << other->reports[0].reason.toStdString();
     EXPECT_EQ(reopened->area().pieces().count(), 2);  // the sofa and the table
     EXPECT_FALSE(reopened->controls().Image1->isVisible());
+    // Saved again where the lamp is out of reach, the arrangement keeps it.
+    ASSERT_TRUE(reopened->keeper().current().foreground);
+    EXPECT_EQ(reopened->keeper().current().foreground->file, lamp);
     EXPECT_EQ(reopened->area().backgroundFile(), dir.filePath("plan.png"));
 
     // A damaged file is refused with its reason and changes nothing.

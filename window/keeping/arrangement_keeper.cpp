@@ -52,6 +52,8 @@ struct ArrangementKeeper::Opened {
     std::optional<ReadPicture> background;
     std::optional<PlacedPicture> foreground;
     std::vector<PlacedPicture> pieces;
+    Arrangement unread;
+    QStringList reasons;  // of each picture not read, by its file
 };
 
 Arrangement ArrangementKeeper::current() const {
@@ -65,6 +67,10 @@ Arrangement ArrangementKeeper::current() const {
         arrangement.foreground = keptPicture(image.placedPicture());
     }
     arrangement.calibrations = workflow_.keptCalibrations();
+    if (arrangement.background.isEmpty()) arrangement.background = unread_.background;
+    if (!arrangement.foreground) arrangement.foreground = unread_.foreground;
+    arrangement.pieces.insert(arrangement.pieces.end(), unread_.pieces.begin(),
+                              unread_.pieces.end());
     return arrangement;
 }
 
@@ -101,16 +107,16 @@ void ArrangementKeeper::open(const QString& path) {
             QStringLiteral("配置ファイルを開けませんでした。\n%1\n%2").arg(path, reading.problem));
         return;
     }
-    QStringList unread;
-    std::optional<Opened> opened = readPictures(*reading.arrangement, unread);
+    std::optional<Opened> opened = readPictures(*reading.arrangement);
     if (!opened) return;
     show(*reading.arrangement, *opened);
     file_ = QFileInfo(path).absoluteFilePath();
     kept_ = current();
     QStringList report = reading.notes;
-    if (!unread.isEmpty()) {
+    if (!opened->reasons.isEmpty()) {
         report.prepend(QStringLiteral("次の画像を開けませんでした。ほかは開きました。\n") +
-                       unread.join(u'\n'));
+                       opened->reasons.join(u'\n') +
+                       QStringLiteral("\n保存すると、開けなかった画像も配置に残ります。"));
     }
     if (!report.isEmpty()) dialogs_.report(&window_, report.join(QStringLiteral("\n\n")));
 }
@@ -118,7 +124,7 @@ void ArrangementKeeper::open(const QString& path) {
 // Each file once, in the order they lie; a file not read is named with its reason. Empty when
 // the user cancelled a reading.
 std::optional<ArrangementKeeper::Opened> ArrangementKeeper::readPictures(
-    const Arrangement& arrangement, QStringList& unread) {
+    const Arrangement& arrangement) {
     Opened opened;
     bool cancelled = false;
     const auto read = [&](const QString& file) -> std::optional<ReadPicture> {
@@ -126,13 +132,18 @@ std::optional<ArrangementKeeper::Opened> ArrangementKeeper::readPictures(
         std::optional<ReadPicture> picture = opener_.readUnreported(file);
         cancelled = !picture;
         if (!picture || picture->problem == PictureProblem::None) return picture;
-        unread << QStringLiteral("%1\n　%2").arg(file, reasonText(*picture));
+        opened.reasons << QStringLiteral("%1\n　%2").arg(file, reasonText(*picture));
         return std::nullopt;
     };
-    if (!arrangement.background.isEmpty()) opened.background = read(arrangement.background);
+    if (!arrangement.background.isEmpty()) {
+        opened.background = read(arrangement.background);
+        if (!opened.background) opened.unread.background = arrangement.background;
+    }
     if (arrangement.foreground) {
         if (const std::optional<ReadPicture> picture = read(arrangement.foreground->file)) {
             opened.foreground = placedPicture(*arrangement.foreground, *picture);
+        } else {
+            opened.unread.foreground = arrangement.foreground;
         }
     }
     for (const KeptPicture& piece : arrangement.pieces) {
@@ -140,6 +151,8 @@ std::optional<ArrangementKeeper::Opened> ArrangementKeeper::readPictures(
         if (const std::optional<ReadPicture> picture = read(piece.file)) {
             opened.pieces.push_back(
                 reducedForPlan(placedPicture(piece, *picture), PictureArea::kLargestLevel));
+        } else {
+            opened.unread.pieces.push_back(piece);
         }
     }
     if (cancelled) return std::nullopt;
@@ -155,6 +168,7 @@ void ArrangementKeeper::show(const Arrangement& arrangement, Opened& opened) {
     image.setPlacedPicture(opened.foreground.value_or(PlacedPicture{}));
     image.setVisible(opened.foreground.has_value());
     area_.history().forget();
+    unread_ = opened.unread;
     option3_.setChecked(true);
     workflow_.openArrangement(arrangement.calibrations);
 }

@@ -45,7 +45,7 @@ public:
 
 private:
     struct Opened;
-    std::optional<Opened> readPictures(const Arrangement& arrangement, QStringList& unread);
+    std::optional<Opened> readPictures(const Arrangement& arrangement);
     void show(const Arrangement& arrangement, Opened& opened);
 
     QWidget& window_;
@@ -54,6 +54,9 @@ private:
     Workflow& workflow_;
     QAbstractButton& option3_;
     KeepingDialogs& dialogs_;
+    // The pictures of the opened arrangement that could not be read: kept in it, so that saving
+    // it where their files are out of reach does not lose them.
+    Arrangement unread_;
     QString file_;                     // the arrangement's, once saved or opened
     std::optional<Arrangement> kept_;  // as last saved or opened
 };
