@@ -14,16 +14,17 @@ constexpr int kUsageError = 2;
 CommandLine readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("二枚の画像を同じ縮尺で重ねます。\n\n"
-                                                    "キーボード（表示と前景画像）:\n") +
+                                                    "キーボード（表示、前景画像と配置）:\n") +
                                      viewShortcutList().chopped(1));
     // Qt's own help option describes itself in English only.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("この使い方を表示する。"));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("画像ファイル"),
-                                 QStringLiteral("背景として開く画像"),
-                                 QStringLiteral("[画像ファイル]"));
+    parser.addPositionalArgument(
+        QStringLiteral("画像ファイル"),
+        QStringLiteral("背景として開く画像、または配置ファイル（.pokotamu）"),
+        QStringLiteral("[画像ファイル]"));
 
     CommandLine result;
     // Help and version are answered even beside options only Qt's application object knows.
