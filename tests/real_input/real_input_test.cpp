@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QClipboard>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QFile>
@@ -276,6 +277,17 @@ TEST_F(RealInput, ARoomIsSavedExportedAndTheCloseAsksOnlyOnceItChanged) {
     dialogs->answers.push_back(dir.filePath("room.pokotamu"));
     input.keys({"Control_L", "s"});
     EXPECT_TRUE(waitFor([&] { return QFile::exists(dir.filePath("room.pokotamu")); }));
+
+    // Opened again, printed at a scale and copied, by the keys a user knows.
+    c().Image1->hide();
+    dialogs->answers.push_back(dir.filePath("room.pokotamu"));
+    input.keys({"Control_L", "o"});
+    EXPECT_TRUE(waitFor([&] { return c().Image1->isVisible(); }));
+    EXPECT_EQ(window->area().pieces().count(), 1);
+    QGuiApplication::clipboard()->clear();
+    input.keys({"Control_L", "c"});
+    EXPECT_TRUE(
+        waitFor([&] { return QGuiApplication::clipboard()->image().size() == QSize(400, 300); }));
 
     // Saved and unchanged, the window would close at once; a nudge later the close asks.
     c().Picture1->setFocus();  // the arrows are an option's own while it has the focus
