@@ -1,5 +1,6 @@
 #include <QClipboard>
 #include <QFile>
+#include <QPainter>
 #include <QPdfDocument>
 #include <QRegularExpression>
 
@@ -245,9 +246,9 @@ TEST_F(KeepingARoom, ThePlanIsExportedPrintedAndCopiedAsShown) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "250");
 }
 
-// A 24-megapixel plan is exported with one full-size copy of 96 MB: the one written.
 class ExportingALargePlan : public WindowTest {};
 
+// A 24-megapixel plan is exported with one full-size copy of 96 MB: the one written.
 TEST_F(ExportingALargePlan, TakesOneCopyOfThePlanTheOneWritten) {
     openBackground(writePicture("plan.png", {6000, 4000}, Qt::white));
     ASSERT_EQ(c().Picture1->picture().size(), QSize(6000, 4000));
@@ -259,4 +260,34 @@ TEST_F(ExportingALargePlan, TakesOneCopyOfThePlanTheOneWritten) {
     EXPECT_LT(grown, 140) << "MB";
     EXPECT_GT(grown, 80) << "MB: no full-size copy at all?";
     EXPECT_EQ(QImage(dir.filePath("room.png")).size(), QSize(6000, 4000));
+}
+
+// A plan of 12 x 8 m at 1:20 takes three by three A4 pages: each numbered, and a mark at
+// 6 m, 4 m on the fifth, 23 mm and 24 mm into its drawing.
+TEST_F(ExportingALargePlan, IsSplitOverPagesAtTheScaleChosen) {
+    QImage plan(600, 400, QImage::Format_RGB32);
+    plan.fill(Qt::white);
+    QPainter(&plan).fillRect(300, 200, 10, 10, Qt::black);
+    ASSERT_TRUE(plan.save(dir.filePath("plan.png")));
+    openBackground(dir.filePath("plan.png"));
+    click(c().Option3);
+    click(background(), {10, 300});
+    click(background(), {110, 300});
+    type("2000");  // 20 mm a pixel
+    dialogs->scale = 20;
+    dialogs->answers.push_back(dir.filePath("room.pdf"));
+    QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(dialogs->offeredScale, 50);
+
+    QPdfDocument pdf;
+    ASSERT_EQ(pdf.load(dir.filePath("room.pdf")), QPdfDocument::Error::None);
+    ASSERT_EQ(pdf.pageCount(), 9);
+    const auto text = [&](int page) {
+        return pdf.getAllText(page).text().remove(QRegularExpression(QStringLiteral("\\s")));
+    };
+    EXPECT_TRUE(text(0).contains(QStringLiteral("縮尺1:20（1/9ページ）"))) << text(0).toStdString();
+    EXPECT_TRUE(text(8).contains(QStringLiteral("（9/9ページ）")));
+    const QImage page = pdf.render(4, QSize(2970, 2100));  // ten pixels a millimetre
+    EXPECT_LT(page.pixelColor(380, 390).lightness(), 60);  // 10 mm of margin, then 28 and 29
+    EXPECT_GT(page.pixelColor(500, 500).lightness(), 200);
 }
