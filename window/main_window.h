@@ -61,6 +61,7 @@ private:
     PictureOpener opener_;
     Furnishing furnishing_;
     std::unique_ptr<KeepingDialogs> ownKeepingDialogs_;
+    KeepingDialogs& keepingDialogs_;
     ArrangementKeeper keeper_;
     ArrangementOutput output_;
     MeasureTool measure_;

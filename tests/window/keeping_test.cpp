@@ -6,6 +6,7 @@
 
 #include "furnished_room.h"
 #include "peak_memory.h"
+#include "picture_files.h"
 
 namespace {
 
@@ -88,7 +89,15 @@ TEST_F(KeepingARoom, AnArrangementSavedAndOpenedAgainIsTheSameToTheTwip) {
     EXPECT_TRUE(other->reports.empty());
 
     // A room of two pieces, the second turned, measured along the line, the files relative.
-    nextPiece(writePicture("table.png", {80, 60}, Qt::darkBlue));
+    // A phone photo, stored 60 x 80 and tagged to show turned a quarter clockwise: 80 x 60.
+    QFile stored(writePicture("stored.jpg", {60, 80}, Qt::darkBlue, "JPEG"));
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    QFile photo(dir.filePath("table.jpg"));
+    ASSERT_TRUE(photo.open(QIODevice::WriteOnly));
+    photo.write(picture_files::withOrientation(stored.readAll(), 6));
+    photo.close();
+    nextPiece(photo.fileName());
+    ASSERT_EQ(c().Image1->picture().size(), QSize(80, 60));
     key(Qt::Key_R);
     key(Qt::Key_T);
     save("room.pokotamu");
@@ -96,7 +105,7 @@ TEST_F(KeepingARoom, AnArrangementSavedAndOpenedAgainIsTheSameToTheTwip) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
     EXPECT_TRUE(text.contains("\"background\": \"plan.png\"")) << text.toStdString();
-    EXPECT_TRUE(text.contains("\"file\": \"table.png\"")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\"file\": \"table.jpg\"")) << text.toStdString();
     reopened = reopen("room.pokotamu", other);
     // As right after the plan's length was typed, it may still be corrected.
     EXPECT_TRUE(reopened->controls().Text1->isEnabled());
@@ -248,9 +257,12 @@ TEST_F(KeepingARoom, ThePlanIsExportedPrintedAndCopiedAsShown) {
 
 class ExportingALargePlan : public WindowTest {};
 
-// A 24-megapixel plan is exported with one full-size copy of 96 MB: the one written.
+// A 24-megapixel grey scan is exported with one full-size copy of 96 MB: the one written.
 TEST_F(ExportingALargePlan, TakesOneCopyOfThePlanTheOneWritten) {
-    openBackground(writePicture("plan.png", {6000, 4000}, Qt::white));
+    QImage scan(6000, 4000, QImage::Format_Grayscale8);
+    scan.fill(Qt::white);
+    ASSERT_TRUE(scan.save(dir.filePath("plan.png")));
+    openBackground(dir.filePath("plan.png"));
     ASSERT_EQ(c().Picture1->picture().size(), QSize(6000, 4000));
     dialogs->answers.push_back(dir.filePath("room.png"));
     ASSERT_TRUE(peak_memory::resetPeak());
@@ -262,13 +274,13 @@ TEST_F(ExportingALargePlan, TakesOneCopyOfThePlanTheOneWritten) {
     EXPECT_EQ(QImage(dir.filePath("room.png")).size(), QSize(6000, 4000));
 }
 
-// A plan of 12 x 8 m at 1:20 takes three by three A4 pages: each numbered, and a mark at
-// 6 m, 4 m on the fifth, 23 mm and 24 mm into its drawing.
+// A black-and-white scan of 12 x 8 m at 1:20 takes three by three A4 pages: each numbered, and
+// a mark at 6 m, 4 m on the fifth, 23 mm and 24 mm into its drawing.
 TEST_F(ExportingALargePlan, IsSplitOverPagesAtTheScaleChosen) {
     QImage plan(600, 400, QImage::Format_RGB32);
     plan.fill(Qt::white);
     QPainter(&plan).fillRect(300, 200, 10, 10, Qt::black);
-    ASSERT_TRUE(plan.save(dir.filePath("plan.png")));
+    ASSERT_TRUE(plan.convertToFormat(QImage::Format_Mono).save(dir.filePath("plan.png")));
     openBackground(dir.filePath("plan.png"));
     click(c().Option3);
     click(background(), {10, 300});

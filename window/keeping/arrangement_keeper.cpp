@@ -37,14 +37,6 @@ PlacedPicture placedPicture(const KeptPicture& kept, const ReadPicture& read) {
     return placed;
 }
 
-// Beside the background, named after it: the paths in the file are then short and move with
-// the folder.
-QString suggestedName(const QString& background) {
-    if (background.isEmpty()) return QStringLiteral("配置.pokotamu");
-    const QFileInfo picture(background);
-    return picture.dir().filePath(picture.completeBaseName() + QStringLiteral(".pokotamu"));
-}
-
 }  // namespace
 
 // The pictures of an arrangement, read before anything is shown.
@@ -75,9 +67,11 @@ Arrangement ArrangementKeeper::current() const {
 }
 
 bool ArrangementKeeper::save() {
-    const QString path =
-        dialogs_.chooseFileToSave(&window_, KeepingDialogs::Saving::Arrangement,
-                                  file_.isEmpty() ? suggestedName(area_.backgroundFile()) : file_);
+    const QString path = dialogs_.chooseFileToSave(
+        &window_, KeepingDialogs::Saving::Arrangement,
+        // Beside the plan, the paths in the file are short and move with the folder.
+        file_.isEmpty() ? nameBesidePlan(area_.backgroundFile(), QStringLiteral(".pokotamu"))
+                        : file_);
     if (path.isEmpty()) return false;
     const Arrangement arrangement = current();
     const QByteArray text = arrangement_file::write(arrangement, QFileInfo(path).absoluteDir());

@@ -20,15 +20,7 @@
 #include "twips.h"
 #include "workflow.h"
 
-namespace {
-
-QString suggestedName(const QString& background) {
-    if (background.isEmpty()) return QStringLiteral("配置.png");
-    const QFileInfo picture(background);
-    return picture.dir().filePath(picture.completeBaseName() + QStringLiteral("-配置.png"));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 PlanDrawing ArrangementOutput::drawing() const {
     PlanDrawing plan{area_.background().picture(),
@@ -55,8 +47,9 @@ std::optional<int> ArrangementOutput::chooseScale(double mmPerPixel, QSizeF page
 }
 
 void ArrangementOutput::exportFile() {
-    const QString path = dialogs_.chooseFileToSave(&window_, KeepingDialogs::Saving::Export,
-                                                   suggestedName(area_.backgroundFile()));
+    const QString path = dialogs_.chooseFileToSave(
+        &window_, KeepingDialogs::Saving::Export,
+        nameBesidePlan(area_.backgroundFile(), QStringLiteral("-配置.png")));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0) {
         writePdf(path);

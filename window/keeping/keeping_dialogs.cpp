@@ -1,6 +1,8 @@
 #include "keeping_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
@@ -24,6 +26,12 @@ void likeThePictureDialog(QFileDialog& dialog) {
 QString scaleText(int denominator) { return QStringLiteral("1:%1").arg(denominator); }
 
 }  // namespace
+
+QString nameBesidePlan(const QString& plan, const QString& ending) {
+    if (plan.isEmpty()) return QStringLiteral("配置") + ending;
+    const QFileInfo picture(plan);
+    return picture.dir().filePath(picture.completeBaseName() + ending);
+}
 
 QString QtKeepingDialogs::chooseFileToSave(QWidget* parent, Saving kind, const QString& suggested) {
     QFileDialog dialog(parent);

@@ -33,6 +33,10 @@ public:
                               const std::function<void(QPrinter&)>& paint) = 0;
 };
 
+// The name first offered for a file written from the plan: beside it, named after it, with
+// `ending` ("配置.png" where there is no plan).
+QString nameBesidePlan(const QString& plan, const QString& ending);
+
 // Qt's own dialogs, in the window's language.
 class QtKeepingDialogs : public KeepingDialogs {
 public:

@@ -38,8 +38,8 @@ void PlanDrawing::paint(QPainter& painter) const {
 QImage PlanDrawing::toImage() const {
     const bool opaque = onWhitePaper || !background.hasAlphaChannel();
     QImage image(size(), opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull()) return image;  // no memory for it
-    image.fill(Qt::transparent);
+    if (image.isNull()) return image;          // no memory for it
+    if (!opaque) image.fill(Qt::transparent);  // an opaque plan covers every pixel
     QPainter painter(&image);
     paint(painter);
     return image;

@@ -65,11 +65,17 @@ void CommandRouter::followWorkflow() {
     const bool arrowsFree =
         !qobject_cast<const QLineEdit*>(focus) && !qobject_cast<const QAbstractButton*>(focus);
     const bool mayMove = foregroundMayMove(state);
+    const bool planShown = !area_.background().picture().isNull();
     for (const ViewCommandRow& row : viewCommands()) {
+        QAction& action = bar_->action(row.command);
         if (movesForeground(row.command)) {
             const bool applies =
                 !nudges(row.command) || (arrowsFree && furnishing_.hasForeground());
-            bar_->action(row.command).setEnabled(mayMove && applies);
+            action.setEnabled(mayMove && applies);
+        }
+        if (keeps(row.command)) {
+            action.setEnabled(state.dragging != kFlagTrue &&
+                              (planShown || row.command == ViewCommand::Open));
         }
     }
     const ArrangementHistory& history = area_.history();
@@ -80,14 +86,6 @@ void CommandRouter::followWorkflow() {
     bar_->action(ViewCommand::NextPiece)
         .setEnabled(furnishing_.hasForeground() && !awaitsPoint(state) &&
                     state.dragging != kFlagTrue);
-    const bool planShown = !area_.background().picture().isNull();
-    for (const ViewCommandRow& row : viewCommands()) {
-        if (keeps(row.command)) {
-            bar_->action(row.command)
-                .setEnabled(state.dragging != kFlagTrue &&
-                            (planShown || row.command == ViewCommand::Open));
-        }
-    }
     bar_->action(ViewCommand::MeasureAlongLine).setChecked(state.measureAlongLine);
     const bool scaled = backgroundMmPerTwip(state).has_value();
     if (!scaled && measure_.isOn()) measure_.setOn(false);
