@@ -39,6 +39,13 @@ public:
         handle(onArrangementOpened, window_, locale_, kept);
     }
 
+    // Takes the record back to one it held before; whoever takes it back restores the window
+    // with it.
+    void restore(const WorkflowState& state) {
+        state_ = state;
+        if (after_) after_();
+    }
+
     // What an arrangement file keeps of the workflow.
     KeptCalibrations keptCalibrations() const {
         return ::keptCalibrations(state_, window_, locale_);

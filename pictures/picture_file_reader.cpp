@@ -55,12 +55,15 @@ int allocationLimitMegabytes(QImage::Format format) {
     return int(bytes / (1024 * 1024)) + 1;
 }
 
+QImage::Format displayFormat(const QImage& image) {
+    return image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+}
+
 // Painting copies these two formats straight; converting once here spares every repaint. Where
 // the converted picture fits `into`, it is converted there a band of lines at a time, so that
 // no second whole picture is ever held beside the decoded one.
 QImage displayReady(QImage image, const PixelMemory& into) {
-    const QImage::Format format =
-        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    const QImage::Format format = displayFormat(image);
     if (image.format() == format) return image;
     const qsizetype line = qsizetype(image.width()) * 4;
     if (!into.data || qint64(line) * image.height() > into.size) {
@@ -81,6 +84,25 @@ QImage displayReady(QImage image, const PixelMemory& into) {
 
 ReadPicture refused(PictureProblem problem, qint64 pixelBound = kMaxPicturePixels) {
     return {{}, problem, pixelBound};
+}
+
+// The size the picture shows at: the stored size, turned by the orientation tag.
+QSize uprightSize(const QImageReader& reader, QSize stored) {
+    return reader.transformation() & QImageIOHandler::TransformationRotate90 ? stored.transposed()
+                                                                             : stored;
+}
+
+// libjpeg decodes at a half, a quarter or an eighth of the size directly, several times faster
+// than the whole: asked for a size it reaches by such a step, Qt lets it.
+QImage decodedReduced(QIODevice& file, const QByteArray& format, QSize stored, int halvings) {
+    const int divisor = 1 << std::min(halvings, 3);
+    QImageReader reader(&file, format);
+    reader.setAutoTransform(true);
+    reader.setScaledSize(
+        QSize(std::max(1, stored.width() / divisor), std::max(1, stored.height() / divisor)));
+    QImage reduced;
+    if (!reader.read(&reduced) || reduced.isNull()) return {};
+    return reduced.convertToFormat(displayFormat(reduced));
 }
 
 // A picture of the size and format the decoder announces, laid in `into` when the decoder's own
@@ -105,7 +127,7 @@ PictureProblem openPictureFile(QFile& file) {
     return PictureProblem::None;
 }
 
-ReadPicture readPicture(QFile& opened, const PixelMemory& into) {
+ReadPicture readPicture(QFile& opened, const PixelMemory& into, const FirstPicture& first) {
     GappedFile file(opened);
     if (!file.open(QIODevice::ReadOnly)) return refused(PictureProblem::Unopenable);
     if (file.size() == 0) return refused(PictureProblem::Empty);
@@ -125,6 +147,26 @@ ReadPicture readPicture(QFile& opened, const PixelMemory& into) {
     if (key) file.leaveOut(key->chunkAt, key->chunkLength);
     file.seek(0);
 
+    std::optional<std::pair<QSize, QImage::Format>> told;
+    const auto tell = [&](const QImage& reduced, QSize upright) {
+        if (reduced.isNull()) return;
+        told.emplace(upright, reduced.format());
+        first.ready(reduced, upright, reduced.format());
+    };
+    // A JPEG's reduced copy is decoded on its own, before the whole: each decoding starts at
+    // the file's start.
+    if (first.ready && format == "jpeg") {
+        QImageReader probe(&file, format);
+        probe.setAutoTransform(true);
+        const QSize stored = probe.size();
+        const QSize upright = uprightSize(probe, stored);
+        const bool inBounds =
+            stored.isValid() && fits(stored, pixelBoundFor(announcedFormat(probe)));
+        if (const int halvings = inBounds ? firstHalvings(upright, first.view) : 0; halvings > 0)
+            tell(decodedReduced(file, format, stored, halvings), upright);
+        file.seek(0);
+    }
+
     QImageReader reader(&file, format);
     reader.setAutoTransform(true);
     const QImage::Format announced = announcedFormat(reader);
@@ -139,7 +181,15 @@ ReadPicture readPicture(QFile& opened, const PixelMemory& into) {
     if (!reader.read(&image) || image.isNull()) return refused(PictureProblem::Damaged);
     if (!fits(image.size(), pixelBound)) return refused(PictureProblem::TooLarge, pixelBound);
     if (key) image = withColourKey(std::move(image), *key);
-    return {displayReady(std::move(image), into), PictureProblem::None, pixelBound};
+    if (const int halvings = first.ready ? firstHalvings(image.size(), first.view) : 0;
+        halvings > 0 && !told) {
+        tell(reducedInOnePass(image, halvings), image.size());
+    }
+    image = displayReady(std::move(image), into);
+    // What was told first is what is shown: a picture that turns out otherwise is damaged.
+    if (told && (image.size() != told->first || image.format() != told->second))
+        return refused(PictureProblem::Damaged);
+    return {std::move(image), PictureProblem::None, pixelBound};
 }
 
 ReadPicture readPictureFile(const QString& path) {

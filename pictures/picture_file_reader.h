@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+#include "first_picture.h"
 #include "picture_bounds.h"
 
 // Reading a picture file: any format Qt's image plugins decode, upright by the photo's
@@ -32,6 +33,8 @@ struct ReadPicture {
     qint64 pixelBound = kMaxPicturePixels;
     // A page whose paper is left transparent: it is shown on white paper.
     bool onWhitePaper = false;
+    // While `image` is still being written: a reduced copy of it to show meanwhile.
+    QImage reduced{};
 };
 
 // Memory the decoded pixels may be written straight into, four bytes a pixel.
@@ -46,8 +49,11 @@ struct PixelMemory {
 PictureProblem openPictureFile(QFile& file);
 
 // A pure function of an open file. Where the decoder can write into `into` the picture comes back
-// there (its pixels are then `into.data`); elsewhere it comes back in memory of its own.
-ReadPicture readPicture(QFile& file, const PixelMemory& into = {});
+// there (its pixels are then `into.data`); elsewhere it comes back in memory of its own. Where
+// `first` asks for it and the view needs fewer pixels, a reduced copy is told first: a JPEG
+// decoded reduced, any other picture reduced in one pass before any conversion of the whole.
+// The picture that follows has the size and format told, or is refused as damaged.
+ReadPicture readPicture(QFile& file, const PixelMemory& into = {}, const FirstPicture& first = {});
 
 // Both in this process: for a file that is known to be harmless.
 ReadPicture readPictureFile(const QString& path);

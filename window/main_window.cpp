@@ -2,12 +2,15 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "control_table.h"
+#include "gate_frame.h"
 #include "keeping_dialogs.h"
+#include "measuring_line.h"
 #include "messages.h"
 #include "no_saved_settings.h"
 #include "picture_box.h"
@@ -45,7 +48,8 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale,
       port_(*this, controls_),
       locale_(locale),
       workflow_(port_, locale_),
-      opener_(*this, area_, *controls_.Picture2, *controls_.CommonDialog1,
+      sharpening_(snapshotParts(), *controls_.CommonDialog1),
+      opener_(*this, area_, *controls_.Picture2, *controls_.CommonDialog1, sharpening_,
               {*controls_.Command1, *controls_.Command2}),
       furnishing_(*this, area_, opener_, workflow_, *controls_.Option3),
       ownKeepingDialogs_(keepingDialogs ? nullptr : new QtKeepingDialogs),
@@ -56,7 +60,7 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale,
           *controls_.Picture1->contents(), area_.zoom(),
           [this] { return backgroundMmPerTwip(workflow_.state()); }, locale_.decimalSeparator()),
       pointer_(area_, workflow_, measure_),
-      commands_(*this, area_, workflow_, measure_, {furnishing_, keeper_, output_}),
+      commands_(*this, area_, workflow_, measure_, {furnishing_, keeper_, output_, sharpening_}),
       tilt_(*controls_.Line1, area_.zoom(), locale_.decimalSeparator()) {
     setObjectName(toQString(kFormName));
     setWindowTitle(toQString(kWindowTitle));
@@ -73,6 +77,7 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale,
         commands_.followWorkflow();
     });
     pointer_.onPieceChosen([this](int piece) {
+        if (!sharpening_.finish()) return;  // the pieces' pixels go to the foreground whole
         furnishing_.makeCurrent(piece);
         commands_.followWorkflow();
     });
@@ -95,6 +100,19 @@ void MainWindow::connectForm() {
     connect(c.Command3, &QPushButton::clicked, this, [this] { commands_.command3Click(); });
     connect(c.Text1, &QLineEdit::textChanged, this, [w] { w->text1Change(); });
     connect(c.Text2, &QLineEdit::textChanged, this, [w] { w->text2Change(); });
+}
+
+// What the workflow and the opening of a picture change, to take back a picture whose whole
+// pixels turn out unreadable.
+WindowSnapshot::Parts MainWindow::snapshotParts() {
+    const FormControls& c = controls_;
+    return {*this,
+            {c.Frame2, c.Option1, c.Option2, c.Option3, c.Command1, c.Command2, c.Command3, c.Text1,
+             c.Text2, c.Label1, c.Label2, c.Label3},
+            *c.Line1,
+            *c.Picture2,
+            area_,
+            workflow_};
 }
 
 MainWindow::~MainWindow() = default;

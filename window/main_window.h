@@ -15,6 +15,7 @@
 #include "pointer_router.h"
 #include "qt_number_locale.h"
 #include "qt_window_port.h"
+#include "sharpening.h"
 #include "tilt_warning.h"
 #include "workflow.h"
 
@@ -52,12 +53,14 @@ protected:
 
 private:
     void connectForm();
+    WindowSnapshot::Parts snapshotParts();
 
     PictureArea area_;
     FormControls controls_;
     QtWindowPort port_;
     QtNumberLocale locale_;
     Workflow workflow_;
+    Sharpening sharpening_;
     PictureOpener opener_;
     Furnishing furnishing_;
     std::unique_ptr<KeepingDialogs> ownKeepingDialogs_;

@@ -56,14 +56,14 @@ void PictureReaderProcess::startNextReader() {
     process_->setStandardInputFile(QProcess::nullDevice());
     // What its decoders complain of reaches the terminal, as it would from this process.
     process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    connect(process_.get(), &QProcess::readyReadStandardOutput, this, [this] { takeAnswer(); });
+    connect(process_.get(), &QProcess::readyReadStandardOutput, this, [this] { takeAnswers(); });
     connect(process_.get(), &QProcess::finished, this, &PictureReaderProcess::readerEnded);
     QStringList commandLine = wrapper_;
     commandLine << readerProgram() << channel_->handTo(*process_);
     process_->start(commandLine.takeFirst(), commandLine);
 }
 
-void PictureReaderProcess::start(const QString& path) {
+void PictureReaderProcess::start(const QString& path, const FirstView& view) {
     stop();
     killedFor_ = PictureProblem::None;
     protections_ = 0;
@@ -72,10 +72,14 @@ void PictureReaderProcess::start(const QString& path) {
     startNextReader();  // unless one is ready
     QFile file(path);
     pixels_ = std::make_unique<SharedPixels>(kMaxPicturePixels * 4);
+    // A reduced copy has at most a quarter of the pixels.
+    firstPixels_ = std::make_unique<SharedPixels>(kMaxPicturePixels);
     if (!file.open(QIODevice::ReadOnly)) return finish(refused(PictureProblem::Unopenable));
-    if (!pixels_->isValid()) return finish(refused(PictureProblem::NeedsTooMuchMemory));
-    // The reader holds its own copies of both from here on.
-    if (!channel_ || !channel_->hand(file.handle(), pixels_->handle())) {
+    if (!pixels_->isValid() || !firstPixels_->isValid())
+        return finish(refused(PictureProblem::NeedsTooMuchMemory));
+    // The reader holds its own copies of all three from here on.
+    if (!channel_ ||
+        !channel_->hand(file.handle(), pixels_->handle(), firstPixels_->handle(), view)) {
         return finish(refused(PictureProblem::Damaged));  // it could not even start
     }
     reading_ = true;
@@ -88,6 +92,8 @@ void PictureReaderProcess::stop() {
     reading_ = false;
     endReader();
     pixels_.reset();
+    firstPixels_.reset();
+    toldFirst_ = {};
     startNextReaderSoon();
 }
 
@@ -120,24 +126,55 @@ void PictureReaderProcess::watchMemory() {
     }
 }
 
-// The answer is taken as soon as it is whole: the reader has nothing left to do, and is ended
-// rather than waited for while it tidies up.
-bool PictureReaderProcess::takeAnswer() {
+// Each answer is taken as soon as it is whole. After the last the reader has nothing left to do,
+// and is ended rather than waited for while it tidies up. False while the last is still to come.
+bool PictureReaderProcess::takeAnswers() {
     answer_ += process_->readAllStandardOutput();
-    const std::optional<ReaderAnswer> answer = reading_ ? decodeAnswer(answer_) : std::nullopt;
-    if (!answer) return false;
-    endReader();
-    protections_ = answer->protections;
-    peakBytes_ = answer->peakBytes;
-    if (answer->problem != PictureProblem::None) {
-        finish({{}, answer->problem, answer->pixelBound});
-    } else if (QImage image = pixels_->picture(answer->width, answer->height, answer->format);
-               image.isNull()) {
-        finish(refused(PictureProblem::Damaged));
-    } else {
-        finish({std::move(image), PictureProblem::None, answer->pixelBound, answer->onWhitePaper});
+    while (reading_) {
+        bool lied = false;
+        const std::optional<ReaderAnswer> answer = takeAnswer(answer_, lied);
+        if (lied) finish(refused(PictureProblem::Damaged));
+        if (!answer) return lied;
+        const bool reduced = answer->reducedWidth > 0;
+        if (reduced && toldFirst_.isNull() && answer->problem == PictureProblem::None) {
+            tellFirst(*answer);
+            continue;
+        }
+        endReader();
+        protections_ = answer->protections;
+        peakBytes_ = answer->peakBytes;
+        if (answer->problem != PictureProblem::None) {
+            finish({{}, answer->problem, answer->pixelBound});
+            return true;
+        }
+        // The whole picture is the one told first, now written: the same pixels, the same size.
+        QImage image = toldFirst_.isNull()
+                           ? pixels_->picture(answer->width, answer->height, answer->format)
+                           : toldFirst_;
+        if (reduced || image.isNull() || image.width() != answer->width ||
+            image.height() != answer->height || image.format() != answer->format) {
+            finish(refused(PictureProblem::Damaged));
+        } else {
+            if (!toldFirst_.isNull()) mapWritten(image);
+            finish(
+                {std::move(image), PictureProblem::None, answer->pixelBound, answer->onWhitePaper});
+        }
+        return true;
     }
     return true;
+}
+
+void PictureReaderProcess::tellFirst(const ReaderAnswer& answer) {
+    toldFirst_ = pixels_->picture(answer.width, answer.height, answer.format, false);
+    const QImage reduced =
+        firstPixels_->picture(answer.reducedWidth, answer.reducedHeight, answer.format);
+    if (toldFirst_.isNull() || reduced.isNull()) {
+        toldFirst_ = {};
+        return finish(refused(PictureProblem::Damaged));
+    }
+    ReadPicture first{toldFirst_, PictureProblem::None, answer.pixelBound, answer.onWhitePaper,
+                      reduced};
+    emit firstRead(first);
 }
 
 void PictureReaderProcess::readerEnded() {
@@ -147,13 +184,15 @@ void PictureReaderProcess::readerEnded() {
     deadline_.stop();
     if (killedFor_ != PictureProblem::None) return finish(refused(killedFor_));
     // A reader that crashed or answered nonsense met a file its decoder could not take.
-    if (!takeAnswer()) finish(refused(PictureProblem::Damaged));
+    if (!takeAnswers()) finish(refused(PictureProblem::Damaged));
 }
 
 void PictureReaderProcess::finish(ReadPicture result) {
     reading_ = false;
     endReader();
     pixels_.reset();  // what was read lives on in the picture's own mapping
+    firstPixels_.reset();
+    toldFirst_ = {};
     startNextReaderSoon();
     emit finished(result);
 }

@@ -9,14 +9,16 @@
 #include "picture_file_reader.h"
 
 class ReaderChannel;
+struct ReaderAnswer;
 class SharedPixels;
 
 // Reads picture files, one at a time, each in a reader process of this program's own: it is
 // handed the file already open, decodes it into memory shared with the window and answers with
-// what it read. A reading is ended at once by stop(), by this object's end, or when it passes
-// its memory or time limit; a reader that ends without an answer is reported with the reason it
-// ended for. The next reader is started as soon as the last is done, so that it has set itself
-// up by the time a file is chosen.
+// what it read. A picture that opens in a view needing fewer of its pixels is told first as a
+// reduced copy, with the picture whose pixels are still being written. A reading is ended at once
+// by stop(), by this object's end, or when it passes its memory or time limit; a reader that ends
+// without an answer is reported with the reason it ended for. The next reader is started as soon as
+// the last is done, so that it has set itself up by the time a file is chosen.
 class PictureReaderProcess : public QObject {
     Q_OBJECT
 
@@ -29,8 +31,11 @@ public:
     // Runs the readers through another program, a tracer for instance: its command line first.
     void runThrough(const QStringList& commandLine);
 
-    // Starts reading; `finished` follows once, here or later, unless stop() comes first.
-    void start(const QString& path);
+    // Starts reading; `finished` follows once, here or later, unless stop() comes first. Before
+    // it, `firstRead` may tell the picture to show meanwhile, for `view`.
+    void start(const QString& path, const FirstView& view = {});
+    // Whether the picture told first is still being written.
+    bool writing() const { return !toldFirst_.isNull(); }
     // Ends the reading at once; nothing is reported.
     void stop();
 
@@ -40,13 +45,15 @@ public:
     qint64 peakBytes() const { return peakBytes_; }
 
 signals:
+    void firstRead(const ReadPicture& picture);
     void finished(const ReadPicture& result);
 
 private:
     void startNextReader();
     void startNextReaderSoon();
     void endReader();
-    bool takeAnswer();
+    bool takeAnswers();
+    void tellFirst(const ReaderAnswer& answer);
     void readerEnded();
     void watchMemory();
     void finish(ReadPicture result);
@@ -56,6 +63,8 @@ private:
     QTimer memoryWatch_;
     QTimer deadline_;
     std::unique_ptr<SharedPixels> pixels_;
+    std::unique_ptr<SharedPixels> firstPixels_;
+    QImage toldFirst_;  // the picture told first, until it is written
     QStringList wrapper_;
     QByteArray answer_;
     bool reading_ = false;

@@ -7,29 +7,46 @@ QByteArray encodeAnswer(const ReaderAnswer& answer) {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out << qint32(answer.problem) << answer.width << answer.height << qint32(answer.format)
-        << answer.pixelBound << answer.onWhitePaper << qint32(answer.protections)
-        << answer.peakBytes;
+        << answer.reducedWidth << answer.reducedHeight << answer.pixelBound << answer.onWhitePaper
+        << qint32(answer.protections) << answer.peakBytes;
     return bytes;
 }
 
-std::optional<ReaderAnswer> decodeAnswer(const QByteArray& bytes) {
-    QDataStream in(bytes);
+namespace {
+
+bool paints(QImage::Format format) {
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied;
+}
+
+}  // namespace
+
+std::optional<ReaderAnswer> takeAnswer(QByteArray& bytes, bool& lied) {
+    // Every field has a fixed size: every answer is as long as any.
+    static const qsizetype kAnswerBytes = encodeAnswer({}).size();
+    lied = false;
+    if (bytes.size() < kAnswerBytes) return std::nullopt;
+    QDataStream in(bytes.first(kAnswerBytes));
     qint32 problem = 0, format = 0, protections = 0;
     ReaderAnswer answer;
-    in >> problem >> answer.width >> answer.height >> format >> answer.pixelBound >>
-        answer.onWhitePaper >> protections >> answer.peakBytes;
-    if (in.status() != QDataStream::Ok || !in.atEnd()) return std::nullopt;
+    in >> problem >> answer.width >> answer.height >> format >> answer.reducedWidth >>
+        answer.reducedHeight >> answer.pixelBound >> answer.onWhitePaper >> protections >>
+        answer.peakBytes;
+    bytes.remove(0, kAnswerBytes);
+    lied = true;
+    if (in.status() != QDataStream::Ok) return std::nullopt;
     if (problem < int(PictureProblem::None) || problem > int(PictureProblem::TakesTooLong))
         return std::nullopt;
     answer.problem = PictureProblem(problem);
     answer.protections = protections;
+    lied = false;
     if (answer.problem != PictureProblem::None) return answer;
     answer.format = QImage::Format(format);
-    const bool paints = answer.format == QImage::Format_RGB32 ||
-                        answer.format == QImage::Format_ARGB32_Premultiplied;
-    if (!paints || answer.width < 1 || answer.height < 1 ||
-        !fitsPictureBounds(answer.width, answer.height)) {
-        return std::nullopt;
-    }
+    const bool reduced = answer.reducedWidth != 0 || answer.reducedHeight != 0;
+    lied =
+        !paints(answer.format) || answer.width < 1 || answer.height < 1 ||
+        !fitsPictureBounds(answer.width, answer.height) ||
+        (reduced && (answer.reducedWidth < 1 || answer.reducedHeight < 1 ||
+                     answer.reducedWidth > answer.width || answer.reducedHeight > answer.height));
+    if (lied) return std::nullopt;
     return answer;
 }

@@ -16,12 +16,16 @@ enum ReaderProtection : int {
 };
 
 // What the reader tells the window about the file it read. The pixels are in the memory they
-// share; an answer is checked before any of them is shown.
+// share; an answer is checked before any of them is shown. A picture to be shown reduced first is
+// told twice: first with the reduced copy's size (its pixels in a memory of their own), then
+// with none, once the whole picture is written.
 struct ReaderAnswer {
     PictureProblem problem = PictureProblem::Damaged;
     qint32 width = 0;
     qint32 height = 0;
     QImage::Format format = QImage::Format_Invalid;
+    qint32 reducedWidth = 0;
+    qint32 reducedHeight = 0;
     qint64 pixelBound = kMaxPicturePixels;
     bool onWhitePaper = false;
     int protections = 0;
@@ -29,5 +33,6 @@ struct ReaderAnswer {
 };
 
 QByteArray encodeAnswer(const ReaderAnswer& answer);
-// Empty for anything but a whole answer of known values: the reader may have been made to lie.
-std::optional<ReaderAnswer> decodeAnswer(const QByteArray& bytes);
+// The first answer in `bytes`, taken off them once it is whole; empty while it is not. An answer
+// of unknown values is none: `bytes` then hold a lie, and `lied` is set.
+std::optional<ReaderAnswer> takeAnswer(QByteArray& bytes, bool& lied);

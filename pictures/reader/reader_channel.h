@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "first_picture.h"
+
 class QProcess;
 
 // The way to a reader started ahead of time: it sets itself up and shuts itself in while the
@@ -21,8 +23,9 @@ public:
     // line names it by. The reader also ends with the window, whatever ends the window.
     QString handTo(QProcess& process) const;
 
-    // Hands the reader an open file and the memory for its pixels; false if it is gone.
-    bool hand(int file, int pixels) const;
+    // Hands the reader an open file, the memory for its pixels and for a reduced copy of them,
+    // and the view it opens in; false if it is gone.
+    bool hand(int file, int pixels, int firstPixels, const FirstView& view) const;
 
 private:
     int windowEnd_ = -1;
@@ -33,5 +36,7 @@ private:
 struct HandedOver {
     int file = -1;
     int pixels = -1;
+    int firstPixels = -1;
+    FirstView view;
 };
 HandedOver waitToBeHanded(const QString& channel);

@@ -12,12 +12,20 @@
 
 namespace {
 
-constexpr int kHanded = 2;  // the file and the memory
+constexpr int kHanded = 3;  // the file, the memory and the memory of the reduced copy
 
-// One byte of data, and room beside it for the descriptors handed with it.
+// The view, as plain numbers.
+struct ViewData {
+    double level = 0;
+    qint32 roomWidth = -1;
+    qint32 roomHeight = -1;
+    double smallest = 0;
+};
+
+// The view, and room beside it for the descriptors handed with it.
 struct HandingMessage {
-    char byte = 0;
-    iovec data{&byte, 1};
+    ViewData view;
+    iovec data{&view, sizeof view};
     alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int) * kHanded)] = {};
     msghdr message{};
 
@@ -59,15 +67,16 @@ QString ReaderChannel::handTo(QProcess& process) const {
     return QString::number(readerEnd_);
 }
 
-bool ReaderChannel::hand(int file, int pixels) const {
+bool ReaderChannel::hand(int file, int pixels, int firstPixels, const FirstView& view) const {
     HandingMessage handing;
+    handing.view = {view.level, view.room.width(), view.room.height(), view.smallest};
     cmsghdr* header = CMSG_FIRSTHDR(&handing.message);
     header->cmsg_level = SOL_SOCKET;
     header->cmsg_type = SCM_RIGHTS;
     header->cmsg_len = CMSG_LEN(sizeof(int) * kHanded);
-    const int handed[kHanded] = {file, pixels};
+    const int handed[kHanded] = {file, pixels, firstPixels};
     std::memcpy(CMSG_DATA(header), handed, sizeof handed);
-    return sendmsg(windowEnd_, &handing.message, MSG_NOSIGNAL) == 1;
+    return sendmsg(windowEnd_, &handing.message, MSG_NOSIGNAL) == ssize_t(sizeof handing.view);
 }
 
 HandedOver waitToBeHanded(const QString& channel) {
@@ -80,11 +89,15 @@ HandedOver waitToBeHanded(const QString& channel) {
         received = recvmsg(end, &handing.message, MSG_CMSG_CLOEXEC);
     } while (received < 0 && errno == EINTR);
     const cmsghdr* header = CMSG_FIRSTHDR(&handing.message);
-    if (received != 1 || !header || header->cmsg_type != SCM_RIGHTS ||
+    if (received != ssize_t(sizeof handing.view) || !header || header->cmsg_type != SCM_RIGHTS ||
         header->cmsg_len != CMSG_LEN(sizeof(int) * kHanded)) {
         return {};
     }
     int handed[kHanded];
     std::memcpy(handed, CMSG_DATA(header), sizeof handed);
-    return {handed[0], handed[1]};
+    const ViewData& view = handing.view;
+    return {handed[0],
+            handed[1],
+            handed[2],
+            {view.level, QSize(view.roomWidth, view.roomHeight), view.smallest}};
 }

@@ -1,7 +1,8 @@
 // The reader: started ahead of time, it sets itself up and shuts itself in, then waits to be
 // handed an open picture file and memory shared with the window. It reads the file into that
-// memory and answers on its standard output. Whatever the file makes a decoder do stays within
-// its bounds.
+// memory and answers on its standard output; a picture the window shows reduced first is told
+// twice, the reduced copy as soon as it is made. Whatever the file makes a decoder do stays
+// within its bounds.
 #include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
@@ -26,6 +27,14 @@ bool placed(const QImage& image, const PixelMemory& memory) {
     return true;
 }
 
+// Sent at once: the window takes each answer as soon as it is whole.
+bool send(const ReaderAnswer& answer) {
+    const QByteArray bytes = encodeAnswer(answer);
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) ==
+               size_t(bytes.size()) &&
+           std::fflush(stdout) == 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -43,17 +52,33 @@ int main(int argc, char* argv[]) {
     answer.protections = shutReaderIn(kReaderHardMemoryBytes, kReaderSeconds * 2);
     const HandedOver handed = waitToBeHanded(arguments[1]);
     const PixelMemory memory = mapHandedPixels(handed.pixels);
+    const PixelMemory firstMemory = mapHandedPixels(handed.firstPixels);
     QFile file;
-    if (!memory.data || !file.open(handed.file, QIODevice::ReadOnly, QFile::AutoCloseHandle))
+    if (!memory.data || !firstMemory.data ||
+        !file.open(handed.file, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
         return 2;
+    }
     // Where the decoder writes straight into the memory, it is made ready beside the decoding.
     std::thread preparing;
     PixelMemory into = memory;
     into.aboutToWrite = [&](qint64 bytes) {
         if (!preparing.joinable()) preparing = std::thread(prepareForWriting, memory, bytes);
     };
-    ReadPicture read = readPicture(file, into);
+    bool firstSent = true;
+    const FirstPicture first{handed.view,
+                             [&](const QImage& reduced, QSize size, QImage::Format format) {
+                                 ReaderAnswer told = answer;
+                                 told.problem = PictureProblem::None;
+                                 told.width = size.width();
+                                 told.height = size.height();
+                                 told.format = format;
+                                 told.reducedWidth = reduced.width();
+                                 told.reducedHeight = reduced.height();
+                                 firstSent = placed(reduced, firstMemory) && send(told);
+                             }};
+    ReadPicture read = readPicture(file, into, first);
     if (preparing.joinable()) preparing.join();
+    if (!firstSent) return 2;
     answer.peakBytes = ownPeakBytes();
     // A decoder refused memory at the limit fails as if the file were damaged.
     const bool refusedMemory =
@@ -67,9 +92,5 @@ int main(int argc, char* argv[]) {
         answer.format = read.image.format();
         answer.onWhitePaper = read.onWhitePaper;
     }
-    // Sent at once: the window ends the reader as soon as it has the answer.
-    const QByteArray bytes = encodeAnswer(answer);
-    const bool sent =
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());
-    return sent && std::fflush(stdout) == 0 ? 0 : 2;
+    return send(answer) ? 0 : 2;
 }

@@ -19,13 +19,18 @@ public:
     bool isValid() const { return handle_ >= 0; }
     int handle() const { return handle_; }
 
-    // The picture the reader wrote, shown from the shared memory; null when it cannot be.
-    QImage picture(int width, int height, QImage::Format format) const;
+    // The picture the reader wrote, shown from the shared memory; null when it cannot be. A
+    // picture the reader is still writing is mapped without reading it in.
+    QImage picture(int width, int height, QImage::Format format, bool written = true) const;
 
 private:
     int handle_ = -1;
     qint64 bytes_ = 0;
 };
+
+// A picture mapped while the reader wrote it, now written: its pages are put in place, as for
+// a picture mapped once written.
+void mapWritten(const QImage& picture);
 
 // In the reader: the memory it was handed, for as long as it runs; empty when it is none.
 PixelMemory mapHandedPixels(int handle);

@@ -19,12 +19,14 @@ SharedPixels::~SharedPixels() {
     if (handle_ >= 0) close(handle_);
 }
 
-QImage SharedPixels::picture(int width, int height, QImage::Format format) const {
+QImage SharedPixels::picture(int width, int height, QImage::Format format, bool written) const {
     const qint64 bytes = qint64(width) * height * 4;
     if (handle_ < 0 || width < 1 || height < 1 || bytes > bytes_) return {};
-    // Mapped whole at once: painting then finds every page in place.
+    // Mapped whole at once: painting then finds every page in place. Pages not yet written would
+    // be made here, in the window's time, for nothing.
+    const int populate = written ? MAP_POPULATE : 0;
     void* mapped =
-        mmap(nullptr, size_t(bytes), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_POPULATE, handle_, 0);
+        mmap(nullptr, size_t(bytes), PROT_READ | PROT_WRITE, MAP_SHARED | populate, handle_, 0);
     if (mapped == MAP_FAILED) return {};
     return QImage(
         static_cast<uchar*>(mapped), width, height, qsizetype(width) * 4, format,
@@ -34,6 +36,11 @@ QImage SharedPixels::picture(int width, int height, QImage::Format format) const
             delete mapping;
         },
         new std::pair<void*, size_t>(mapped, size_t(bytes)));
+}
+
+void mapWritten(const QImage& picture) {
+    madvise(const_cast<uchar*>(picture.constBits()), size_t(picture.sizeInBytes()),
+            MADV_POPULATE_READ);
 }
 
 PixelMemory mapHandedPixels(int handle) {

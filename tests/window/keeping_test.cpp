@@ -264,6 +264,7 @@ TEST_F(ExportingALargePlan, TakesOneCopyOfThePlanTheOneWritten) {
     ASSERT_TRUE(scan.save(dir.filePath("plan.png")));
     openBackground(dir.filePath("plan.png"));
     ASSERT_EQ(c().Picture1->picture().size(), QSize(6000, 4000));
+    ASSERT_TRUE(waitUntilSharp());
     dialogs->answers.push_back(dir.filePath("room.png"));
     ASSERT_TRUE(peak_memory::resetPeak());
     const qint64 before = peak_memory::residentMegabytes();

@@ -77,6 +77,15 @@ protected:
         dialogs->answers.push_back(path);
         click(c().Command1);
     }
+    // Until the pictures shown from a reduced copy are painted from their whole pixels.
+    bool waitUntilSharp() const {
+        return QTest::qWaitFor(
+            [this] {
+                return !c().Picture1->scaledPicture().waitsForPixels() &&
+                       !c().Image1->scaledPicture().waitsForPixels();
+            },
+            20000);
+    }
     void openForeground(const QString& path) {
         click(c().Option2);
         dialogs->answers.push_back(path);

@@ -10,6 +10,7 @@
 // its look (Qt's own disabling would grey them and forget nothing, but look disabled).
 class GateFrame : public QFrame {
     Q_OBJECT
+    Q_PROPERTY(bool gateOpen READ isGateOpen WRITE setGateOpen)
 public:
     explicit GateFrame(QWidget* parent);
 

@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QScreen>
 #include <QWidget>
 
 #include "arrangement_file.h"
@@ -13,6 +14,7 @@
 #include "picture_box.h"
 #include "picture_dialogs.h"
 #include "reader_wait.h"
+#include "sharpening.h"
 #include "stretch_image.h"
 #include "unreadable_reasons.h"
 
@@ -37,8 +39,14 @@ QString droppedFile(const QMimeData* mime) {
 }  // namespace
 
 PictureOpener::PictureOpener(QWidget& window, PictureArea& area, PictureBox& sizer,
-                             PictureDialogs& dialogs, Buttons buttons)
-    : window_(window), area_(area), sizer_(sizer), dialogs_(dialogs), buttons_(buttons) {
+                             PictureDialogs& dialogs, Sharpening& sharpening, Buttons buttons)
+    : window_(window),
+      area_(area),
+      sizer_(sizer),
+      dialogs_(dialogs),
+      sharpening_(sharpening),
+      buttons_(buttons),
+      reader_(std::make_unique<PictureReaderProcess>()) {
     window.setAcceptDrops(true);
     window.installEventFilter(this);
 }
@@ -47,29 +55,55 @@ QString PictureOpener::choosePicture() { return dialogs_.choosePicture(&window_)
 
 void PictureOpener::command1Click() {
     const QString path = choosePicture();
-    if (path.isEmpty()) return;  // cancelled
+    // Cancelled; or a picture opened before turned out unreadable meanwhile, and its task is over.
+    if (path.isEmpty() || !buttons_.background.isEnabled()) return;
     openBackground(path);
 }
 
 void PictureOpener::command2Click() {
     const QString path = choosePicture();
-    if (path.isEmpty()) return;
+    if (path.isEmpty() || !buttons_.foreground.isEnabled()) return;
     openForeground(path);
 }
 
 // The one place a decoded picture arrives; a cancelled decoding counts as a file not read,
 // but is no error to report.
-std::optional<ReadPicture> PictureOpener::readUnreported(const QString& path) {
+std::optional<ReadPicture> PictureOpener::readUnreported(const QString& path,
+                                                         const FirstView& view) {
+    if (!sharpening_.finish()) return std::nullopt;
     BusyCursor busy;
-    return readWhileWaiting(window_, reader_, path);
+    return readWhileWaiting(window_, *reader_, path, view);
 }
 
-std::optional<ReadPicture> PictureOpener::read(const QString& path) {
-    const std::optional<ReadPicture> loaded = readUnreported(path);
+std::optional<ReadPicture> PictureOpener::readFor(const QString& path, const FirstView& view) {
+    const std::optional<ReadPicture> loaded = readUnreported(path, view);
     if (!loaded) return std::nullopt;
     if (loaded->problem == PictureProblem::None) return loaded;
     dialogs_.reportUnreadable(&window_, path, reasonText(*loaded));
     return std::nullopt;
+}
+
+std::optional<ReadPicture> PictureOpener::read(const QString& path) { return readFor(path, {}); }
+
+// A background opens at 100 %, or smaller where the screen cannot show it whole, but never
+// smaller than the smallest level; in the screen's own pixels.
+FirstView PictureOpener::backgroundView() const {
+    const QScreen* screen = window_.screen();
+    if (!screen) return {};
+    const double ratio = window_.devicePixelRatioF();
+    return {ratio, screen->availableGeometry().size() * ratio, PictureArea::kSmallestLevel * ratio};
+}
+
+// A foreground opens at the background's zoom.
+FirstView PictureOpener::foregroundView() const {
+    return {area_.level() * window_.devicePixelRatioF(), {}, 0};
+}
+
+void PictureOpener::keepSharpening(const ReadPicture& picture, const QString& path,
+                                   WindowSnapshot before) {
+    if (picture.reduced.isNull()) return;
+    sharpening_.follow(std::move(reader_), path, std::move(before));
+    reader_ = std::make_unique<PictureReaderProcess>();
 }
 
 void PictureOpener::openBackground(const QString& path) {
@@ -77,24 +111,32 @@ void PictureOpener::openBackground(const QString& path) {
         arrangementChosen_(path);
         return;
     }
-    if (const std::optional<ReadPicture> picture = read(path)) {
+    if (!sharpening_.finish()) return;
+    WindowSnapshot before = sharpening_.snapshot();
+    if (const std::optional<ReadPicture> picture = readFor(path, backgroundView())) {
         area_.showBackground(picture->image, picture->onWhitePaper, path);
+        if (!picture->reduced.isNull())
+            area_.background().showReducedUntilWritten(picture->reduced);
         if (opened_) opened_();
+        keepSharpening(*picture, path, std::move(before));
     }
 }
 
 // A new foreground is a step of the arrangement that can be taken back; it goes to the corner
 // before it is read, as the button always did.
 void PictureOpener::openForeground(const QString& path) {
+    if (!sharpening_.finish()) return;
+    WindowSnapshot before = sharpening_.snapshot();
     ArrangementHistory& history = area_.history();
     history.beginChange();
     StretchImage& image = area_.foreground();
     image.setExtent(port::Extent::Top, 0);
     image.setExtent(port::Extent::Left, 0);
-    const std::optional<ReadPicture> picture = read(path);
+    const std::optional<ReadPicture> picture = readFor(path, foregroundView());
     if (picture) placeForeground(path, *picture);
     history.endChange();
     if (picture && opened_) opened_();
+    if (picture) keepSharpening(*picture, path, std::move(before));
 }
 
 // The foreground's size is the one the hidden sizer (Picture2) takes for its picture: the
@@ -104,6 +146,7 @@ void PictureOpener::placeForeground(const QString& path, const ReadPicture& pict
     StretchImage& image = area_.foreground();
     image.setTwips({0, 0, image.twips().width, image.twips().height});
     image.setPicture(picture.image, picture.onWhitePaper);
+    if (!picture.reduced.isNull()) image.showReducedUntilWritten(picture.reduced);
     image.setFile(path);
     image.show();
     sizer_.setPicture(picture.image);

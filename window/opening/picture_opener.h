@@ -3,21 +3,26 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "picture_file_reader.h"
 #include "picture_reader_process.h"
+#include "window_snapshot.h"
 
 class PictureArea;
 class PictureBox;
 class PictureDialogs;
+class Sharpening;
 class QAbstractButton;
 class QWidget;
 
 // The two "..." buttons: a chosen file is read in a reader process, then its picture is placed:
 // the background into the picture area, with the window fitted to it, the foreground at the
 // top-left corner, sized through the hidden Picture2. A file dropped on the window does what the
-// button of the chosen task would do with it.
+// button of the chosen task would do with it. A large picture that opens at a small zoom is
+// shown from a reduced copy at once, its geometry already whole, and sharpened once its pixels
+// are written.
 class PictureOpener : public QObject {
 public:
     struct Buttons {
@@ -25,7 +30,7 @@ public:
         QAbstractButton& foreground;  // Command2
     };
     PictureOpener(QWidget& window, PictureArea& area, PictureBox& sizer, PictureDialogs& dialogs,
-                  Buttons buttons);
+                  Sharpening& sharpening, Buttons buttons);
 
     void command1Click();
     void command2Click();
@@ -43,13 +48,13 @@ public:
     void openForeground(const QString& path);
 
     // The parts of those steps, for the next piece: the file dialog's choice (empty when
-    // cancelled); the picture read (empty when cancelled, or not read and reported); the
+    // cancelled); the picture read whole (empty when cancelled, or not read and reported); the
     // foreground shown at the plan's top-left corner at its own size.
     QString choosePicture();
     std::optional<ReadPicture> read(const QString& path);
     // The same, with a file that cannot be read not reported but returned with its problem;
-    // empty only when cancelled.
-    std::optional<ReadPicture> readUnreported(const QString& path);
+    // empty only when cancelled. Pictures still being written are finished first.
+    std::optional<ReadPicture> readUnreported(const QString& path, const FirstView& view = {});
     void placeForeground(const QString& path, const ReadPicture& picture);
 
 protected:
@@ -57,12 +62,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A picture for the view it opens in, shown reduced first where it needs fewer pixels.
+    std::optional<ReadPicture> readFor(const QString& path, const FirstView& view);
+    FirstView backgroundView() const;
+    FirstView foregroundView() const;
+    // The reader still writing the picture just shown goes on beside the next one's.
+    void keepSharpening(const ReadPicture& picture, const QString& path, WindowSnapshot before);
+
     QWidget& window_;
     PictureArea& area_;
     PictureBox& sizer_;
     PictureDialogs& dialogs_;
+    Sharpening& sharpening_;
     Buttons buttons_;
-    PictureReaderProcess reader_;  // keeps the next reader ready
+    std::unique_ptr<PictureReaderProcess> reader_;  // keeps the next reader ready
     std::function<void()> opened_;
     std::function<void(const QString&)> arrangementChosen_;
 };

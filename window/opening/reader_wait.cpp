@@ -130,22 +130,18 @@ private:
     std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> kept_;
 };
 
-}  // namespace
-
-std::optional<ReadPicture> readWhileWaiting(QWidget& window, PictureReaderProcess& reader,
-                                            const QString& path) {
-    // What the path alone tells needs no reader.
-    QFile file(path);
-    if (const PictureProblem problem = openPictureFile(file); problem != PictureProblem::None)
-        return ReadPicture{{}, problem};
-    file.close();
+// Waits for the reader `start` sets going to tell the picture: the one to show first, or the
+// one it read.
+std::optional<ReadPicture> waitForReader(QWidget& window, PictureReaderProcess& reader,
+                                         const std::function<void()>& start) {
     std::optional<ReadPicture> result;
     QEventLoop waiting;
-    QObject::connect(&reader, &PictureReaderProcess::finished, &waiting,
-                     [&](const ReadPicture& read) {
-                         result = read;
-                         waiting.quit();
-                     });
+    const auto told = [&](const ReadPicture& read) {
+        result = read;
+        waiting.quit();
+    };
+    QObject::connect(&reader, &PictureReaderProcess::finished, &waiting, told);
+    QObject::connect(&reader, &PictureReaderProcess::firstRead, &waiting, told);
     const auto stopReading = [&] {
         reader.stop();
         waiting.quit();
@@ -165,9 +161,11 @@ std::optional<ReadPicture> readWhileWaiting(QWidget& window, PictureReaderProces
     });
     QObject::connect(&progress, &QProgressDialog::canceled, &progress, stopReading);
 
-    reader.start(path);
+    start();
     if (!result) waiting.exec();
-    reader.stop();  // whatever is left of a reading cancelled is not wanted
+    // Whatever is left of a reading cancelled is not wanted; a picture told first is still
+    // being written.
+    if (!result || result->reduced.isNull()) reader.stop();
     if (!window.isVisible()) return std::nullopt;  // closed: the application may be quitting
     // The progress window took the activation, and not every platform gives it back when it
     // goes: without it the window's shortcuts would not reach it.
@@ -179,4 +177,21 @@ std::optional<ReadPicture> readWhileWaiting(QWidget& window, PictureReaderProces
     }
     blocked.giveBackInput();
     return result;
+}
+
+}  // namespace
+
+std::optional<ReadPicture> readWhileWaiting(QWidget& window, PictureReaderProcess& reader,
+                                            const QString& path, const FirstView& view) {
+    // What the path alone tells needs no reader.
+    QFile file(path);
+    if (const PictureProblem problem = openPictureFile(file); problem != PictureProblem::None)
+        return ReadPicture{{}, problem};
+    file.close();
+    return waitForReader(window, reader, [&] { reader.start(path, view); });
+}
+
+std::optional<ReadPicture> finishWhileWaiting(QWidget& window, PictureReaderProcess& reader) {
+    if (!reader.writing()) return std::nullopt;
+    return waitForReader(window, reader, [] {});
 }

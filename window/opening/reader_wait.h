@@ -13,5 +13,11 @@ class QWidget;
 // meanwhile is handled afterwards, in its order. When reading takes a while, a small progress
 // window offers to cancel; from then on the window takes no input. Cancelling or closing the
 // window ends the reader and the wait at once. Empty when cancelled or when the window was closed.
+// For a picture that opens in `view` at a small scale, the wait ends once a reduced copy is read:
+// the reader goes on writing the whole (the picture then holds `reduced`).
 std::optional<ReadPicture> readWhileWaiting(QWidget& window, PictureReaderProcess& reader,
-                                            const QString& path);
+                                            const QString& path, const FirstView& view = {});
+
+// Waits the same way for a reader still writing the picture it told first: its result once
+// written; empty when it was not writing, or the wait was cancelled (the reader then ended).
+std::optional<ReadPicture> finishWhileWaiting(QWidget& window, PictureReaderProcess& reader);

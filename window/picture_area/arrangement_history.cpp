@@ -73,6 +73,12 @@ void ArrangementHistory::keepBounded() {
     }
 }
 
+void ArrangementHistory::setSteps(Steps steps) {
+    before_.reset();
+    undo_ = std::move(steps.undo);
+    redo_ = std::move(steps.redo);
+}
+
 void ArrangementHistory::forget() {
     before_.reset();
     undo_.clear();

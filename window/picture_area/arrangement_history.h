@@ -28,7 +28,6 @@ public:
     // A new arrangement: the steps of the one before lead nowhere in it.
     void forget();
 
-private:
     struct Arrangement {
         PlacedPicture current;
         qint64 currentPixels = 0;  // the picture's own, also once a reduced copy stands for it
@@ -36,6 +35,15 @@ private:
         std::vector<PlacedPicture> pieces;
         bool sameAs(const Arrangement& other) const;
     };
+    // All the steps both ways, to take them back exactly.
+    struct Steps {
+        std::vector<Arrangement> undo;
+        std::vector<Arrangement> redo;
+    };
+    Steps steps() const { return {undo_, redo_}; }
+    void setSteps(Steps steps);
+
+private:
     Arrangement now() const;
     void show(const Arrangement& arrangement);
     void takeStep(std::vector<Arrangement>& from, std::vector<Arrangement>& to);

@@ -121,6 +121,14 @@ void PictureArea::showBackground(const QImage& picture, bool onWhitePaper, const
     fitBackground();
 }
 
+void PictureArea::restoreBackground(const QImage& picture, bool onWhitePaper, const TwipRect& box,
+                                    const QString& file) {
+    backgroundFile_ = file;
+    background_->setPicture(picture, onWhitePaper);
+    background_->setTwips(box);
+    view_.setContentEnd(contentEnd());
+}
+
 QPointF PictureArea::backgroundTwipsAt(QPointF inWindow) const {
     const QWidget* canvas = background_->contents();
     return zoom_.twipsAt(canvas->mapFrom(&window_, inWindow));

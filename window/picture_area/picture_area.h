@@ -59,6 +59,9 @@ public:
     // cannot show it whole, the largest level that does.
     void showBackground(const QImage& picture, bool onWhitePaper, const QString& file);
     const QString& backgroundFile() const { return backgroundFile_; }
+    // The background as it was: its picture, its box and the file it came from.
+    void restoreBackground(const QImage& picture, bool onWhitePaper, const TwipRect& box,
+                           const QString& file);
 
     // Twips from the background's inner corner, and from the foreground's own (unturned)
     // corner, of a point given in the window's coordinates.

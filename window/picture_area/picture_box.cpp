@@ -45,6 +45,15 @@ void PictureBox::setPicture(const QImage& picture, bool onWhitePaper) {
     canvas_->update();
 }
 
+void PictureBox::showReducedUntilWritten(const QImage& reduced) {
+    scaled_.showReducedUntilWritten(reduced);
+    canvas_->update();
+}
+
+void PictureBox::sharpen(qint64 pictureKey) {
+    if (scaled_.sharpen(pictureKey)) canvas_->update();
+}
+
 void PictureBox::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     canvas_->setGeometry(contentsRect());

@@ -22,6 +22,10 @@ public:
     QWidget* contents() const { return canvas_; }
 
     const QImage& picture() const { return scaled_.picture(); }
+    // Shown from a reduced copy until the picture's pixels are written, then sharp.
+    void showReducedUntilWritten(const QImage& reduced);
+    void sharpen(qint64 pictureKey);
+
     // What the picture is painted from (for tests).
     const ScaledPicture& scaledPicture() const { return scaled_; }
     // The width and height inside the border, in twips.

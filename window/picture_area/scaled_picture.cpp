@@ -1,6 +1,7 @@
 #include "scaled_picture.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 void ScaledPicture::setPicture(const QImage& picture, bool onWhitePaper) {
@@ -9,6 +10,21 @@ void ScaledPicture::setPicture(const QImage& picture, bool onWhitePaper) {
     picture_ = picture;
     onWhitePaper_ = onWhitePaper;
     reduced_.clear();
+    reducedFirst_ = {};
+}
+
+void ScaledPicture::showReducedUntilWritten(const QImage& reduced) { reducedFirst_ = reduced; }
+
+bool ScaledPicture::sharpen(qint64 pictureKey) {
+    if (reducedFirst_.isNull() || picture_.cacheKey() != pictureKey) return false;
+    const int halvings =
+        int(std::lround(std::log2(double(picture_.width()) / reducedFirst_.width())));
+    const int divisor = 1 << std::clamp(halvings, 0, 30);
+    const QSize size((picture_.width() + divisor - 1) / divisor,
+                     (picture_.height() + divisor - 1) / divisor);
+    if (halvings > 0 && reducedFirst_.size() == size) reduced_[halvings] = reducedFirst_;
+    reducedFirst_ = {};
+    return true;
 }
 
 qint64 ScaledPicture::reducedPixels() const {
@@ -33,7 +49,8 @@ const QImage& ScaledPicture::sourceFor(double scale) {
 void ScaledPicture::paint(QPainter& painter, const QRectF& whole, const QRect& exposed) {
     if (picture_.isNull() || whole.isEmpty() || exposed.isEmpty()) return;
     if (onWhitePaper_) painter.fillRect(exposed & whole.toAlignedRect(), Qt::white);
-    if (whole.size() == QSizeF(picture_.size()) && whole.topLeft().toPoint() == whole.topLeft()) {
+    if (whole.size() == QSizeF(picture_.size()) && whole.topLeft().toPoint() == whole.topLeft() &&
+        reducedFirst_.isNull()) {
         // At its own size: a plain copy of the pixels.
         painter.drawImage(exposed.topLeft(), picture_,
                           exposed.translated(-whole.topLeft().toPoint()));
@@ -41,11 +58,11 @@ void ScaledPicture::paint(QPainter& painter, const QRectF& whole, const QRect& e
     }
     const double scale =
         std::min(whole.width() / picture_.width(), whole.height() / picture_.height());
-    const QImage& source = sourceFor(scale);
+    const QImage& source = reducedFirst_.isNull() ? sourceFor(scale) : reducedFirst_;
     const double sx = source.width() / whole.width();
     const double sy = source.height() / whole.height();
     const QRectF part((exposed.x() - whole.x()) * sx, (exposed.y() - whole.y()) * sy,
                       exposed.width() * sx, exposed.height() * sy);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, scale < 2);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, scale < 2 || !reducedFirst_.isNull());
     painter.drawImage(QRectF(exposed), source, part);
 }

@@ -19,6 +19,15 @@ public:
     void setPicture(const QImage& picture, bool onWhitePaper = false);
     bool onWhitePaper() const { return onWhitePaper_; }
 
+    // Until the picture's pixels are written: painted from this reduced copy at every scale,
+    // enlarged where the view needs more.
+    void showReducedUntilWritten(const QImage& reduced);
+    // The pixels of the picture `pictureKey` (its cache key) are written: it is painted from them
+    // from now on, the reduced copy kept as the first of its reduced copies. False when this is
+    // not that picture, or it was already sharp.
+    bool sharpen(qint64 pictureKey);
+    bool waitsForPixels() const { return !reducedFirst_.isNull(); }
+
     // Paints the part `exposed` of the picture stretched over `whole` (both in the painter's
     // pixels).
     void paint(QPainter& painter, const QRectF& whole, const QRect& exposed);
@@ -32,4 +41,5 @@ private:
     QImage picture_;
     bool onWhitePaper_ = false;
     std::map<int, QImage> reduced_;  // by the number of halvings: 1 is half the size
+    QImage reducedFirst_;            // while the picture's pixels are being written
 };

@@ -31,6 +31,15 @@ void StretchImage::setPicture(const QImage& picture, bool onWhitePaper) {
     update();
 }
 
+void StretchImage::showReducedUntilWritten(const QImage& reduced) {
+    scaled_.showReducedUntilWritten(reduced);
+    update();
+}
+
+void StretchImage::sharpen(qint64 pictureKey) {
+    if (scaled_.sharpen(pictureKey)) update();
+}
+
 PlacedPicture StretchImage::placedPicture() const {
     return {picture(), scaled_.onWhitePaper(), twips(), degrees_, opacity_,
             file_,     quarterTurns_,          reduced_};

@@ -47,6 +47,10 @@ public:
     // Whether the drawn picture, turned or not, covers this point of the widget.
     bool showsPictureAt(QPoint local) const;
 
+    // Shown from a reduced copy until the picture's pixels are written, then sharp.
+    void showReducedUntilWritten(const QImage& reduced);
+    void sharpen(qint64 pictureKey);
+
     // What the picture is painted from (for tests).
     const ScaledPicture& scaledPicture() const { return scaled_; }
 

@@ -16,6 +16,7 @@
 #include "picture_box.h"
 #include "picture_view.h"
 #include "real_sizes.h"
+#include "sharpening.h"
 #include "stretch_image.h"
 #include "to_qstring.h"
 #include "view_tools.h"
@@ -29,6 +30,7 @@ CommandRouter::CommandRouter(QWidget& window, PictureArea& area, Workflow& workf
       furnishing_(rooms.furnishing),
       keeper_(rooms.keeper),
       output_(rooms.output),
+      sharpening_(rooms.sharpening),
       bar_(new ViewTools(window, area.view(), [this] { return barMayShow(); })) {
     connect(bar_, &ViewTools::triggered, this, &CommandRouter::run);
     connect(&area, &PictureArea::levelChanged, this,
@@ -110,8 +112,15 @@ void CommandRouter::command3Click() {
     area_.history().endChange();
 }
 
-// A change of the arrangement is a step; the view's commands change none and make none.
+// A change of the arrangement is a step; the view's commands change none and make none. All
+// but the zoom's want every picture's pixels whole: they turn them, copy them, keep them as a
+// piece or a step, or write them.
 void CommandRouter::run(ViewCommand command) {
+    using enum ViewCommand;
+    if (!isOneOf(command, {ZoomIn, ZoomOut, ActualSize, Fit}) && !sharpening_.finish()) {
+        followWorkflow();
+        return;
+    }
     if (command == ViewCommand::Undo) {
         area_.history().undo();
     } else if (command == ViewCommand::Redo) {

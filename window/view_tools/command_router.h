@@ -9,6 +9,7 @@ class ArrangementOutput;
 class Furnishing;
 class MeasureTool;
 class PictureArea;
+class Sharpening;
 class ViewTools;
 class Workflow;
 
@@ -27,6 +28,7 @@ public:
         Furnishing& furnishing;
         ArrangementKeeper& keeper;
         ArrangementOutput& output;
+        Sharpening& sharpening;
     };
     CommandRouter(QWidget& window, PictureArea& area, Workflow& workflow, MeasureTool& measure,
                   Rooms rooms);
@@ -50,5 +52,6 @@ private:
     Furnishing& furnishing_;
     ArrangementKeeper& keeper_;
     ArrangementOutput& output_;
+    Sharpening& sharpening_;
     ViewTools* bar_;
 };

@@ -1,0 +1,127 @@
+#include "first_picture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+int firstHalvings(QSize size, const FirstView& view) {
+    if (!(view.level > 0) || size.isEmpty()) return 0;
+    double scale = view.level;
+    if (view.room.isValid() && !view.room.isEmpty()) {
+        scale = std::min({scale, double(view.room.width()) / size.width(),
+                          double(view.room.height()) / size.height()});
+    }
+    scale = std::max(scale, view.smallest);
+    if (scale > 0.5) return 0;
+    // No more halvings than leave one pixel, and no more than the sums of one pass hold.
+    const int most = std::min(12, int(std::log2(std::max(size.width(), size.height()))));
+    return std::clamp(int(std::floor(-std::log2(scale))), 0, most);
+}
+
+namespace {
+
+// One line of the picture as premultiplied ARGB: the formats pictures are decoded into most
+// often are read directly, any other through Qt's conversion of that line alone.
+void fetchLine(const QImage& picture, int y, std::vector<QRgb>& line) {
+    const int width = picture.width();
+    const uchar* bits = picture.constScanLine(y);
+    switch (picture.format()) {
+        case QImage::Format_RGB32:
+        case QImage::Format_ARGB32_Premultiplied:
+            std::copy_n(reinterpret_cast<const QRgb*>(bits), width, line.begin());
+            return;
+        case QImage::Format_ARGB32:
+            for (int x = 0; x < width; ++x)
+                line[std::size_t(x)] = qPremultiply(reinterpret_cast<const QRgb*>(bits)[x]);
+            return;
+        case QImage::Format_Grayscale8:
+            for (int x = 0; x < width; ++x) line[std::size_t(x)] = qRgb(bits[x], bits[x], bits[x]);
+            return;
+        case QImage::Format_Indexed8: {
+            const QList<QRgb> colours = picture.colorTable();
+            for (int x = 0; x < width; ++x) {
+                const QRgb colour = bits[x] < colours.size() ? colours[bits[x]] : 0;
+                line[std::size_t(x)] = qPremultiply(colour);
+            }
+            return;
+        }
+        case QImage::Format_RGB888:
+            for (int x = 0; x < width; ++x)
+                line[std::size_t(x)] = qRgb(bits[3 * x], bits[3 * x + 1], bits[3 * x + 2]);
+            return;
+        default: {
+            const QImage converted =
+                picture.copy(0, y, width, 1).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            std::copy_n(reinterpret_cast<const QRgb*>(converted.constScanLine(0)), width,
+                        line.begin());
+        }
+    }
+}
+
+// Grey scans, the commonest plans, summed a byte a pixel.
+QImage reducedGrey(const QImage& picture, int halvings, QSize size) {
+    QImage reduced(size, QImage::Format_RGB32);
+    if (reduced.isNull()) return {};
+    const int step = 1 << halvings;
+    std::vector<quint32> sums(std::size_t(size.width()));
+    for (int out = 0; out < size.height(); ++out) {
+        std::fill(sums.begin(), sums.end(), 0);
+        const int top = out * step;
+        const int rows = std::min(step, picture.height() - top);
+        for (int y = top; y < top + rows; ++y) {
+            const uchar* bits = picture.constScanLine(y);
+            for (int x = 0; x < picture.width(); ++x) sums[std::size_t(x >> halvings)] += bits[x];
+        }
+        auto* target = reinterpret_cast<QRgb*>(reduced.scanLine(out));
+        for (int x = 0; x < size.width(); ++x) {
+            const quint32 count =
+                quint32(rows) * quint32(std::min(step, picture.width() - x * step));
+            const int grey = int((sums[std::size_t(x)] + count / 2) / count);
+            target[x] = qRgb(grey, grey, grey);
+        }
+    }
+    return reduced;
+}
+
+}  // namespace
+
+QImage reducedInOnePass(const QImage& picture, int halvings) {
+    if (picture.isNull() || halvings <= 0) return picture;
+    const int step = 1 << halvings;
+    const QSize size((picture.width() + step - 1) / step, (picture.height() + step - 1) / step);
+    // Qt's own smooth reduction is one fast pass for the formats that paint as they are.
+    const QImage::Format format = picture.format();
+    if (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied)
+        return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (format == QImage::Format_Grayscale8) return reducedGrey(picture, halvings, size);
+    const bool alpha = picture.hasAlphaChannel();
+    QImage reduced(size, alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    if (reduced.isNull()) return {};
+    std::vector<QRgb> line(std::size_t(picture.width()));
+    std::vector<quint32> sums(std::size_t(size.width()) * 4);
+    for (int out = 0; out < size.height(); ++out) {
+        std::fill(sums.begin(), sums.end(), 0);
+        const int top = out * step;
+        const int rows = std::min(step, picture.height() - top);
+        for (int y = top; y < top + rows; ++y) {
+            fetchLine(picture, y, line);
+            for (int x = 0; x < picture.width(); ++x) {
+                quint32* sum = &sums[std::size_t(x >> halvings) * 4];
+                const QRgb pixel = line[std::size_t(x)];
+                sum[0] += qAlpha(pixel);
+                sum[1] += qRed(pixel);
+                sum[2] += qGreen(pixel);
+                sum[3] += qBlue(pixel);
+            }
+        }
+        auto* target = reinterpret_cast<QRgb*>(reduced.scanLine(out));
+        for (int x = 0; x < size.width(); ++x) {
+            const quint32 count =
+                quint32(rows) * quint32(std::min(step, picture.width() - x * step));
+            const quint32* sum = &sums[std::size_t(x) * 4];
+            const auto mean = [count](quint32 total) { return int((total + count / 2) / count); };
+            target[x] = qRgba(mean(sum[1]), mean(sum[2]), mean(sum[3]), alpha ? mean(sum[0]) : 255);
+        }
+    }
+    return reduced;
+}

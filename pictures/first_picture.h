@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <functional>
+
+// A large picture that opens at a small zoom is shown first from a reduced copy, made before
+// (or instead of) the work on its whole pixels, so that it is on the screen at once.
+
+// The largest scale a picture will be shown at when it opens, in screen pixels a picture pixel:
+// `level`, or less where the picture is shown whole in `room` (none: no bound), but never less
+// than `smallest`, the smallest level the view takes.
+struct FirstView {
+    double level = 0;  // 0: the picture is not shown reduced first
+    QSize room;
+    double smallest = 0;
+};
+
+// How many times the picture can be halved and still be as sharp as the view needs: 0 when the
+// view needs more than half of its pixels.
+int firstHalvings(QSize size, const FirstView& view);
+
+// Told of a reduced copy, with the size and display format the whole picture will have.
+using FirstPictureReady =
+    std::function<void(const QImage& reduced, QSize size, QImage::Format format)>;
+
+struct FirstPicture {
+    FirstView view;
+    FirstPictureReady ready;
+};
+
+// The picture halved `halvings` times in one pass over its pixels, each output pixel the mean of
+// the square of pixels it stands for, in a format that paints without conversion.
+QImage reducedInOnePass(const QImage& picture, int halvings);
