@@ -238,6 +238,82 @@ static void OpenPhotoInWindow(benchmark::State& state) {
 }
 BENCHMARK(OpenPhotoInWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// A grey plan of an A2 sheet scanned at 300 dpi (35 megapixels): white paper, walls and text.
+QString writeScannedPlan(const QTemporaryDir& dir) {
+    QImage plan(7016, 4961, QImage::Format_Grayscale8);
+    plan.fill(255);
+    QPainter painter(&plan);
+    painter.setPen(QPen(Qt::black, 6));
+    for (int i = 0; i < 60; ++i) {
+        painter.drawLine(100 + i * 110, 100, 100 + i * 110, 4800);
+        painter.drawLine(100, 100 + i * 78, 6900, 100 + i * 78);
+    }
+    painter.setFont(QFont(QStringLiteral("sans"), 40));
+    for (int i = 0; i < 200; ++i)
+        painter.drawText(200 + i % 20 * 330, 200 + i / 20 * 450, QStringLiteral("Room 12.5 m2"));
+    painter.end();
+    const QString path = dir.filePath(QStringLiteral("plan.png"));
+    plan.save(path);
+    return path;
+}
+
+// From the dialog's answer until the window has painted the picture, fitted, against decoding the
+// file alone, in one run. The window may paint a reduced copy first: what the user sees first.
+void firstPaintAgainstDecode(benchmark::State& state, const QString& path) {
+    QImageReader::setAllocationLimit(0);  // the decoder alone, as large as the picture
+    PhotoWindow shown;
+    const auto untilSharp = [&] {
+        if (!QTest::qWaitFor(
+                [&] { return !shown.window.controls().Picture1->scaledPicture().waitsForPixels(); },
+                20000)) {
+            qFatal("never sharp");
+        }
+    };
+    const QString other = smallPhotoPath();
+    PaintWatch watch(shown.window.controls().Picture1->contents());
+    double decoder = 0, ours = 0;
+    for (auto _ : state) {
+        shown.open(other, shown.window.controls().Command1);
+        watch.wait();
+        untilSharp();
+
+        QElapsedTimer timer;
+        timer.start();
+        shown.open(path, shown.window.controls().Command1);
+        watch.wait();
+        const double ms = elapsedMs(timer);
+        ours += ms;
+        state.SetIterationTime(ms / 1000);
+        untilSharp();
+
+        timer.restart();
+        QImage decoded = QImageReader(path).read();
+        decoder += elapsedMs(timer);
+        benchmark::DoNotOptimize(decoded);
+    }
+    state.counters["decoder_ms"] = decoder / state.iterations();
+    state.counters["ours_ms"] = ours / state.iterations();
+    state.counters["ratio"] = ours / decoder;
+}
+
+static void FirstPicture24MpJpeg(benchmark::State& state) {
+    firstPaintAgainstDecode(state, photoPath());
+}
+BENCHMARK(FirstPicture24MpJpeg)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+static void FirstPicture48MpJpeg(benchmark::State& state) {
+    static const QString path =
+        writePhoto(photoDir(), QSize(8000, 6000), QStringLiteral("photo48.jpg"));
+    firstPaintAgainstDecode(state, path);
+}
+BENCHMARK(FirstPicture48MpJpeg)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+static void FirstPicture35MpPlanPng(benchmark::State& state) {
+    static const QString path = writeScannedPlan(photoDir());
+    firstPaintAgainstDecode(state, path);
+}
+BENCHMARK(FirstPicture35MpPlanPng)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
 // One wheel step over a 24-megapixel background with a 12-megapixel foreground on it,
 // against repainting the whole view from ready pixels.
 static void ScrollStep(benchmark::State& state) {

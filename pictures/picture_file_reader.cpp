@@ -162,8 +162,10 @@ ReadPicture readPicture(QFile& opened, const PixelMemory& into, const FirstPictu
         const QSize upright = uprightSize(probe, stored);
         const bool inBounds =
             stored.isValid() && fits(stored, pixelBoundFor(announcedFormat(probe)));
-        if (const int halvings = inBounds ? firstHalvings(upright, first.view) : 0; halvings > 0)
+        if (const int halvings = inBounds ? firstHalvings(upright, first.view) : 0; halvings > 0) {
+            file.seek(0);
             tell(decodedReduced(file, format, stored, halvings), upright);
+        }
         file.seek(0);
     }
 

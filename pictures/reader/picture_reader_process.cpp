@@ -15,6 +15,11 @@ constexpr int kMemoryWatchMilliseconds = 20;
 
 ReadPicture refused(PictureProblem problem) { return {{}, problem}; }
 
+QStringList& everyReadersWrapper() {
+    static QStringList commandLine;
+    return commandLine;
+}
+
 }  // namespace
 
 QString readerProgram() {
@@ -24,7 +29,12 @@ QString readerProgram() {
     return QStringLiteral(POKOTAMU_READER_IN_BUILD);
 }
 
-PictureReaderProcess::PictureReaderProcess(QObject* parent) : QObject(parent) {
+void PictureReaderProcess::runEveryReaderThrough(const QStringList& commandLine) {
+    everyReadersWrapper() = commandLine;
+}
+
+PictureReaderProcess::PictureReaderProcess(QObject* parent)
+    : QObject(parent), wrapper_(everyReadersWrapper()) {
     memoryWatch_.setInterval(kMemoryWatchMilliseconds);
     connect(&memoryWatch_, &QTimer::timeout, this, &PictureReaderProcess::watchMemory);
     deadline_.setSingleShot(true);
@@ -127,7 +137,7 @@ void PictureReaderProcess::watchMemory() {
 }
 
 // Each answer is taken as soon as it is whole. After the last the reader has nothing left to do,
-// and is ended rather than waited for while it tidies up. False while the last is still to come.
+// and is ended rather than waited for while it tidies up. False when no answer was whole.
 bool PictureReaderProcess::takeAnswers() {
     answer_ += process_->readAllStandardOutput();
     while (reading_) {
@@ -138,7 +148,13 @@ bool PictureReaderProcess::takeAnswers() {
         const bool reduced = answer->reducedWidth > 0;
         if (reduced && toldFirst_.isNull() && answer->problem == PictureProblem::None) {
             tellFirst(*answer);
-            continue;
+            // The whole, even one that came with it, is told once whoever took the first has
+            // gone on with it.
+            if (reading_) {
+                QMetaObject::invokeMethod(this, &PictureReaderProcess::takeWhole,
+                                          Qt::QueuedConnection);
+            }
+            return true;
         }
         endReader();
         protections_ = answer->protections;
@@ -162,6 +178,12 @@ bool PictureReaderProcess::takeAnswers() {
         return true;
     }
     return true;
+}
+
+void PictureReaderProcess::takeWhole() {
+    if (!reading_ || !process_) return;
+    const bool ended = process_->state() == QProcess::NotRunning;
+    if (!takeAnswers() && ended) readerEnded();
 }
 
 void PictureReaderProcess::tellFirst(const ReaderAnswer& answer) {

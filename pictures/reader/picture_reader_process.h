@@ -30,6 +30,8 @@ public:
     void setTimeLimit(int milliseconds) { deadline_.setInterval(milliseconds); }
     // Runs the readers through another program, a tracer for instance: its command line first.
     void runThrough(const QStringList& commandLine);
+    // The same for every reader made from now on, the window's too (for tests).
+    static void runEveryReaderThrough(const QStringList& commandLine);
 
     // Starts reading; `finished` follows once, here or later, unless stop() comes first. Before
     // it, `firstRead` may tell the picture to show meanwhile, for `view`.
@@ -53,6 +55,7 @@ private:
     void startNextReaderSoon();
     void endReader();
     bool takeAnswers();
+    void takeWhole();
     void tellFirst(const ReaderAnswer& answer);
     void readerEnded();
     void watchMemory();
