@@ -18,6 +18,11 @@ int firstHalvings(QSize size, const FirstView& view) {
     return std::clamp(int(std::floor(-std::log2(scale))), 0, most);
 }
 
+QSize halvedSize(QSize size, int halvings) {
+    const int divisor = 1 << halvings;
+    return {(size.width() + divisor - 1) / divisor, (size.height() + divisor - 1) / divisor};
+}
+
 namespace {
 
 // One line of the picture as premultiplied ARGB: the formats pictures are decoded into most
@@ -75,7 +80,8 @@ QImage reducedGrey(const QImage& picture, int halvings, QSize size) {
         std::fill(columns.begin(), columns.end(), 0);
         const int top = out * step;
         const int rows = std::min(step, picture.height() - top);
-        for (int y = top; y < top + rows; ++y) addLine(columns.data(), picture.constScanLine(y), width);
+        for (int y = top; y < top + rows; ++y)
+            addLine(columns.data(), picture.constScanLine(y), width);
         auto* target = reinterpret_cast<QRgb*>(reduced.scanLine(out));
         for (int x = 0; x < size.width(); ++x) {
             const int first = x * step;
@@ -95,7 +101,7 @@ QImage reducedGrey(const QImage& picture, int halvings, QSize size) {
 QImage reducedInOnePass(const QImage& picture, int halvings) {
     if (picture.isNull() || halvings <= 0) return picture;
     const int step = 1 << halvings;
-    const QSize size((picture.width() + step - 1) / step, (picture.height() + step - 1) / step);
+    const QSize size = halvedSize(picture.size(), halvings);
     // Qt's own smooth reduction is one fast pass for the formats that paint as they are.
     const QImage::Format format = picture.format();
     if (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied)

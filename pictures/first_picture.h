@@ -26,9 +26,15 @@ using FirstPictureReady =
 
 struct FirstPicture {
     FirstView view;
-    FirstPictureReady ready;
+    FirstPictureReady ready = {};
+    // Told the reduced copy's bytes, four a pixel, as soon as its size is known: before the
+    // decoding it waits for.
+    std::function<void(qint64 bytes)> aboutToReduce = {};
 };
 
-// The picture halved `halvings` times in one pass over its pixels, each output pixel the mean of
-// the square of pixels it stands for, in a format that paints without conversion.
+// The size of a picture halved `halvings` times: each side rounded up.
+QSize halvedSize(QSize size, int halvings);
+
+// The picture halved `halvings` times in one pass over its pixels (halvedSize), each output pixel
+// the mean of the square of pixels it stands for, in a format that paints without conversion.
 QImage reducedInOnePass(const QImage& picture, int halvings);

@@ -55,6 +55,8 @@ int allocationLimitMegabytes(QImage::Format format) {
     return int(bytes / (1024 * 1024)) + 1;
 }
 
+qint64 bytesOf(QSize size) { return qint64(size.width()) * size.height() * 4; }
+
 QImage::Format displayFormat(const QImage& image) {
     return image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
 }
@@ -163,6 +165,7 @@ ReadPicture readPicture(QFile& opened, const PixelMemory& into, const FirstPictu
         const bool inBounds =
             stored.isValid() && fits(stored, pixelBoundFor(announcedFormat(probe)));
         if (const int halvings = inBounds ? firstHalvings(upright, first.view) : 0; halvings > 0) {
+            if (first.aboutToReduce) first.aboutToReduce(bytesOf(halvedSize(upright, halvings)));
             file.seek(0);
             tell(decodedReduced(file, format, stored, halvings), upright);
         }
@@ -178,6 +181,12 @@ ReadPicture readPicture(QFile& opened, const PixelMemory& into, const FirstPictu
         return refused(PictureProblem::TooLarge, pixelBound);
     }
     reader.setAllocationLimit(allocationLimitMegabytes(announced));
+    if (const int halvings = first.ready && !told && size.isValid()
+                                 ? firstHalvings(uprightSize(reader, size), first.view)
+                                 : 0;
+        halvings > 0 && first.aboutToReduce) {
+        first.aboutToReduce(bytesOf(halvedSize(uprightSize(reader, size), halvings)));
+    }
 
     QImage image = laidIn(into, size, announced);
     if (!reader.read(&image) || image.isNull()) return refused(PictureProblem::Damaged);

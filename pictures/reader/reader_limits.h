@@ -18,6 +18,10 @@ inline constexpr int kReaderSeconds = 60;
 // carry the limits, and a restricted token and a low integrity level the rest.
 int shutReaderIn(qint64 memoryBytes, int processorSeconds);
 
+// In the reader: what is left of its work gives way to the window the user works in (on Windows,
+// a lower priority class).
+void giveWayToTheWindow();
+
 // In the reader: the most memory it has held since it started; 0 if unknown. Called once before
 // the reader is shut in, where it needs what it may not open afterwards.
 qint64 ownPeakBytes();

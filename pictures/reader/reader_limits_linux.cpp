@@ -136,3 +136,5 @@ qint64 residentBytesOf(qint64 processId) {
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : 0;
 }
+
+void giveWayToTheWindow() { setpriority(PRIO_PROCESS, 0, 10); }

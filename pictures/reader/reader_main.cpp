@@ -64,20 +64,30 @@ int main(int argc, char* argv[]) {
     into.aboutToWrite = [&](qint64 bytes) {
         if (!preparing.joinable()) preparing = std::thread(prepareForWriting, memory, bytes);
     };
+    // A reduced copy to show first goes to a memory of its own, made ready beside the decoding,
+    // and is told at once.
+    std::thread preparingFirst;
     bool firstSent = true;
-    const FirstPicture first{handed.view,
-                             [&](const QImage& reduced, QSize size, QImage::Format format) {
-                                 ReaderAnswer told = answer;
-                                 told.problem = PictureProblem::None;
-                                 told.width = size.width();
-                                 told.height = size.height();
-                                 told.format = format;
-                                 told.reducedWidth = reduced.width();
-                                 told.reducedHeight = reduced.height();
-                                 firstSent = placed(reduced, firstMemory) && send(told);
-                             }};
+    FirstPicture first{handed.view};
+    first.aboutToReduce = [&](qint64 bytes) {
+        if (!preparingFirst.joinable())
+            preparingFirst = std::thread(prepareForWriting, firstMemory, bytes);
+    };
+    first.ready = [&](const QImage& reduced, QSize size, QImage::Format format) {
+        ReaderAnswer told = answer;
+        told.problem = PictureProblem::None;
+        told.width = size.width();
+        told.height = size.height();
+        told.format = format;
+        told.reducedWidth = reduced.width();
+        told.reducedHeight = reduced.height();
+        if (preparingFirst.joinable()) preparingFirst.join();
+        firstSent = placed(reduced, firstMemory) && send(told);
+        giveWayToTheWindow();  // the window paints the copy while the whole is finished here
+    };
     ReadPicture read = readPicture(file, into, first);
     if (preparing.joinable()) preparing.join();
+    if (preparingFirst.joinable()) preparingFirst.join();
     if (!firstSent) return 2;
     answer.peakBytes = ownPeakBytes();
     // A decoder refused memory at the limit fails as if the file were damaged.
