@@ -11,7 +11,9 @@
 
 #include "picture_area.h"
 #include "picture_files.h"
+#include "picture_reader_process.h"
 #include "picture_view.h"
+#include "reader_answer.h"
 #include "real_input_fixture.h"
 
 TEST_F(RealInput, AQuickPressAfterAClickDragsAndADoubleClickRecordsOnePoint) {
@@ -301,4 +303,61 @@ TEST_F(RealInput, ARoomIsSavedExportedAndTheCloseAsksOnlyOnceItChanged) {
     input.keys({"Alt_L", "F4"});
     EXPECT_TRUE(waitFor([&] { return !window->isVisible(); }));
     EXPECT_EQ(dialogs->closeAsked, 2);
+}
+
+// Every reader holds back the whole picture for six seconds, after its reduced copy.
+class RealInputSlowWhole : public RealInput {
+protected:
+    void SetUp() override {
+        PictureReaderProcess::runEveryReaderThrough(
+            {"/bin/sh", "-c",
+             QStringLiteral("\"$@\" | { dd bs=%1 count=1; sleep 6; cat; } 2>/dev/null")
+                 .arg(encodeAnswer({}).size()),
+             "sh"});
+        RealInput::SetUp();
+    }
+    void TearDown() override {
+        window.reset();
+        PictureReaderProcess::runEveryReaderThrough({});
+    }
+};
+
+// A large plan shown from its reduced copy takes the mouse and the keyboard at once: measured
+// and its length typed before it is whole, and the whole changes nothing of it.
+TEST_F(RealInputSlowWhole, AReducedPlanIsMeasuredBeforeItIsWhole) {
+    QImage plan(4000, 3000, QImage::Format_RGB32);
+    plan.fill(Qt::white);
+    ASSERT_TRUE(plan.save(dir.filePath(QStringLiteral("plan.jpg")), "JPEG"));
+    dialogs->answers.push_back(dir.filePath(QStringLiteral("plan.jpg")));
+    clickAt(c().Command1, c().Command1->rect().center());
+    ASSERT_TRUE(waitFor([&] { return c().Picture1->picture().width() == 4000; }));
+    ASSERT_TRUE(c().Picture1->scaledPicture().waitsForPixels());
+    // Fitted to the plan, the window is placed again by the window manager: until it stands
+    // still, its controls are not yet where they show.
+    QRect placed;
+    ASSERT_TRUE(waitFor([&] {
+        const QRect now = window->frameGeometry();
+        return std::exchange(placed, now) == now && window->isActiveWindow();
+    }));
+
+    clickAt(c().Option3, {6, 6});
+    ASSERT_TRUE(waitFor([&] { return c().Option3->isChecked(); }));
+    clickAt(background(), {40, 60});
+    pause(400);  // two presses, not a double-click
+    clickAt(background(), {540, 60});
+    ASSERT_TRUE(waitFor([&] { return c().Text1->hasFocus(); }));
+    input.keys({"5"});
+    input.keys({"0"});
+    input.keys({"0"});
+    input.keys({"0"});
+    ASSERT_TRUE(waitFor([&] { return c().Text1->text() == QStringLiteral("5000"); }));
+    EXPECT_TRUE(c().Picture1->scaledPicture().waitsForPixels()) << "all of it before the whole";
+    const WorkflowState measured = state();
+    const QString readout = c().Label2->text();
+    EXPECT_NE(measured.bgMmPerUnit, Currency{});
+
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !c().Picture1->scaledPicture().waitsForPixels(); }, 20000));
+    EXPECT_EQ(state(), measured);
+    EXPECT_EQ(c().Label2->text(), readout);
 }
