@@ -43,9 +43,7 @@ PictureReaderProcess::PictureReaderProcess(QObject* parent)
         killedFor_ = PictureProblem::TakesTooLong;
         process_->kill();
     });
-    // Started once the window is back in its loop: a window that opens a picture paints it
-    // before the next reader is made.
-    startNextReaderSoon();
+    startNextReader();
 }
 
 PictureReaderProcess::~PictureReaderProcess() {
@@ -61,7 +59,7 @@ void PictureReaderProcess::runThrough(const QStringList& commandLine) {
 }
 
 void PictureReaderProcess::startNextReader() {
-    if (reading_ || process_) return;
+    if (reading_ || process_ || !nextReady_) return;
     channel_ = std::make_unique<ReaderChannel>();
     if (!channel_->isValid()) return;
     process_ = std::make_unique<QProcess>();
@@ -196,9 +194,8 @@ void PictureReaderProcess::tellFirst(const ReaderAnswer& answer) {
         toldFirst_ = {};
         return finish(refused(PictureProblem::Damaged));
     }
-    // The copy is small, and painted many times faster from the window's own memory.
     ReadPicture first{toldFirst_, PictureProblem::None, answer.pixelBound, answer.onWhitePaper,
-                      reduced.copy()};
+                      reduced};
     emit firstRead(first);
 }
 

@@ -36,8 +36,11 @@ public:
     // Starts reading; `finished` follows once, here or later, unless stop() comes first. Before
     // it, `firstRead` may tell the picture to show meanwhile, for `view`.
     void start(const QString& path, const FirstView& view = {});
-    // Whether the picture told first is still being written.
+    // Whether a file is being read; whether the picture told first is still being written.
+    bool reading() const { return reading_; }
     bool writing() const { return !toldFirst_.isNull(); }
+    // This reading is the last: no reader is kept ready after it.
+    void readNoMore() { nextReady_ = false; }
     // Ends the reading at once; nothing is reported.
     void stop();
 
@@ -71,6 +74,7 @@ private:
     QStringList wrapper_;
     QByteArray answer_;
     bool reading_ = false;
+    bool nextReady_ = true;
     PictureProblem killedFor_ = PictureProblem::None;
     int protections_ = 0;
     qint64 peakBytes_ = 0;

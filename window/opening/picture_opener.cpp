@@ -72,7 +72,12 @@ std::optional<ReadPicture> PictureOpener::readUnreported(const QString& path,
                                                          const FirstView& view) {
     if (!sharpening_.finish()) return std::nullopt;
     BusyCursor busy;
-    return readWhileWaiting(window_, *reader_, path, view);
+    return readWhileWaiting(window_, readerReady(), path, view);
+}
+
+PictureReaderProcess& PictureOpener::readerReady() {
+    if (!reader_) reader_ = std::make_unique<PictureReaderProcess>();
+    return *reader_;
 }
 
 std::optional<ReadPicture> PictureOpener::readFor(const QString& path, const FirstView& view) {
@@ -103,7 +108,9 @@ void PictureOpener::keepSharpening(const ReadPicture& picture, const QString& pa
                                    WindowSnapshot before) {
     if (picture.reduced.isNull()) return;
     sharpening_.follow(std::move(reader_), path, std::move(before));
-    reader_ = std::make_unique<PictureReaderProcess>();
+    // The next reader is made once the picture is painted.
+    QMetaObject::invokeMethod(
+        this, [this] { readerReady(); }, Qt::QueuedConnection);
 }
 
 void PictureOpener::openBackground(const QString& path) {

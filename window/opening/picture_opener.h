@@ -64,6 +64,8 @@ protected:
 private:
     // A picture for the view it opens in, shown reduced first where it needs fewer pixels.
     std::optional<ReadPicture> readFor(const QString& path, const FirstView& view);
+    // The reader that keeps itself ready for the next file, made if there is none.
+    PictureReaderProcess& readerReady();
     FirstView backgroundView() const;
     FirstView foregroundView() const;
     // The reader still writing the picture just shown goes on beside the next one's.

@@ -191,7 +191,7 @@ std::optional<ReadPicture> readWhileWaiting(QWidget& window, PictureReaderProces
     return waitForReader(window, reader, [&] { reader.start(path, view); });
 }
 
-std::optional<ReadPicture> finishWhileWaiting(QWidget& window, PictureReaderProcess& reader) {
-    if (!reader.writing()) return std::nullopt;
+std::optional<ReadPicture> awaitWhileWaiting(QWidget& window, PictureReaderProcess& reader) {
+    if (!reader.reading()) return std::nullopt;
     return waitForReader(window, reader, [] {});
 }

@@ -18,6 +18,7 @@ class QWidget;
 std::optional<ReadPicture> readWhileWaiting(QWidget& window, PictureReaderProcess& reader,
                                             const QString& path, const FirstView& view = {});
 
-// Waits the same way for a reader still writing the picture it told first: its result once
-// written; empty when it was not writing, or the wait was cancelled (the reader then ended).
-std::optional<ReadPicture> finishWhileWaiting(QWidget& window, PictureReaderProcess& reader);
+// Waits the same way for a reader already reading: what it tells next, the picture to show
+// first or the picture whole; empty when it was not reading, or the wait was cancelled (the
+// reader then ended).
+std::optional<ReadPicture> awaitWhileWaiting(QWidget& window, PictureReaderProcess& reader);

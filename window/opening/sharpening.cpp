@@ -18,6 +18,7 @@ Sharpening::~Sharpening() {
 void Sharpening::follow(std::unique_ptr<PictureReaderProcess> reader, const QString& path,
                         WindowSnapshot before) {
     PictureReaderProcess* following = reader.get();
+    following->readNoMore();
     connect(following, &PictureReaderProcess::finished, this,
             [this, following](const ReadPicture& result) { written(following, result); });
     pending_.push_back({std::move(reader), path, std::move(before)});
@@ -55,7 +56,7 @@ void Sharpening::goBack(std::size_t from) {
 bool Sharpening::finish() {
     while (!pending_.empty()) {
         PictureReaderProcess* reader = pending_.front().reader.get();
-        const std::optional<ReadPicture> result = finishWhileWaiting(parts_.window, *reader);
+        const std::optional<ReadPicture> result = awaitWhileWaiting(parts_.window, *reader);
         // A result went to written() as well, which took the picture off or went back.
         if (result) {
             if (result->problem != PictureProblem::None) return false;
