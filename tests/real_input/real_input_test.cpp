@@ -9,11 +9,10 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "first_answer_then.h"
 #include "picture_area.h"
 #include "picture_files.h"
-#include "picture_reader_process.h"
 #include "picture_view.h"
-#include "reader_answer.h"
 #include "real_input_fixture.h"
 
 TEST_F(RealInput, AQuickPressAfterAClickDragsAndADoubleClickRecordsOnePoint) {
@@ -307,19 +306,7 @@ TEST_F(RealInput, ARoomIsSavedExportedAndTheCloseAsksOnlyOnceItChanged) {
 
 // Every reader holds back the whole picture for six seconds, after its reduced copy.
 class RealInputSlowWhole : public RealInput {
-protected:
-    void SetUp() override {
-        PictureReaderProcess::runEveryReaderThrough(
-            {"/bin/sh", "-c",
-             QStringLiteral("\"$@\" | { dd bs=%1 count=1; sleep 6; cat; } 2>/dev/null")
-                 .arg(encodeAnswer({}).size()),
-             "sh"});
-        RealInput::SetUp();
-    }
-    void TearDown() override {
-        window.reset();
-        PictureReaderProcess::runEveryReaderThrough({});
-    }
+    FirstAnswerThen slowWhole{QStringLiteral("sleep 6; cat")};
 };
 
 // A large plan shown from its reduced copy takes the mouse and the keyboard at once: measured

@@ -5,9 +5,8 @@
 #include <QProgressDialog>
 #include <QTimer>
 
+#include "first_answer_then.h"
 #include "picture_area.h"
-#include "picture_reader_process.h"
-#include "reader_answer.h"
 #include "window_fixture.h"
 
 namespace {
@@ -95,18 +94,7 @@ TEST_F(ReducedFirst, TheWindowIsTheWholePicturesFromTheFirstMomentAndSharpensInP
 
 // Every reader passes on only its first answer, as a reader dying after the reduced copy does.
 class ReducedFirstCutShort : public ReducedFirst {
-protected:
-    void SetUp() override {
-        PictureReaderProcess::runEveryReaderThrough(
-            {"/bin/sh", "-c",
-             QStringLiteral("\"$@\" | dd bs=%1 count=1 2>/dev/null").arg(encodeAnswer({}).size()),
-             "sh"});
-        ReducedFirst::SetUp();
-    }
-    void TearDown() override {
-        window.reset();
-        PictureReaderProcess::runEveryReaderThrough({});
-    }
+    FirstAnswerThen cutShort{{}};
 };
 
 TEST_F(ReducedFirstCutShort, AWholeThatFailsIsReportedAndTheWindowIsAsBeforeItOpened) {
@@ -136,19 +124,7 @@ TEST_F(ReducedFirstCutShort, AWholeThatFailsIsReportedAndTheWindowIsAsBeforeItOp
 
 // Every reader holds back its whole answer for ten seconds.
 class ReducedFirstSlowWhole : public ReducedFirst {
-protected:
-    void SetUp() override {
-        PictureReaderProcess::runEveryReaderThrough(
-            {"/bin/sh", "-c",
-             QStringLiteral("\"$@\" | { dd bs=%1 count=1; sleep 10; cat; } 2>/dev/null")
-                 .arg(encodeAnswer({}).size()),
-             "sh"});
-        ReducedFirst::SetUp();
-    }
-    void TearDown() override {
-        window.reset();
-        PictureReaderProcess::runEveryReaderThrough({});
-    }
+    FirstAnswerThen slowWhole{QStringLiteral("sleep 10; cat")};
 };
 
 TEST_F(ReducedFirstSlowWhole, ACommandWaitsForTheWholeAndItsCancelGoesBackToBeforeTheOpening) {
