@@ -1,7 +1,9 @@
 #include "first_picture.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 int firstHalvings(QSize size, const FirstView& view) {
@@ -69,8 +71,9 @@ void addLine(quint32* __restrict sums, const uchar* __restrict bits, int width) 
 }
 
 // Grey scans, the commonest plans, summed a byte a pixel: the lines of a square first, a whole
-// line at a time, then across.
-QImage reducedGrey(const QImage& picture, int halvings, QSize size) {
+// line at a time, then across. `greyLine` gives a line's greys.
+QImage reducedGrey(const QImage& picture, int halvings, QSize size,
+                   const std::function<const uchar*(int y)>& greyLine) {
     QImage reduced(size, QImage::Format_RGB32);
     if (reduced.isNull()) return {};
     const int step = 1 << halvings;
@@ -80,8 +83,7 @@ QImage reducedGrey(const QImage& picture, int halvings, QSize size) {
         std::fill(columns.begin(), columns.end(), 0);
         const int top = out * step;
         const int rows = std::min(step, picture.height() - top);
-        for (int y = top; y < top + rows; ++y)
-            addLine(columns.data(), picture.constScanLine(y), width);
+        for (int y = top; y < top + rows; ++y) addLine(columns.data(), greyLine(y), width);
         auto* target = reinterpret_cast<QRgb*>(reduced.scanLine(out));
         for (int x = 0; x < size.width(); ++x) {
             const int first = x * step;
@@ -96,6 +98,49 @@ QImage reducedGrey(const QImage& picture, int halvings, QSize size) {
     return reduced;
 }
 
+// The grey of each entry of a palette whose entries are all opaque greys, as black-and-white
+// and grey scans have; none otherwise.
+std::optional<std::array<uchar, 256>> greyPalette(const QImage& picture) {
+    const QImage::Format format = picture.format();
+    if (format != QImage::Format_Indexed8 && format != QImage::Format_Mono &&
+        format != QImage::Format_MonoLSB) {
+        return std::nullopt;
+    }
+    std::array<uchar, 256> greys{};
+    const QList<QRgb> colours = picture.colorTable();
+    for (qsizetype i = 0; i < colours.size() && i < 256; ++i) {
+        const QRgb c = colours[i];
+        if (qAlpha(c) != 255 || qRed(c) != qGreen(c) || qGreen(c) != qBlue(c)) return std::nullopt;
+        greys[std::size_t(i)] = uchar(qRed(c));
+    }
+    return greys;
+}
+
+// The eight greys of each byte of a black-and-white line, most or least significant bit first.
+using ByteGreys = std::array<std::array<uchar, 8>, 256>;
+ByteGreys byteGreys(const std::array<uchar, 256>& greys, bool leastFirst) {
+    ByteGreys table{};
+    for (int byte = 0; byte < 256; ++byte) {
+        for (int bit = 0; bit < 8; ++bit)
+            table[std::size_t(byte)][std::size_t(bit)] =
+                greys[(byte >> (leastFirst ? bit : 7 - bit)) & 1];
+    }
+    return table;
+}
+
+// A line of a grey-palette picture as greys, a byte a pixel; `line` has room for whole bytes.
+void greysOf(const QImage& picture, int y, const std::array<uchar, 256>& greys,
+             const ByteGreys& ofBytes, std::vector<uchar>& line) {
+    const uchar* bits = picture.constScanLine(y);
+    const int width = picture.width();
+    if (picture.format() == QImage::Format_Indexed8) {
+        for (int x = 0; x < width; ++x) line[std::size_t(x)] = greys[bits[x]];
+        return;
+    }
+    for (int byte = 0; byte < (width + 7) / 8; ++byte)
+        std::copy_n(ofBytes[bits[byte]].begin(), 8, line.begin() + std::ptrdiff_t(byte) * 8);
+}
+
 }  // namespace
 
 QImage reducedInOnePass(const QImage& picture, int halvings) {
@@ -106,7 +151,18 @@ QImage reducedInOnePass(const QImage& picture, int halvings) {
     const QImage::Format format = picture.format();
     if (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied)
         return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (format == QImage::Format_Grayscale8) return reducedGrey(picture, halvings, size);
+    if (format == QImage::Format_Grayscale8) {
+        return reducedGrey(picture, halvings, size,
+                           [&picture](int y) { return picture.constScanLine(y); });
+    }
+    if (const std::optional<std::array<uchar, 256>> greys = greyPalette(picture)) {
+        const ByteGreys ofBytes = byteGreys(*greys, format == QImage::Format_MonoLSB);
+        std::vector<uchar> line(std::size_t(picture.width() + 7) / 8 * 8);
+        return reducedGrey(picture, halvings, size, [&](int y) {
+            greysOf(picture, y, *greys, ofBytes, line);
+            return static_cast<const uchar*>(line.data());
+        });
+    }
     const bool alpha = picture.hasAlphaChannel();
     QImage reduced(size, alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (reduced.isNull()) return {};

@@ -181,21 +181,18 @@ ReadPicture readPicture(QFile& opened, const PixelMemory& into, const FirstPictu
         return refused(PictureProblem::TooLarge, pixelBound);
     }
     reader.setAllocationLimit(allocationLimitMegabytes(announced));
-    if (const int halvings = first.ready && !told && size.isValid()
-                                 ? firstHalvings(uprightSize(reader, size), first.view)
-                                 : 0;
-        halvings > 0 && first.aboutToReduce) {
-        first.aboutToReduce(bytesOf(halvedSize(uprightSize(reader, size), halvings)));
-    }
+    // Any other picture is reduced from its decoded pixels, as its header's size asks.
+    const QSize upright = uprightSize(reader, size);
+    const int halvings =
+        first.ready && !told && size.isValid() ? firstHalvings(upright, first.view) : 0;
+    if (halvings > 0 && first.aboutToReduce)
+        first.aboutToReduce(bytesOf(halvedSize(upright, halvings)));
 
     QImage image = laidIn(into, size, announced);
     if (!reader.read(&image) || image.isNull()) return refused(PictureProblem::Damaged);
     if (!fits(image.size(), pixelBound)) return refused(PictureProblem::TooLarge, pixelBound);
     if (key) image = withColourKey(std::move(image), *key);
-    if (const int halvings = first.ready ? firstHalvings(image.size(), first.view) : 0;
-        halvings > 0 && !told) {
-        tell(reducedInOnePass(image, halvings), image.size());
-    }
+    if (halvings > 0) tell(reducedInOnePass(image, halvings), image.size());
     image = displayReady(std::move(image), into);
     // What was told first is what is shown: a picture that turns out otherwise is damaged.
     if (told && (image.size() != told->first || image.format() != told->second))

@@ -54,6 +54,19 @@ TEST(FirstPicture, OnePassReductionIsTheMeanOfEachSquareWhateverTheFormat) {
             }
         }
     }
+    // A black-and-white scan, bits either way round, over a line not a whole number of bytes:
+    // each square of a checkerboard is half black, half white.
+    QImage checkerboard(10, 2, QImage::Format_Mono);
+    checkerboard.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 10; ++x) checkerboard.setPixel(x, y, uint((x + y) % 2));
+    }
+    for (const QImage& bits :
+         {checkerboard, checkerboard.convertToFormat(QImage::Format_MonoLSB)}) {
+        const QImage halved = reducedInOnePass(bits, 1);
+        ASSERT_EQ(halved.size(), QSize(5, 1));
+        for (int x = 0; x < 5; ++x) EXPECT_EQ(halved.pixel(x, 0), qRgb(128, 128, 128)) << x;
+    }
     // See-through: a red pixel beside a clear one is half red, half clear, premultiplied.
     QImage clear(2, 1, QImage::Format_ARGB32);
     clear.setPixel(0, 0, qRgba(255, 0, 0, 255));

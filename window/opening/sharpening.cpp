@@ -10,11 +10,6 @@
 #include "stretch_image.h"
 #include "unreadable_reasons.h"
 
-Sharpening::~Sharpening() {
-    // Readers ended with the window leave nothing to report.
-    for (Pending& pending : pending_) pending.reader->disconnect(this);
-}
-
 void Sharpening::follow(std::unique_ptr<PictureReaderProcess> reader, const QString& path,
                         WindowSnapshot before) {
     PictureReaderProcess* following = reader.get();

@@ -18,7 +18,6 @@ class Sharpening : public QObject {
 public:
     Sharpening(const WindowSnapshot::Parts& parts, PictureDialogs& dialogs)
         : parts_(parts), dialogs_(dialogs) {}
-    ~Sharpening() override;
 
     // The window as it is, before a picture is opened.
     WindowSnapshot snapshot() const { return WindowSnapshot(parts_); }

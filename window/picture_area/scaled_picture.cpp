@@ -1,8 +1,17 @@
 #include "scaled_picture.h"
 
 #include <QPainter>
-#include <algorithm>
 #include <cmath>
+
+namespace {
+
+// A picture's size halved `halvings` times, each side rounded up.
+QSize halved(QSize size, int halvings) {
+    const int divisor = 1 << halvings;
+    return {(size.width() + divisor - 1) / divisor, (size.height() + divisor - 1) / divisor};
+}
+
+}  // namespace
 
 void ScaledPicture::setPicture(const QImage& picture, bool onWhitePaper) {
     // The same pixels again (a step taken back) keep their reduced copies.
@@ -19,10 +28,8 @@ bool ScaledPicture::sharpen(qint64 pictureKey) {
     if (reducedFirst_.isNull() || picture_.cacheKey() != pictureKey) return false;
     const int halvings =
         int(std::lround(std::log2(double(picture_.width()) / reducedFirst_.width())));
-    const int divisor = 1 << std::clamp(halvings, 0, 30);
-    const QSize size((picture_.width() + divisor - 1) / divisor,
-                     (picture_.height() + divisor - 1) / divisor);
-    if (halvings > 0 && reducedFirst_.size() == size) reduced_[halvings] = reducedFirst_;
+    if (halvings > 0 && halvings <= 30 && reducedFirst_.size() == halved(picture_.size(), halvings))
+        reduced_[halvings] = reducedFirst_;
     reducedFirst_ = {};
     return true;
 }
@@ -40,10 +47,8 @@ const QImage& ScaledPicture::sourceFor(double scale) {
     // The nearest larger copy: the one with the most halvings short of these, or the picture.
     const auto larger = reduced_.lower_bound(halvings);
     const QImage& from = larger == reduced_.begin() ? picture_ : std::prev(larger)->second;
-    const int divisor = 1 << halvings;
-    const QSize size((picture_.width() + divisor - 1) / divisor,
-                     (picture_.height() + divisor - 1) / divisor);
-    return reduced_[halvings] = from.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return reduced_[halvings] = from.scaled(halved(picture_.size(), halvings),
+                                            Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 void ScaledPicture::paint(QPainter& painter, const QRectF& whole, const QRect& exposed) {
