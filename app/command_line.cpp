@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "view_commands.h"
+#include "command_table.h"
 
 namespace {
 // The usual status of a command called the wrong way.
@@ -15,7 +15,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("二枚の画像を同じ縮尺で重ねます。\n\n"
                                                     "キーボード（表示、前景画像と配置）:\n") +
-                                     viewShortcutList().chopped(1));
+                                     shortcutList().chopped(1));
     // Qt's own help option describes itself in English only.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("この使い方を表示する。"));

@@ -300,7 +300,7 @@ BENCHMARK(ScrollStep)->UseManualTime()->Unit(benchmark::kMillisecond)->Iteration
 void furnish(PhotoWindow& shown, int pieces) {
     MainWindow& window = shown.window;
     for (int i = 0; i < pieces; ++i) {
-        window.controls().Image1->setTwips({float(i % 5 * 3300), float(i / 5 * 2400), 3000, 2000});
+        window.room().setForegroundTwips({float(i % 5 * 3300), float(i / 5 * 2400), 3000, 2000});
         shown.dialogs->answers.push_back(i + 1 == pieces ? photoPath() : smallPhotoPath());
         shown.key(Qt::Key_N);
         window.controls().Option1->click();  // no press awaited: the next piece may come

@@ -2,15 +2,10 @@
 
 #include <QCloseEvent>
 #include <QIcon>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include "control_table.h"
-#include "gate_frame.h"
 #include "keeping_dialogs.h"
-#include "measuring_line.h"
 #include "messages.h"
 #include "no_saved_settings.h"
 #include "picture_box.h"
@@ -43,24 +38,24 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale,
                        KeepingDialogs* keepingDialogs)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      area_(*this, pictureOrigin()),
-      controls_(buildControls(*this, area_, dialogs ? *dialogs : *new QtPictureDialogs)),
-      port_(*this, controls_),
       locale_(locale),
-      workflow_(port_, locale_),
-      sharpening_(snapshotParts(), *controls_.CommonDialog1),
-      opener_(*this, area_, *controls_.Picture2, *controls_.CommonDialog1, sharpening_,
+      room_(locale_, roomAsDescribed()),
+      area_(*this, pictureOrigin(), room_),
+      controls_(buildControls(*this, area_, dialogs ? *dialogs : *new QtPictureDialogs)),
+      form_(*this, controls_, room_),
+      sharpening_(*this, area_, room_, *controls_.CommonDialog1),
+      opener_(*this, area_, room_, *controls_.CommonDialog1, sharpening_,
               {*controls_.Command1, *controls_.Command2}),
-      furnishing_(*this, area_, opener_, workflow_, *controls_.Option3),
+      furnishing_(*this, area_, opener_, room_),
       ownKeepingDialogs_(keepingDialogs ? nullptr : new QtKeepingDialogs),
       keepingDialogs_(keepingDialogs ? *keepingDialogs : *ownKeepingDialogs_),
-      keeper_(*this, area_, opener_, workflow_, *controls_.Option3, keepingDialogs_),
-      output_(*this, area_, workflow_, keepingDialogs_),
+      keeper_(*this, area_, opener_, room_, keepingDialogs_),
+      output_(*this, room_, keepingDialogs_),
       measure_(
           *controls_.Picture1->contents(), area_.zoom(),
-          [this] { return backgroundMmPerTwip(workflow_.state()); }, locale_.decimalSeparator()),
-      pointer_(area_, workflow_, measure_),
-      commands_(*this, area_, workflow_, measure_, {furnishing_, keeper_, output_, sharpening_}),
+          [this] { return backgroundMmPerTwip(room_.state()); }, locale_.decimalSeparator()),
+      pointer_(area_, room_, measure_),
+      commands_(*this, {room_, area_, furnishing_, keeper_, output_, measure_}),
       tilt_(*controls_.Line1, area_.zoom(), locale_.decimalSeparator()) {
     setObjectName(toQString(kFormName));
     setWindowTitle(toQString(kWindowTitle));
@@ -70,49 +65,21 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale,
     setFont(windowFont());
     setFixedSize(toPixels(kFormClientWidth), toPixels(kFormClientHeight));
     keepNoSettings();  // the window's file dialog would save its history
-    connectForm();
+    connect(controls_.Command1, &QPushButton::clicked, this, [this] { opener_.command1Click(); });
+    connect(controls_.Command2, &QPushButton::clicked, this, [this] { opener_.command2Click(); });
+    connect(controls_.Command3, &QPushButton::clicked, this, [this] { commands_.command3Click(); });
     opener_.onOpened([this] { commands_.followWorkflow(); });
     opener_.onArrangementChosen([this](const QString& path) {
         keeper_.open(path);
         commands_.followWorkflow();
     });
-    pointer_.onPieceChosen([this](int piece) {
-        if (!sharpening_.finish()) return;  // the pieces' pixels go to the foreground whole
-        furnishing_.makeCurrent(piece);
+    pointer_.onPieceChosen([this](int piece) { commands_.choosePiece(piece); });
+    connect(&room_, &RoomDocument::workflowFollowed, this, [this] {
         commands_.followWorkflow();
+        tilt_.follow(room_.state());
     });
-    workflow_.setAfterEachEvent([this] {
-        commands_.followWorkflow();
-        tilt_.follow(workflow_.state());
-    });
-    workflow_.formLoad();
+    room_.workflow().formLoad();
     controls_.Picture1->setFocus(Qt::OtherFocusReason);
-}
-
-void MainWindow::connectForm() {
-    const FormControls& c = controls_;
-    Workflow* w = &workflow_;
-    connect(c.Option1, &QRadioButton::clicked, this, [w] { w->option1Click(); });
-    connect(c.Option2, &QRadioButton::clicked, this, [w] { w->option2Click(); });
-    connect(c.Option3, &QRadioButton::clicked, this, [w] { w->option3Click(); });
-    connect(c.Command1, &QPushButton::clicked, this, [this] { opener_.command1Click(); });
-    connect(c.Command2, &QPushButton::clicked, this, [this] { opener_.command2Click(); });
-    connect(c.Command3, &QPushButton::clicked, this, [this] { commands_.command3Click(); });
-    connect(c.Text1, &QLineEdit::textChanged, this, [w] { w->text1Change(); });
-    connect(c.Text2, &QLineEdit::textChanged, this, [w] { w->text2Change(); });
-}
-
-// What the workflow and the opening of a picture change, to take back a picture whose whole
-// pixels turn out unreadable.
-WindowSnapshot::Parts MainWindow::snapshotParts() {
-    const FormControls& c = controls_;
-    return {*this,
-            {c.Frame2, c.Option1, c.Option2, c.Option3, c.Command1, c.Command2, c.Command3, c.Text1,
-             c.Text2, c.Label1, c.Label2, c.Label3},
-            *c.Line1,
-            *c.Picture2,
-            area_,
-            workflow_};
 }
 
 MainWindow::~MainWindow() = default;

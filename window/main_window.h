@@ -8,22 +8,23 @@
 #include "arrangement_output.h"
 #include "command_router.h"
 #include "form_controls.h"
+#include "form_view.h"
 #include "furnishing.h"
 #include "measure_tool.h"
 #include "picture_area.h"
 #include "picture_opener.h"
 #include "pointer_router.h"
 #include "qt_number_locale.h"
-#include "qt_window_port.h"
+#include "room_document.h"
 #include "sharpening.h"
 #include "tilt_warning.h"
-#include "workflow.h"
 
 class KeepingDialogs;
-class ViewTools;
+class CommandBar;
 class PlaneNote;
 
-// The program's one window. It builds its parts and connects them; the parts decide.
+// The program's one window. It builds its parts and connects them; the room holds what the user
+// makes, the parts show it and act on it.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -33,33 +34,31 @@ public:
                         KeepingDialogs* keepingDialogs = nullptr);
     ~MainWindow() override;
 
-    const WorkflowState& workflowState() const { return workflow_.state(); }
+    const RoomDocument& room() const { return room_; }
+    RoomDocument& room() { return room_; }
+    const WorkflowState& workflowState() const { return room_.state(); }
     const FormControls& controls() const { return controls_; }
     const PictureArea& area() const { return area_; }
     const MeasureTool& measure() const { return measure_; }
-    // The bar of the view's and the foreground's commands.
-    const ViewTools& viewTools() const { return commands_.bar(); }
+    // The bar of the commands beyond the described controls.
+    const CommandBar& commandBar() const { return commands_.bar(); }
     // The warning beside a calibration line that lies off level.
     const PlaneNote& tiltNote() const { return tilt_.note(); }
 
     // Opens a background as the first "..." button does once its dialog has chosen the file,
     // or the arrangement, if the file is one.
     void openBackground(const QString& path) { opener_.openBackground(path); }
-    const ArrangementKeeper& keeper() const { return keeper_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void connectForm();
-    WindowSnapshot::Parts snapshotParts();
-
+    QtNumberLocale locale_;
+    RoomDocument room_;
     PictureArea area_;
     FormControls controls_;
-    QtWindowPort port_;
-    QtNumberLocale locale_;
-    Workflow workflow_;
+    FormView form_;
     Sharpening sharpening_;
     PictureOpener opener_;
     Furnishing furnishing_;

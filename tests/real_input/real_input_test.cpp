@@ -82,7 +82,7 @@ TEST_F(RealInput, CtrlWheelKeepsThePointUnderThePointerUpToThePicturesEdges) {
 TEST_F(RealInput, CtrlHBringsTheForegroundOntoThePartOfThePlanInView) {
     openBackground(writePicture("plan.png", {2000, 6000}, Qt::white));
     openForeground(writePicture("sofa.png", {100, 60}));
-    c().Image1->setTwips({-30000, -30000, 1530, 930});
+    window->room().setForegroundTwips({-30000, -30000, 1530, 930});
     input.keys({"Control_L", "h"});
     ASSERT_TRUE(waitFor([&] { return c().Image1->twips().left != -30000; }));
     const TwipRect at = c().Image1->twips();
@@ -104,7 +104,7 @@ static void spokenNames(QAccessibleInterface* node, QStringList& names) {
 
 // Where the bar comes, on the smallest view: a press meant for the picture reaches it.
 TEST_F(RealInput, TheBarNeverTakesAPressMeantForThePictureAndIsHeard) {
-    QWidget* bar = window->findChild<QWidget*>("ViewTools");
+    QWidget* bar = window->findChild<QWidget*>("CommandBar");
     const QWidget* seen = window->findChild<PictureView*>()->viewport();
     input.moveTo(seen->mapToGlobal(QPoint(seen->width() - 20, 10)));
     pause(700);
@@ -114,7 +114,7 @@ TEST_F(RealInput, TheBarNeverTakesAPressMeantForThePictureAndIsHeard) {
     const QPoint corner = seen->mapToGlobal(QPoint(seen->width() - 20, 10));
     // Its right edge at the plan's.
     const TwipRect underCorner{float(196 * kTwipsPerPixel), 0, 1530, 930};
-    c().Image1->setTwips(underCorner);
+    window->room().setForegroundTwips(underCorner);
     input.moveTo(corner);
     pause(50);
     input.press();  // right after the pointer came: a drag
@@ -126,7 +126,7 @@ TEST_F(RealInput, TheBarNeverTakesAPressMeantForThePictureAndIsHeard) {
     EXPECT_FALSE(bar->isVisible());
 
     // Resting there brings the bar, whole in the view; a press awaited takes it away at once.
-    c().Image1->setTwips(underCorner);
+    window->room().setForegroundTwips(underCorner);
     click(c().Option3);
     click(background(), {20, 150});
     click(background(), {120, 150});
@@ -216,7 +216,7 @@ TEST_F(RealInput, ARoomIsFurnishedPieceByPieceAndStepsAreTakenBack) {
     openBackground(writePicture("plan.png", {598, 398}, Qt::white));
     openForeground(writePicture("sofa.png", {150, 70}, QColor(150, 60, 40)));
     const auto next = [&](const char* name, QSize size, QColor colour, QPoint to) {
-        c().Image1->setTwips({float(to.x() * kTwipsPerPixel), float(to.y() * kTwipsPerPixel),
+        window->room().setForegroundTwips({float(to.x() * kTwipsPerPixel), float(to.y() * kTwipsPerPixel),
                               c().Image1->twips().width, c().Image1->twips().height});
         click(c().Option1);  // no press awaited
         dialogs->answers.push_back(writePicture(name, size, colour));

@@ -106,7 +106,7 @@ TEST_F(DesktopProgram, EveryControlHasANameAScreenReaderSays) {
     }
     EXPECT_EQ(c().Command1->text(), "...") << "the visible text stays";
     const QList<QToolButton*> tools =
-        window->findChild<QWidget*>("ViewTools")->findChildren<QToolButton*>();
+        window->findChild<QWidget*>("CommandBar")->findChildren<QToolButton*>();
     EXPECT_FALSE(tools.isEmpty());
     for (QToolButton* tool : tools)
         EXPECT_FALSE(spokenName(tool).isEmpty()) << tool->text().toStdString();

@@ -2,7 +2,7 @@
 
 #include "measure_tool.h"
 #include "plane_note.h"
-#include "view_tools.h"
+#include "command_bar.h"
 #include "window_fixture.h"
 
 // The commands that keep the answer as exact as the clicks, through the window's shortcuts.
@@ -19,7 +19,7 @@ protected:
     // Presses and releases at a point of the background's canvas, in pixels.
     void clickAt(QPoint pixels) { click(background(), pixels); }
     QString barLabel(const char* spokenName) const {
-        for (auto* label : window->viewTools().findChildren<QLabel*>()) {
+        for (auto* label : window->commandBar().findChildren<QLabel*>()) {
             // Heard as its name and its value.
             if (label->accessibleName() == QString::fromUtf8(spokenName) + u' ' + label->text()) {
                 return label->text();
@@ -37,7 +37,7 @@ protected:
 };
 
 TEST_F(ExactToTheClick, AMeasureShowsMillimetresAndLeavesTheWorkflowAsItWas) {
-    EXPECT_FALSE(window->viewTools().action(ViewCommand::Measure).isEnabled()) << "no scale yet";
+    EXPECT_FALSE(window->commandBar().action(Command::Measure).isEnabled()) << "no scale yet";
     calibrateBackground();
     const WorkflowState before = state();
     key(Qt::Key_M);
@@ -87,15 +87,15 @@ TEST_F(ExactToTheClick, BetweenTheForegroundsPressesNothingMovesItAndSizesAreSho
     key(Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(c().Image1->twips(), before);
     EXPECT_EQ(c().Image1->degrees(), 2);
-    for (ViewCommand command :
-         {ViewCommand::Centre, ViewCommand::TurnLeft, ViewCommand::TurnRightDegree}) {
-        EXPECT_FALSE(window->viewTools().action(command).isEnabled());
+    for (Command command :
+         {Command::Centre, Command::TurnLeft, Command::TurnRightDegree}) {
+        EXPECT_FALSE(window->commandBar().action(command).isEnabled());
     }
-    EXPECT_TRUE(window->viewTools().action(ViewCommand::ZoomIn).isEnabled());
+    EXPECT_TRUE(window->commandBar().action(Command::ZoomIn).isEnabled());
 
     clickAt({90, 10});  // 80 px: 1200 twips for 400 mm
     QTest::keyClicks(c().Text2, "400");
-    EXPECT_TRUE(window->viewTools().action(ViewCommand::Centre).isEnabled());
+    EXPECT_TRUE(window->commandBar().action(Command::Centre).isEnabled());
     EXPECT_EQ(barLabel("前景画像の実寸"), "510 × 310 mm");  // 1530 x 930 twips
     click(c().Command3);
     EXPECT_EQ(c().Label1->text(), "50％ 縮小しました");

@@ -55,7 +55,7 @@ protected:
                 c().Image1->isVisibleTo(c().Image1->parentWidget()),
                 window->size(),
                 window->area().level(),
-                window->area().history().canUndo()};
+                window->room().history().canUndo()};
     }
     bool sharpening() const {
         return c().Picture1->scaledPicture().waitsForPixels() ||

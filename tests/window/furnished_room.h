@@ -27,7 +27,7 @@ protected:
         QWidget* focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : window.get(), Qt::Key(key), modifiers);
     }
-    const Pieces& pieces() const { return window->area().pieces(); }
+    const std::vector<PlacedPicture>& pieces() const { return window->room().pieces(); }
     void nextPiece(const QString& file) {
         dialogs->answers.push_back(file);
         key(Qt::Key_N);
@@ -48,7 +48,7 @@ protected:
                  c().Image1->opacity(),
                  c().Image1->isVisible(),
                  {}};
-        for (const PlacedPicture& piece : pieces().all()) now.pieces.push_back(piece.twips);
+        for (const PlacedPicture& piece : pieces()) now.pieces.push_back(piece.twips);
         return now;
     }
 };

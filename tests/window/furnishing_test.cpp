@@ -7,13 +7,13 @@ TEST_F(FurnishingARoom, TheNextPieceStaysAsItWasAndTheNewForegroundAwaitsItsStar
     const QString planReadout = c().Label2->text();
     key(Qt::Key_BracketLeft);  // a little see-through
     nextPiece({});             // cancelled
-    EXPECT_EQ(pieces().count(), 0);
+    EXPECT_TRUE(pieces().empty());
     EXPECT_EQ(c().Image1->twips(), sofa);
 
     nextPiece(writePicture("table.png", {80, 60}, Qt::darkBlue));
-    ASSERT_EQ(pieces().count(), 1);
-    EXPECT_EQ(pieces().all()[0].twips, sofa);
-    EXPECT_EQ(pieces().all()[0].opacity, 0.9);
+    ASSERT_EQ(pieces().size(), 1u);
+    EXPECT_EQ(pieces()[0].twips, sofa);
+    EXPECT_EQ(pieces()[0].opacity, 0.9);
     EXPECT_EQ(c().Image1->twips(), (TwipRect{0, 0, 1230, 930}));  // 80 x 60 and the border
     EXPECT_EQ(c().Image1->opacity(), 1.0);
     EXPECT_EQ(state().mode, Mode::AwaitFgStart);
@@ -27,14 +27,14 @@ TEST_F(FurnishingARoom, TheNextPieceStaysAsItWasAndTheNewForegroundAwaitsItsStar
     click(background(), onSofa);
     EXPECT_EQ(state().mode, Mode::AwaitFgEnd);
     EXPECT_EQ(state().fgStartX, onSofa.x() * 15);
-    EXPECT_EQ(pieces().count(), 1);
+    EXPECT_EQ(pieces().size(), 1u);
 }
 
 TEST_F(FurnishingARoom, EveryChangeOfTheArrangementIsTakenBackAndDoneAgain) {
     nextPiece(writePicture("table.png", {80, 60}, Qt::darkBlue));
     click(c().Option1);  // no point awaited: the arrangement may change
     const auto sofaCentre = [this] {
-        const TwipRect at = pieces().all().at(0).twips;
+        const TwipRect at = pieces().at(0).twips;
         return QPoint(toPixels(at.left + at.width / 2), toPixels(at.top + at.height / 2));
     };
     const std::vector<std::pair<const char*, std::function<void()>>> changes = {
@@ -92,13 +92,13 @@ TEST_F(FurnishingARoom, APieceKeepsWhatItsSizeCanShowAndIsReadAgainWhenChosen) {
     click(c().Command3);
     key(Qt::Key_L);
     nextPiece(writePicture("lamp.png", {30, 30}, Qt::yellow));
-    c().Image1->setTwips({3000, 3000, 480, 480});  // the lamp away from the table
-    const PlacedPicture table = pieces().all().back();
+    window->room().setForegroundTwips({3000, 3000, 480, 480});  // the lamp away from the table
+    const PlacedPicture table = pieces().back();
     EXPECT_TRUE(table.reduced);
     EXPECT_LE(table.picture.width(), int(table.twips.width / 15 * 8) + 1);
     EXPECT_EQ(window->area().pieces().keptPixels(),
               qint64(table.picture.width()) * table.picture.height() +
-                  pieces().all().front().picture.width() * pieces().all().front().picture.height());
+                  pieces().front().picture.width() * pieces().front().picture.height());
 
     click(c().Option1);  // no press awaited
     const QPoint centre(toPixels(table.twips.left + table.twips.width / 2),

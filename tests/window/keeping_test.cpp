@@ -28,7 +28,7 @@ Shown shown(const MainWindow& window) {
         state.fgStartX = state.fgStartY = state.fgEndX = state.fgEndY = 0;
     return {
         state,
-        window.keeper().current(),
+        window.room().kept(),
         {c.Label1->text(), c.Label2->text(), c.Label3->text(), c.Text1->text(), c.Text2->text()},
         {c.Text1->isEnabled(), c.Text2->isEnabled(), c.Command1->isEnabled(),
          c.Command2->isEnabled(), c.Command3->isEnabled(), c.Frame2->isEnabled(),
@@ -152,9 +152,9 @@ TEST_F(KeepingARoom, AMissingPictureIsNamedAndTheRestOpens) {
     EXPECT_EQ(reopened->area().pieces().count(), 2);  // the sofa and the table
     EXPECT_FALSE(reopened->controls().Image1->isVisible());
     // Saved again where the lamp is out of reach, the arrangement keeps it.
-    ASSERT_TRUE(reopened->keeper().current().foreground);
-    EXPECT_EQ(reopened->keeper().current().foreground->file, lamp);
-    EXPECT_EQ(reopened->area().backgroundFile(), dir.filePath("plan.png"));
+    ASSERT_TRUE(reopened->room().kept().foreground);
+    EXPECT_EQ(reopened->room().kept().foreground->file, lamp);
+    EXPECT_EQ(reopened->room().background().file, dir.filePath("plan.png"));
 
     // A damaged file is refused with its reason and changes nothing.
     QFile bad(dir.filePath("bad.pokotamu"));

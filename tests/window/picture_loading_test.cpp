@@ -91,7 +91,9 @@ TEST_F(PictureLoading, AForegroundGoesToTheCornerAtTheSizePictureTwoTakes) {
     press(c().Image1, {10, 10});
     move(c().Image1, {40, 30});
     release(c().Image1, {40, 30});
-    c().Image1->setExtent(port::Extent::Width, 4000);
+    TwipRect wider = c().Image1->twips();
+    wider.width = 4000;
+    window->room().setForegroundTwips(wider);
     ASSERT_NE(c().Image1->twips().left, 0);
     const WorkflowState before = state();
     dialogs->answers.push_back(writePicture("fg2.png", {20, 10}));

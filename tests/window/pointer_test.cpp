@@ -18,7 +18,7 @@ class Pointer : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        c().Image1->setTwips({3000, 600, 2000, 1500});
+        window->room().setForegroundTwips({3000, 600, 2000, 1500});
     }
     // A point inside Picture1 given in its twips (whole pixels only).
     QPoint picture(int x, int y) const { return (QPointF(x, y) / kTwipsPerPixel).toPoint(); }

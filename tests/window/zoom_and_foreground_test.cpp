@@ -99,7 +99,7 @@ TEST_F(ZoomAndForegroundViews, AQuarterTurnSwapsTheSizeExactlyAndKeepsTheCentre)
     const QString path = dir.filePath("sofa.png");
     ASSERT_TRUE(sofa.save(path));
     openForeground(path);
-    c().Image1->setTwips({1000.5f, 700.25f, 3187.5f, 1912.5f});  // dragged and resized
+    window->room().setForegroundTwips({1000.5f, 700.25f, 3187.5f, 1912.5f});  // dragged and resized
     key(Qt::Key_R);
     EXPECT_EQ(c().Image1->twips(), (TwipRect{1638, 62.75f, 1912.5f, 3187.5f}));
     EXPECT_EQ(c().Image1->picture().size(), QSize(60, 100));
@@ -133,7 +133,7 @@ TEST_F(ZoomAndForegroundViews, AHalfSeeThroughForegroundMixesWithTheBackgroundUn
 TEST_F(ZoomAndForegroundViews, AForegroundIsNeverLostOutsideTheBackground) {
     openBackground(writePicture("plan.png", {598, 398}, Qt::white));
     openForeground(writePicture("photo.png", {200, 150}));
-    c().Image1->setTwips({-2250, -1500, 3030, 2280});  // dragged up and left, its corner inside
+    window->room().setForegroundTwips({-2250, -1500, 3030, 2280});  // dragged up and left, its corner inside
     click(c().Option3);
     click(background(), {300, 300});
     click(background(), {320, 300});  // 300 twips
@@ -149,7 +149,7 @@ TEST_F(ZoomAndForegroundViews, AForegroundIsNeverLostOutsideTheBackground) {
     EXPECT_FLOAT_EQ(resized.left + resized.width / 2, centre.x()) << "wholly outside: centred";
     EXPECT_FLOAT_EQ(resized.top + resized.height / 2, centre.y());
 
-    c().Image1->setTwips({-30000, -30000, resized.width, resized.height});
+    window->room().setForegroundTwips({-30000, -30000, resized.width, resized.height});
     key(Qt::Key_H);
     EXPECT_EQ(c().Image1->twips().width, resized.width) << "brought back at its size";
     EXPECT_FLOAT_EQ(c().Image1->twips().left + resized.width / 2, centre.x());

@@ -5,24 +5,16 @@
 struct PlacedPicture;
 class PictureArea;
 class PictureOpener;
-class QAbstractButton;
 class QWidget;
-class Workflow;
+class RoomDocument;
 
 // A room furnished piece by piece: the foreground kept on the plan as a piece before the next
 // one is opened, a piece made the foreground again, a piece or the foreground taken away, the
-// foreground nudged. Each is a step of the arrangement that can be taken back: the next piece and
-// a piece made current make their own; the commands that remove and nudge are made steps by
-// the command router, as every command is.
+// foreground nudged. Each is a change of the room's furniture, made a step by whoever runs it.
 class Furnishing {
 public:
-    // `option3`: the third task's option, which the next piece's calibration belongs to.
-    Furnishing(QWidget& window, PictureArea& area, PictureOpener& opener, Workflow& workflow,
-               QAbstractButton& option3)
-        : window_(window), area_(area), opener_(opener), workflow_(workflow), option3_(option3) {}
-
-    // Whether the foreground shows a picture.
-    bool hasForeground() const;
+    Furnishing(QWidget& window, PictureArea& area, PictureOpener& opener, RoomDocument& room)
+        : window_(window), area_(area), opener_(opener), room_(room) {}
 
     // Keeps the foreground where it is as a piece, and opens the next foreground as the second
     // task would; the plan's scale stays and the new foreground's start press is awaited. A
@@ -37,11 +29,8 @@ public:
     void nudge(int right, int down);
 
 private:
-    void readAgain(const PlacedPicture& piece);
-
     QWidget& window_;
     PictureArea& area_;
     PictureOpener& opener_;
-    Workflow& workflow_;
-    QAbstractButton& option3_;
+    RoomDocument& room_;
 };

@@ -8,27 +8,18 @@
 class KeepingDialogs;
 class PictureArea;
 class PictureOpener;
-class QAbstractButton;
 class QWidget;
-class Workflow;
+class RoomDocument;
+struct Room;
 
-// Saving the arrangement to a file the user names and opening one again as it was: the same
-// pictures, places, sizes, turns, see-through and calibrations. It writes only where the user
-// says, and asks before a close would lose kept work.
+// Saving the room to an arrangement file the user names and opening one again as it was: the
+// same pictures, places, sizes, turns, see-through and calibrations. It writes only where the
+// user says, and asks before a close would lose kept work.
 class ArrangementKeeper {
 public:
-    // `option3`: the third task's option, which an opened arrangement's calibrations belong to.
-    ArrangementKeeper(QWidget& window, PictureArea& area, PictureOpener& opener, Workflow& workflow,
-                      QAbstractButton& option3, KeepingDialogs& dialogs)
-        : window_(window),
-          area_(area),
-          opener_(opener),
-          workflow_(workflow),
-          option3_(option3),
-          dialogs_(dialogs) {}
-
-    // The arrangement as the window shows it now.
-    Arrangement current() const;
+    ArrangementKeeper(QWidget& window, PictureArea& area, PictureOpener& opener, RoomDocument& room,
+                      KeepingDialogs& dialogs)
+        : window_(window), area_(area), opener_(opener), room_(room), dialogs_(dialogs) {}
 
     // Asks for the file's name; true once written.
     bool save();
@@ -44,19 +35,13 @@ public:
     bool mayClose();
 
 private:
-    struct Opened;
-    std::optional<Opened> readPictures(const Arrangement& arrangement);
-    void show(const Arrangement& arrangement, Opened& opened);
+    // The room of the arrangement, its pictures read before anything is shown; the pictures not
+    // read are named with their reasons in `reasons`. Empty when the user cancelled a reading.
+    std::optional<Room> readPictures(const Arrangement& arrangement, QStringList& reasons);
 
     QWidget& window_;
     PictureArea& area_;
     PictureOpener& opener_;
-    Workflow& workflow_;
-    QAbstractButton& option3_;
+    RoomDocument& room_;
     KeepingDialogs& dialogs_;
-    // The pictures of the opened arrangement that could not be read: kept in it, so that saving
-    // it where their files are out of reach does not lose them.
-    Arrangement unread_;
-    QString file_;                     // the arrangement's, once saved or opened
-    std::optional<Arrangement> kept_;  // as last saved or opened
 };

@@ -10,28 +10,19 @@
 #include <optional>
 
 #include "keeping_dialogs.h"
-#include "picture_area.h"
-#include "picture_box.h"
-#include "pieces.h"
 #include "plan_drawing.h"
 #include "real_sizes.h"
+#include "room_document.h"
 #include "scale_pages.h"
-#include "stretch_image.h"
-#include "twips.h"
-#include "workflow.h"
-
-namespace {}  // namespace
 
 PlanDrawing ArrangementOutput::drawing() const {
-    PlanDrawing plan{area_.background().picture(),
-                     area_.background().scaledPicture().onWhitePaper(), area_.pieces().all()};
-    const StretchImage& image = area_.foreground();
-    if (!image.isHidden()) plan.layers.push_back(image.placedPicture());
+    PlanDrawing plan{room_.background().picture, room_.background().onWhitePaper, room_.pieces()};
+    if (room_.foregroundShown()) plan.layers.push_back(room_.foreground());
     return plan;
 }
 
 std::optional<double> ArrangementOutput::mmPerPixel() {
-    if (const std::optional<double> mmPerTwip = backgroundMmPerTwip(workflow_.state())) {
+    if (const std::optional<double> mmPerTwip = backgroundMmPerTwip(room_.state())) {
         return *mmPerTwip * kTwipsPerPixel;
     }
     dialogs_.report(&window_,
@@ -41,7 +32,7 @@ std::optional<double> ArrangementOutput::mmPerPixel() {
 }
 
 std::optional<int> ArrangementOutput::chooseScale(double mmPerPixel, QSizeF pageMm) {
-    const QSizeF planMm = QSizeF(area_.background().picture().size()) * mmPerPixel;
+    const QSizeF planMm = QSizeF(room_.background().picture.size()) * mmPerPixel;
     return dialogs_.chooseScale(&window_, scale_pages::denominators(),
                                 scale_pages::fittingDenominator(planMm, pageMm));
 }
@@ -49,7 +40,7 @@ std::optional<int> ArrangementOutput::chooseScale(double mmPerPixel, QSizeF page
 void ArrangementOutput::exportFile() {
     const QString path = dialogs_.chooseFileToSave(
         &window_, KeepingDialogs::Saving::Export,
-        nameBesidePlan(area_.backgroundFile(), QStringLiteral("-配置.png")));
+        nameBesidePlan(room_.background().file, QStringLiteral("-配置.png")));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0) {
         writePdf(path);
@@ -73,11 +64,11 @@ void ArrangementOutput::writePng(const QString& path) {
 void ArrangementOutput::writePdf(const QString& path) {
     const std::optional<double> scale = mmPerPixel();
     if (!scale) return;
-    const QPageLayout page = scale_pages::a4For(area_.background().picture().size());
+    const QPageLayout page = scale_pages::a4For(room_.background().picture.size());
     const std::optional<int> denominator = chooseScale(*scale, scale_pages::drawingArea(page));
     if (!denominator) return;
     QPdfWriter pdf(path);
-    pdf.setTitle(QFileInfo(area_.backgroundFile()).fileName());
+    pdf.setTitle(QFileInfo(room_.background().file).fileName());
     pdf.setCreator(QStringLiteral("ポコタム"));
     pdf.setPageLayout(page);
     if (!scale_pages::paint(pdf, drawing(), *scale, *denominator)) {
@@ -88,7 +79,7 @@ void ArrangementOutput::writePdf(const QString& path) {
 void ArrangementOutput::print() {
     const std::optional<double> scale = mmPerPixel();
     if (!scale) return;
-    const QPageLayout page = scale_pages::a4For(area_.background().picture().size());
+    const QPageLayout page = scale_pages::a4For(room_.background().picture.size());
     const std::optional<int> denominator = chooseScale(*scale, scale_pages::drawingArea(page));
     if (!denominator) return;
     const PlanDrawing plan = drawing();

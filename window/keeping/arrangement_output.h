@@ -5,18 +5,16 @@
 #include <optional>
 
 class KeepingDialogs;
-class PictureArea;
 class QWidget;
-class Workflow;
+class RoomDocument;
 struct PlanDrawing;
 
 // The arrangement shown to others: written as a PNG at the background's own pixels or as a PDF
 // at a real-world scale, printed at that scale, or copied as a picture.
 class ArrangementOutput {
 public:
-    ArrangementOutput(QWidget& window, const PictureArea& area, const Workflow& workflow,
-                      KeepingDialogs& dialogs)
-        : window_(window), area_(area), workflow_(workflow), dialogs_(dialogs) {}
+    ArrangementOutput(QWidget& window, const RoomDocument& room, KeepingDialogs& dialogs)
+        : window_(window), room_(room), dialogs_(dialogs) {}
 
     // Asks for the file; its extension says PNG or PDF.
     void exportFile();
@@ -33,7 +31,6 @@ private:
     void writePdf(const QString& path);
 
     QWidget& window_;
-    const PictureArea& area_;
-    const Workflow& workflow_;
+    const RoomDocument& room_;
     KeepingDialogs& dialogs_;
 };

@@ -9,13 +9,10 @@
 #include <QWidget>
 
 #include "arrangement_file.h"
-#include "arrangement_history.h"
 #include "picture_area.h"
-#include "picture_box.h"
 #include "picture_dialogs.h"
 #include "reader_wait.h"
-#include "sharpening.h"
-#include "stretch_image.h"
+#include "room_document.h"
 #include "unreadable_reasons.h"
 
 namespace {
@@ -38,11 +35,11 @@ QString droppedFile(const QMimeData* mime) {
 
 }  // namespace
 
-PictureOpener::PictureOpener(QWidget& window, PictureArea& area, PictureBox& sizer,
+PictureOpener::PictureOpener(QWidget& window, PictureArea& area, RoomDocument& room,
                              PictureDialogs& dialogs, Sharpening& sharpening, Buttons buttons)
     : window_(window),
       area_(area),
-      sizer_(sizer),
+      room_(room),
       dialogs_(dialogs),
       sharpening_(sharpening),
       buttons_(buttons),
@@ -70,7 +67,6 @@ void PictureOpener::command2Click() {
 // but is no error to report.
 std::optional<ReadPicture> PictureOpener::readUnreported(const QString& path,
                                                          const FirstView& view) {
-    if (!sharpening_.finish()) return std::nullopt;
     BusyCursor busy;
     return readWhileWaiting(window_, readerReady(), path, view);
 }
@@ -105,7 +101,7 @@ FirstView PictureOpener::foregroundView() const {
 }
 
 void PictureOpener::keepSharpening(const ReadPicture& picture, const QString& path,
-                                   WindowSnapshot before) {
+                                   Sharpening::Moment before) {
     if (picture.reduced.isNull()) return;
     sharpening_.follow(std::move(reader_), path, std::move(before));
     // The next reader is made once the picture is painted.
@@ -118,47 +114,37 @@ void PictureOpener::openBackground(const QString& path) {
         arrangementChosen_(path);
         return;
     }
-    if (!sharpening_.finish()) return;
-    WindowSnapshot before = sharpening_.snapshot();
-    if (const std::optional<ReadPicture> picture = readFor(path, backgroundView())) {
-        area_.showBackground(picture->image, picture->onWhitePaper, path);
-        if (!picture->reduced.isNull())
-            area_.background().showReducedUntilWritten(picture->reduced);
-        if (opened_) opened_();
+    bool shown = false;
+    room_.step({QStringLiteral("背景画像を開く"), true}, [&] {
+        Sharpening::Moment before = sharpening_.now();
+        const std::optional<ReadPicture> picture = readFor(path, backgroundView());
+        if (!picture) return;
+        if (!picture->reduced.isNull()) room_.startReading(picture->image, picture->reduced);
+        room_.openBackground(path, picture->image, picture->onWhitePaper);
+        area_.fitToBackground();
         keepSharpening(*picture, path, std::move(before));
-    }
+        shown = true;
+    });
+    if (shown && opened_) opened_();
 }
 
 // A new foreground is a step of the arrangement that can be taken back; it goes to the corner
 // before it is read, as the button always did.
 void PictureOpener::openForeground(const QString& path) {
-    if (!sharpening_.finish()) return;
-    WindowSnapshot before = sharpening_.snapshot();
-    ArrangementHistory& history = area_.history();
-    history.beginChange();
-    StretchImage& image = area_.foreground();
-    image.setExtent(port::Extent::Top, 0);
-    image.setExtent(port::Extent::Left, 0);
-    const std::optional<ReadPicture> picture = readFor(path, foregroundView());
-    if (picture) placeForeground(path, *picture);
-    history.endChange();
-    if (picture && opened_) opened_();
-    if (picture) keepSharpening(*picture, path, std::move(before));
-}
-
-// The foreground's size is the one the hidden sizer (Picture2) takes for its picture: the
-// picture's natural size plus its one-pixel border on each side. Decoded once: both share the
-// same pixels.
-void PictureOpener::placeForeground(const QString& path, const ReadPicture& picture) {
-    StretchImage& image = area_.foreground();
-    image.setTwips({0, 0, image.twips().width, image.twips().height});
-    image.setPicture(picture.image, picture.onWhitePaper);
-    if (!picture.reduced.isNull()) image.showReducedUntilWritten(picture.reduced);
-    image.setFile(path);
-    image.show();
-    sizer_.setPicture(picture.image);
-    image.setExtent(port::Extent::Width, sizer_.twips().width);
-    image.setExtent(port::Extent::Height, sizer_.twips().height);
+    bool shown = false;
+    room_.step({QStringLiteral("前景画像を開く"), true}, [&] {
+        Sharpening::Moment before = sharpening_.now();
+        TwipRect corner = room_.foreground().twips;
+        corner.top = corner.left = 0;
+        room_.setForegroundTwips(corner);
+        const std::optional<ReadPicture> picture = readFor(path, foregroundView());
+        if (!picture) return;
+        if (!picture->reduced.isNull()) room_.startReading(picture->image, picture->reduced);
+        room_.placeNewForeground(path, picture->image, picture->onWhitePaper);
+        keepSharpening(*picture, path, std::move(before));
+        shown = true;
+    });
+    if (shown && opened_) opened_();
 }
 
 bool PictureOpener::eventFilter(QObject* watched, QEvent* event) {

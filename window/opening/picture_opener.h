@@ -8,18 +8,17 @@
 
 #include "picture_file_reader.h"
 #include "picture_reader_process.h"
-#include "window_snapshot.h"
+#include "sharpening.h"
 
 class PictureArea;
-class PictureBox;
 class PictureDialogs;
-class Sharpening;
+class RoomDocument;
 class QAbstractButton;
 class QWidget;
 
-// The two "..." buttons: a chosen file is read in a reader process, then its picture is placed:
-// the background into the picture area, with the window fitted to it, the foreground at the
-// top-left corner, sized through the hidden Picture2. A file dropped on the window does what the
+// The two "..." buttons: a chosen file is read in a reader process, then its picture is placed
+// in the room: the background, with the window fitted to it, the foreground at the top-left
+// corner, sized through the hidden Picture2. A file dropped on the window does what the
 // button of the chosen task would do with it. A large picture that opens at a small zoom is
 // shown from a reduced copy at once, its geometry already whole, and sharpened once its pixels
 // are written.
@@ -29,7 +28,7 @@ public:
         QAbstractButton& background;  // Command1
         QAbstractButton& foreground;  // Command2
     };
-    PictureOpener(QWidget& window, PictureArea& area, PictureBox& sizer, PictureDialogs& dialogs,
+    PictureOpener(QWidget& window, PictureArea& area, RoomDocument& room, PictureDialogs& dialogs,
                   Sharpening& sharpening, Buttons buttons);
 
     void command1Click();
@@ -43,19 +42,17 @@ public:
     }
 
     // The steps after the file is chosen; a file that cannot be read is reported and
-    // changes nothing more.
+    // changes nothing more. Each waits first for the pictures still being written.
     void openBackground(const QString& path);
     void openForeground(const QString& path);
 
     // The parts of those steps, for the next piece: the file dialog's choice (empty when
-    // cancelled); the picture read whole (empty when cancelled, or not read and reported); the
-    // foreground shown at the plan's top-left corner at its own size.
+    // cancelled); the picture read whole (empty when cancelled, or not read and reported).
     QString choosePicture();
     std::optional<ReadPicture> read(const QString& path);
     // The same, with a file that cannot be read not reported but returned with its problem;
-    // empty only when cancelled. Pictures still being written are finished first.
+    // empty only when cancelled.
     std::optional<ReadPicture> readUnreported(const QString& path, const FirstView& view = {});
-    void placeForeground(const QString& path, const ReadPicture& picture);
 
 protected:
     // Drops on the window.
@@ -69,11 +66,11 @@ private:
     FirstView backgroundView() const;
     FirstView foregroundView() const;
     // The reader still writing the picture just shown goes on beside the next one's.
-    void keepSharpening(const ReadPicture& picture, const QString& path, WindowSnapshot before);
+    void keepSharpening(const ReadPicture& picture, const QString& path, Sharpening::Moment before);
 
     QWidget& window_;
     PictureArea& area_;
-    PictureBox& sizer_;
+    RoomDocument& room_;
     PictureDialogs& dialogs_;
     Sharpening& sharpening_;
     Buttons buttons_;

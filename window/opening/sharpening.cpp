@@ -3,15 +3,22 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "picture_area.h"
-#include "picture_box.h"
 #include "picture_dialogs.h"
 #include "reader_wait.h"
-#include "stretch_image.h"
 #include "unreadable_reasons.h"
 
+Sharpening::Sharpening(QWidget& window, PictureArea& area, RoomDocument& room,
+                       PictureDialogs& dialogs)
+    : window_(window), area_(area), room_(room), dialogs_(dialogs) {
+    room.setWholePixelsWait([this] { return finish(); });
+}
+
+Sharpening::Moment Sharpening::now() const {
+    return {room_.snapshot(), ViewPlacement::of(window_, area_)};
+}
+
 void Sharpening::follow(std::unique_ptr<PictureReaderProcess> reader, const QString& path,
-                        WindowSnapshot before) {
+                        Moment before) {
     PictureReaderProcess* following = reader.get();
     following->readNoMore();
     connect(following, &PictureReaderProcess::finished, this,
@@ -26,32 +33,31 @@ void Sharpening::written(PictureReaderProcess* reader, const ReadPicture& result
     if (result.problem != PictureProblem::None) {
         const QString path = at->path;
         goBack(std::size_t(at - pending_.begin()));
-        dialogs_.reportUnreadable(&parts_.window, path, reasonText(result));
+        dialogs_.reportUnreadable(&window_, path, reasonText(result));
         return;
     }
-    // Whatever shows these pixels now shows them sharp; the ones shown no more are dropped.
-    const qint64 key = result.image.cacheKey();
-    parts_.area.background().sharpen(key);
-    parts_.area.foreground().sharpen(key);
+    // Whatever shows these pixels now shows them sharp.
+    room_.picturesWritten(result.image.cacheKey());
     at->reader.release()->deleteLater();  // this is its own signal
     pending_.erase(at);
 }
 
 void Sharpening::goBack(std::size_t from) {
-    const WindowSnapshot before = std::move(pending_[from].before);
+    const Moment before = std::move(pending_[from].before);
     for (std::size_t i = from; i < pending_.size(); ++i) {
         pending_[i].reader->disconnect(this);
         pending_[i].reader->stop();
         pending_[i].reader.release()->deleteLater();
     }
     pending_.erase(pending_.begin() + std::ptrdiff_t(from), pending_.end());
-    before.restore(parts_);
+    room_.restore(before.room);
+    before.view.restore(window_, area_);
 }
 
 bool Sharpening::finish() {
     while (!pending_.empty()) {
         PictureReaderProcess* reader = pending_.front().reader.get();
-        const std::optional<ReadPicture> result = awaitWhileWaiting(parts_.window, *reader);
+        const std::optional<ReadPicture> result = awaitWhileWaiting(window_, *reader);
         // A result went to written() as well, which took the picture off or went back.
         if (result) {
             if (result->problem != PictureProblem::None) return false;

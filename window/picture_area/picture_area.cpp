@@ -8,6 +8,7 @@
 
 #include "picture_box.h"
 #include "picture_view.h"
+#include "room_document.h"
 #include "stretch_image.h"
 #include "window_fit.h"
 
@@ -34,8 +35,8 @@ double ladderStep(double level, int steps) {
 
 }  // namespace
 
-PictureArea::PictureArea(QWidget& window, QPoint origin)
-    : window_(window), view_(*new PictureView(window, origin)) {
+PictureArea::PictureArea(QWidget& window, QPoint origin, RoomDocument& room)
+    : window_(window), room_(room), view_(*new PictureView(window, origin)) {
     view_.reachTo(window.size());
     connect(&view_, &PictureView::zoomWheel, this, &PictureArea::step);
     window.installEventFilter(this);
@@ -46,9 +47,26 @@ QWidget* PictureArea::plane() const { return view_.plane(); }
 void PictureArea::hold(PictureBox& background, StretchImage& foreground) {
     background_ = &background;
     foreground_ = &foreground;
-    pieces_ = std::make_unique<Pieces>(*background.contents(), zoom_, foreground, kLargestLevel);
-    history_ = std::make_unique<ArrangementHistory>(foreground, *pieces_, kLargestLevel);
+    pieces_ = std::make_unique<Pieces>(*background.contents(), zoom_, foreground);
+    connect(&room_, &RoomDocument::backgroundChanged, this, &PictureArea::showBackground);
+    connect(&room_, &RoomDocument::foregroundChanged, this, &PictureArea::showForeground);
+    connect(&room_, &RoomDocument::piecesChanged, this,
+            [this] { pieces_->show(room_.pieces()); });
+    showBackground();
+    showForeground();
     view_.setContentEnd(contentEnd());
+}
+
+void PictureArea::showBackground() {
+    const BackgroundRecord& plan = room_.background();
+    background_->showPicture(plan.picture, plan.onWhitePaper, plan.box,
+                             room_.shownWhileRead(plan.picture));
+    view_.setContentEnd(contentEnd());
+}
+
+void PictureArea::showForeground() {
+    foreground_->showPicture(room_.foreground(), room_.shownWhileRead(room_.foreground().picture));
+    foreground_->setVisible(room_.foregroundShown());
 }
 
 bool PictureArea::eventFilter(QObject* watched, QEvent* event) {
@@ -105,15 +123,8 @@ void PictureArea::fitBackground() {
 
 // The window is fitted to the box at 100 %, then the level is set once: 100 % where the
 // window shows the whole box, else the level that shows it whole.
-void PictureArea::showBackground(const QImage& picture, bool onWhitePaper, const QString& file) {
-    backgroundFile_ = file;
-    background_->setPicture(picture, onWhitePaper);
-    TwipRect box = background_->twips();
-    if (box.height < kMinBackgroundTwips || box.width < kMinBackgroundTwips) {
-        box.height = kMinBackgroundTwips;
-        box.width = kMinBackgroundTwips;
-        background_->setTwips(box);
-    }
+void PictureArea::fitToBackground() {
+    const TwipRect& box = background_->twips();
     // The client area ends exactly at the box's right and bottom edges at 100 %, whatever the
     // frame, as far as the screen allows.
     fitWindowTo(window_, view_,
@@ -121,12 +132,14 @@ void PictureArea::showBackground(const QImage& picture, bool onWhitePaper, const
     fitBackground();
 }
 
-void PictureArea::restoreBackground(const QImage& picture, bool onWhitePaper, const TwipRect& box,
-                                    const QString& file) {
-    backgroundFile_ = file;
-    background_->setPicture(picture, onWhitePaper);
-    background_->setTwips(box);
-    view_.setContentEnd(contentEnd());
+void PictureArea::showAt(double level, QPoint scrolled) {
+    setLevel(level, {0, 0});
+    view_.horizontalScrollBar()->setValue(scrolled.x());
+    view_.verticalScrollBar()->setValue(scrolled.y());
+}
+
+QPoint PictureArea::scrolled() const {
+    return {view_.horizontalScrollBar()->value(), view_.verticalScrollBar()->value()};
 }
 
 QPointF PictureArea::backgroundTwipsAt(QPointF inWindow) const {
@@ -153,13 +166,13 @@ QPointF PictureArea::shownBackgroundCentreTwips() const {
 
 void PictureArea::centreForeground() {
     const QPointF centre = shownBackgroundCentreTwips();
-    const TwipRect at = foreground_->twips();
-    foreground_->setTwips({float(centre.x() - at.width / 2.0), float(centre.y() - at.height / 2.0),
-                           at.width, at.height});
+    const TwipRect at = room_.foreground().twips;
+    room_.setForegroundTwips({float(centre.x() - at.width / 2.0),
+                              float(centre.y() - at.height / 2.0), at.width, at.height});
 }
 
 void PictureArea::keepForegroundInReach(const TwipRect& before) {
-    const TwipRect after = foreground_->twips();
+    const TwipRect after = room_.foreground().twips;
     if (after.width == before.width && after.height == before.height) return;  // not resized
     const QSizeF inside = background_->insideTwips();
     const bool reaches = after.left < inside.width() && after.left + after.width > 0 &&

@@ -7,43 +7,41 @@
 #include <QString>
 #include <memory>
 
-#include "arrangement_history.h"
 #include "pieces.h"
 #include "plane_zoom.h"
 #include "twips.h"
 
 class PictureBox;
 class PictureView;
+class RoomDocument;
 class StretchImage;
 class QWidget;
 
-// The picture plane as the user sees it: the view that scrolls it, the one zoom, and the one
-// mapping between the window and the twips of the background and the foreground, border
-// included. Whatever turns a pointer into twips, or twips into a place on screen, asks it.
+// The picture plane as the user sees it: the view that scrolls it, the one zoom, the pictures
+// of the room shown on it, and the one mapping between the window and the twips of the
+// background and the foreground, border included. Whatever turns a pointer into twips, or twips
+// into a place on screen, asks it.
 class PictureArea : public QObject {
     Q_OBJECT
 public:
     static constexpr double kSmallestLevel = 0.1;
-    static constexpr double kLargestLevel = 8.0;
-    // The smallest width and height of the background box after a load, in twips: the
-    // bottom edge of the status line.
-    static constexpr float kMinBackgroundTwips = 4575;
+    static constexpr double kLargestLevel = kLargestZoomLevel;
 
     // The view starts at `origin` of the window, where the background box stands, and reaches
-    // to the window's right and bottom edges whatever its size.
-    PictureArea(QWidget& window, QPoint origin);
+    // to the window's right and bottom edges whatever its size. It shows `room`'s pictures.
+    PictureArea(QWidget& window, QPoint origin, RoomDocument& room);
 
     PictureView& view() const { return view_; }
     // The plane the background box lies on, in the window's coordinates, and its zoom.
     QWidget* plane() const;
     const PlaneZoom& zoom() const { return zoom_; }
-    // The plane's two pictures, once built; every other member needs them.
+    // The plane's two pictures, once built; every other member needs them. From then on they,
+    // and the pieces, show the room's.
     void hold(PictureBox& background, StretchImage& foreground);
     PictureBox& background() const { return *background_; }
     StretchImage& foreground() const { return *foreground_; }
-    // The pieces kept beside the foreground, and the steps of the arrangement.
+    // The pieces kept beside the foreground.
     Pieces& pieces() const { return *pieces_; }
-    ArrangementHistory& history() const { return *history_; }
 
     double level() const { return zoom_.level(); }
     // Keeps the picture point under `anchor` (a viewport point) where it is.
@@ -55,20 +53,19 @@ public:
     // The whole background box in the view: the largest level up to 100 % that shows it.
     void fitBackground();
 
-    // A new background, read from `file`: the window fitted to it at 100 %, or, when the screen
-    // cannot show it whole, the largest level that does.
-    void showBackground(const QImage& picture, bool onWhitePaper, const QString& file);
-    const QString& backgroundFile() const { return backgroundFile_; }
-    // The background as it was: its picture, its box and the file it came from.
-    void restoreBackground(const QImage& picture, bool onWhitePaper, const TwipRect& box,
-                           const QString& file);
+    // After a new background: the window fitted to it at 100 %, or, when the screen cannot
+    // show it whole, the largest level that does.
+    void fitToBackground();
+    // Back to a level and scrolling as they were.
+    void showAt(double level, QPoint scrolled);
+    QPoint scrolled() const;
 
     // Twips from the background's inner corner, and from the foreground's own (unturned)
     // corner, of a point given in the window's coordinates.
     QPointF backgroundTwipsAt(QPointF inWindow) const;
     QPointF foregroundTwipsAt(QPointF inWindow) const;
 
-    // The foreground at its size, centred on the part of the background the view shows.
+    // The room's foreground at its size, centred on the part of the background the view shows.
     void centreForeground();
     // A resized foreground that lies wholly outside the background box, where nothing can show
     // or reach it, comes to the centre of the background the view shows.
@@ -89,13 +86,14 @@ private:
     // The window point below and right of the background box, as shown now.
     QPoint contentEnd() const;
     QPointF shownBackgroundCentreTwips() const;
+    void showBackground();
+    void showForeground();
 
     QWidget& window_;
+    RoomDocument& room_;
     PictureView& view_;
     PlaneZoom zoom_;
     PictureBox* background_ = nullptr;
     StretchImage* foreground_ = nullptr;
     std::unique_ptr<Pieces> pieces_;
-    std::unique_ptr<ArrangementHistory> history_;
-    QString backgroundFile_;
 };

@@ -38,20 +38,19 @@ PictureBox::PictureBox(QWidget* parent, const PlaneZoom* zoom)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void PictureBox::setPicture(const QImage& picture, bool onWhitePaper) {
+void PictureBox::showPicture(const QImage& picture, bool onWhitePaper, const TwipRect& box,
+                             const QImage& whileRead) {
+    const bool wasWaiting = scaled_.waitsForPixels();
+    const bool samePixels =
+        scaled_.picture().cacheKey() == picture.cacheKey() && scaled_.onWhitePaper() == onWhitePaper;
     scaled_.setPicture(picture, onWhitePaper);
-    setTwips({twips().left, twips().top, toTwips(picture.width() + 2 * kBorderPixels),
-              toTwips(picture.height() + 2 * kBorderPixels)});
-    canvas_->update();
-}
-
-void PictureBox::showReducedUntilWritten(const QImage& reduced) {
-    scaled_.showReducedUntilWritten(reduced);
-    canvas_->update();
-}
-
-void PictureBox::sharpen(qint64 pictureKey) {
-    if (scaled_.sharpen(pictureKey)) canvas_->update();
+    if (!whileRead.isNull()) {
+        scaled_.showReducedUntilWritten(whileRead);
+    } else if (scaled_.waitsForPixels()) {
+        scaled_.sharpen(picture.cacheKey());
+    }
+    if (!(box == twips())) setTwips(box);
+    if (!samePixels || wasWaiting != scaled_.waitsForPixels()) canvas_->update();
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {

@@ -3,16 +3,17 @@
 #include <QFrame>
 #include <QImage>
 
+#include "room.h"
 #include "scaled_picture.h"
 #include "twip_placed.h"
 
-// A box with a flat one-pixel border that shows its picture unscaled from its inner corner,
-// sizes itself to every picture it is given, and contains other controls. Zoomed, it keeps its
+// A box with a flat one-pixel border that shows its picture unscaled from its inner corner and
+// contains other controls. Zoomed, it keeps its
 // place and its border, and its inside grows or shrinks with the zoom.
 class PictureBox : public TwipPlaced<QFrame> {
     Q_OBJECT
 public:
-    static constexpr int kBorderPixels = 1;
+    static constexpr int kBorderPixels = kBoxBorderPixels;
 
     // On the picture plane it follows the plane's zoom; elsewhere it stays at 100 %.
     explicit PictureBox(QWidget* parent, const PlaneZoom* zoom = nullptr);
@@ -22,16 +23,15 @@ public:
     QWidget* contents() const { return canvas_; }
 
     const QImage& picture() const { return scaled_.picture(); }
-    // Shown from a reduced copy until the picture's pixels are written, then sharp.
-    void showReducedUntilWritten(const QImage& reduced);
-    void sharpen(qint64 pictureKey);
+    // Shows the picture in a box of this outer place and size (the picture and its border);
+    // `whileRead`: a reduced copy to paint until its pixels are written (null: they are).
+    void showPicture(const QImage& picture, bool onWhitePaper, const TwipRect& box,
+                     const QImage& whileRead = {});
 
     // What the picture is painted from (for tests).
     const ScaledPicture& scaledPicture() const { return scaled_; }
     // The width and height inside the border, in twips.
     QSizeF insideTwips() const;
-    // The outer size becomes the picture's size plus the border on each side.
-    void setPicture(const QImage& picture, bool onWhitePaper = false);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

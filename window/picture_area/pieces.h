@@ -10,31 +10,29 @@ class PlaneZoom;
 class StretchImage;
 class QWidget;
 
-// The pieces of furniture kept on the plan besides the current foreground: drawn above the
-// background and below the foreground and the line, as see-through as they were left, and
-// transparent to the pointer, so that every press reaches the picture beneath. A piece keeps
-// no more pixels than its size on the plan can show at the largest zoom.
+// The pieces of furniture kept on the plan besides the current foreground, as the room holds
+// them: drawn above the background and below the foreground and the line, as see-through as
+// they were left, and transparent to the pointer, so that every press reaches the picture
+// beneath.
 class Pieces {
 public:
     // On `plane`, the background's inner area; always beneath `foreground`.
-    Pieces(QWidget& plane, const PlaneZoom& zoom, StretchImage& foreground, double largestLevel);
+    Pieces(QWidget& plane, const PlaneZoom& zoom, StretchImage& foreground);
 
     int count() const { return int(shown_.size()); }
-    void add(const PlacedPicture& piece);
-    PlacedPicture take(int index);
+    // The widgets already shown take the pieces in their order and keep what they have made
+    // for painting where their picture stays: a step back over twenty pieces makes no widget
+    // anew.
+    void show(const std::vector<PlacedPicture>& pieces);
     // The topmost piece whose drawn picture holds the point, in the plan's twips.
     std::optional<int> at(QPointF twips) const;
 
-    std::vector<PlacedPicture> all() const;
-    void setAll(const std::vector<PlacedPicture>& pieces);
-
-    // The pixels all pieces keep (for tests and benchmarks).
+    // The pixels all pieces shown hold (for tests and benchmarks).
     qint64 keptPixels() const;
 
 private:
     QWidget& plane_;
     const PlaneZoom& zoom_;
     StretchImage& foreground_;
-    double largestLevel_;
     std::vector<StretchImage*> shown_;
 };

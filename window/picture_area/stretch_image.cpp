@@ -22,69 +22,23 @@ StretchImage::StretchImage(QWidget* parent, const PlaneZoom& zoom) : TwipPlaced(
     setMouseTracking(true);
 }
 
-void StretchImage::setPicture(const QImage& picture, bool onWhitePaper) {
-    scaled_.setPicture(picture, onWhitePaper);
-    degrees_ = 0;  // a new picture comes as it is
-    quarterTurns_ = 0;
-    reduced_ = false;
-    place();
-    update();
-}
-
-void StretchImage::showReducedUntilWritten(const QImage& reduced) {
-    scaled_.showReducedUntilWritten(reduced);
-    update();
-}
-
-void StretchImage::sharpen(qint64 pictureKey) {
-    if (scaled_.sharpen(pictureKey)) update();
-}
-
-PlacedPicture StretchImage::placedPicture() const {
-    return {picture(), scaled_.onWhitePaper(), twips(), degrees_, opacity_,
-            file_,     quarterTurns_,          reduced_};
-}
-
-void StretchImage::setPlacedPicture(const PlacedPicture& placed) {
+void StretchImage::showPicture(const PlacedPicture& placed, const QImage& whileRead) {
+    const bool samePixels = placed.picture.cacheKey() == picture().cacheKey() &&
+                            placed.onWhitePaper == scaled_.onWhitePaper();
+    const bool repaint = !samePixels || placed.opacity != opacity_ ||
+                         placed.degrees != degrees_ || whileRead.isNull() == scaled_.waitsForPixels();
     scaled_.setPicture(placed.picture, placed.onWhitePaper);
-    degrees_ = placed.degrees;
-    opacity_ = placed.opacity;
-    file_ = placed.file;
-    quarterTurns_ = placed.quarterTurns;
-    reduced_ = placed.reduced;
-    setTwips(placed.twips);
-    update();
-}
-
-void StretchImage::setOpacity(double opacity) {
-    if (opacity == opacity_) return;
-    opacity_ = opacity;
-    update();
-}
-
-void StretchImage::stepOpacity(int tenths) {
-    const int now = int(std::lround(opacity_ * 10));
-    setOpacity(std::clamp(now + tenths, 1, 10) / 10.0);
-}
-
-void StretchImage::turnQuarter(bool clockwise) {
-    if (!picture().isNull()) {
-        scaled_.setPicture(picture().transformed(QTransform().rotate(clockwise ? 90 : -90)),
-                           scaled_.onWhitePaper());
-        quarterTurns_ = (quarterTurns_ + (clockwise ? 1 : 3)) % 4;
+    if (!whileRead.isNull()) {
+        scaled_.showReducedUntilWritten(whileRead);
+    } else if (scaled_.waitsForPixels()) {
+        scaled_.sharpen(placed.picture.cacheKey());
     }
-    const TwipRect before = twips();
-    const double centreX = double(before.left) + before.width / 2.0;
-    const double centreY = double(before.top) + before.height / 2.0;
-    setTwips({float(centreX - before.height / 2.0), float(centreY - before.width / 2.0),
-              before.height, before.width});
-    update();
-}
-
-void StretchImage::turnDegrees(int degrees) {
-    degrees_ = ((degrees_ + degrees + 179) % 360 + 360) % 360 - 179;
-    place();
-    update();
+    opacity_ = placed.opacity;
+    if (placed.degrees != degrees_ || !(placed.twips == twips())) {
+        degrees_ = placed.degrees;
+        setTwips(placed.twips);
+    }
+    if (repaint) update();
 }
 
 QRectF StretchImage::unturnedRect() const {

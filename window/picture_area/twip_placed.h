@@ -2,7 +2,6 @@
 
 #include "plane_zoom.h"
 #include "twips.h"
-#include "window_port.h"
 
 // A control placed by the twips it is given: it keeps them as set and reads them back
 // exactly; only the widget's pixel geometry is rounded. On the picture plane it follows the
@@ -19,12 +18,6 @@ public:
     void setTwips(const TwipRect& twips) {
         twips_ = twips;
         place();
-    }
-    float extent(port::Extent extent) const { return twips_.*twipMember(extent); }
-    void setExtent(port::Extent extent, float twips) {
-        TwipRect next = twips_;
-        next.*twipMember(extent) = twips;
-        setTwips(next);
     }
 
     double zoomLevel() const { return zoom_ ? zoom_->level() : 1.0; }

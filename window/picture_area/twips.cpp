@@ -8,20 +8,6 @@ namespace {
 constexpr double kPixelLimit = 1 << 30;
 }
 
-float TwipRect::*twipMember(port::Extent extent) {
-    switch (extent) {
-        case port::Extent::Left:
-            return &TwipRect::left;
-        case port::Extent::Top:
-            return &TwipRect::top;
-        case port::Extent::Width:
-            return &TwipRect::width;
-        case port::Extent::Height:
-            break;
-    }
-    return &TwipRect::height;
-}
-
 int toPixels(double twips) {
     if (std::isnan(twips)) return 0;
     return static_cast<int>(

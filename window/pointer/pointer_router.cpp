@@ -3,19 +3,18 @@
 #include <QMouseEvent>
 #include <optional>
 
-#include "arrangement_history.h"
 #include "measure_tool.h"
 #include "picture_area.h"
 #include "picture_box.h"
 #include "picture_view.h"
+#include "room_document.h"
 #include "stretch_image.h"
-#include "workflow.h"
 
-PointerRouter::PointerRouter(PictureArea& area, Workflow& workflow, MeasureTool& measure)
+PointerRouter::PointerRouter(PictureArea& area, RoomDocument& room, MeasureTool& measure)
     : area_(area),
-      workflow_(workflow),
+      room_(room),
       measure_(measure),
-      autoScroll_(area.view(), [&workflow] { return followsPointer(workflow.state()); }) {
+      autoScroll_(area.view(), [&room] { return followsPointer(room.state()); }) {
     // Presses on the background's inner area and on the lines and notes above it fall through
     // to the box; the foreground keeps its own.
     area.background().installEventFilter(this);
@@ -49,9 +48,9 @@ bool PointerRouter::eventFilter(QObject* watched, QEvent* event) {
     const std::optional<Step> step = stepOf(event->type());
     if (!step) return false;
     const auto& mouse = static_cast<const QMouseEvent&>(*event);
-    const bool awaited = awaitsPoint(workflow_.state());
+    const bool awaited = awaitsPoint(room_.state());
     if (event->type() == QEvent::MouseButtonDblClick && !onForeground && !awaited &&
-        !measure_.isOn() && foregroundMayMove(workflow_.state()) && pieceChosen_) {
+        !measure_.isOn() && foregroundMayMove(room_.state()) && pieceChosen_) {
         const QPointF at = area_.backgroundTwipsAt(mouse.scenePosition());
         if (const std::optional<int> piece = area_.pieces().at(at)) {
             pieceChosen_(*piece);
@@ -76,27 +75,29 @@ void PointerRouter::route(Step step, bool onForeground, QPointF inWindow) {
 }
 
 void PointerRouter::toWorkflow(Step step, bool onForeground, QPointF inWindow) {
-    ArrangementHistory& history = area_.history();
-    if (step == Step::Release) {
-        if (onForeground) workflow_.image1MouseUp();
-        if (workflow_.state().dragging != kFlagTrue) history.endChange();
-        return;
-    }
-    if (step == Step::Press && onForeground) history.beginChange();
-    const QPointF at =
-        onForeground ? area_.foregroundTwipsAt(inWindow) : area_.backgroundTwipsAt(inWindow);
-    const float x = float(at.x());
-    const float y = float(at.y());
-    if (onForeground) {
-        step == Step::Press ? workflow_.image1MouseDown(x, y) : workflow_.image1MouseMove(x, y);
-    } else {
-        step == Step::Press ? workflow_.picture1MouseDown(x, y) : workflow_.picture1MouseMove(x, y);
-    }
+    if (step == Step::Press && onForeground) ++drag_;
+    room_.step({QStringLiteral("前景画像を動かす"), false, drag_}, [&] {
+        Workflow& workflow = room_.workflow();
+        if (step == Step::Release) {
+            if (onForeground) workflow.image1MouseUp();
+            return;
+        }
+        const QPointF at =
+            onForeground ? area_.foregroundTwipsAt(inWindow) : area_.backgroundTwipsAt(inWindow);
+        const float x = float(at.x());
+        const float y = float(at.y());
+        if (onForeground) {
+            step == Step::Press ? workflow.image1MouseDown(x, y) : workflow.image1MouseMove(x, y);
+        } else {
+            step == Step::Press ? workflow.picture1MouseDown(x, y)
+                                : workflow.picture1MouseMove(x, y);
+        }
+    });
 }
 
 // The view scrolled under a pointer that stayed put: the drag or the line goes on as if the
 // pointer moved.
 void PointerRouter::followScrolledPointer(QPoint global) {
     const QPointF inWindow = area_.view().window()->mapFromGlobal(QPointF(global));
-    route(Step::Move, workflow_.state().dragging == kFlagTrue, inWindow);
+    route(Step::Move, room_.state().dragging == kFlagTrue, inWindow);
 }

@@ -5,7 +5,7 @@
 #include <functional>
 #include <map>
 
-#include "view_commands.h"
+#include "command_table.h"
 
 class QAbstractScrollArea;
 class QAction;
@@ -18,11 +18,11 @@ class QLabel;
 // picture open and no press on the picture awaited, so that a press meant for the picture there
 // reaches it. It goes as soon as a press on the picture is awaited or the pointer leaves it.
 // The buttons never take the focus from a text box.
-class ViewTools : public QFrame {
+class CommandBar : public QFrame {
     Q_OBJECT
 public:
     // `mayShow`: whether a picture is open and no press on the picture is awaited.
-    ViewTools(QWidget& window, QAbstractScrollArea& view, std::function<bool()> mayShow);
+    CommandBar(QWidget& window, QAbstractScrollArea& view, std::function<bool()> mayShow);
 
     // The levels the bar shows, as fractions (1 is 100 %).
     void showLevels(double zoom, double opacity);
@@ -33,10 +33,10 @@ public:
     void followWorkflow();
 
     // The command's action: its shortcut, enabled state and, for a switch, whether it is on.
-    QAction& action(ViewCommand command) const { return *actions_.at(command); }
+    QAction& action(Command command) const { return *actions_.at(command); }
 
 signals:
-    void triggered(ViewCommand command);
+    void triggered(Command command);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,5 +56,5 @@ private:
     QLabel* opacityLevel_;
     QLabel* angle_;
     QLabel* size_;
-    std::map<ViewCommand, QAction*> actions_;
+    std::map<Command, QAction*> actions_;
 };

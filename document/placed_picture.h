@@ -3,15 +3,18 @@
 #include <QImage>
 #include <QString>
 
-#include "twips.h"
+#include "twip_rect.h"
 
-// A picture as it lies on the plan: all it takes to show it again exactly, and the file to read
-// it from again.
+// The largest zoom the view takes: no picture on the plan needs more pixels than it shows there.
+inline constexpr double kLargestZoomLevel = 8.0;
+
+// A picture as it lies on the plan (the foreground, or a piece kept beside it): all it takes to
+// show it again exactly, and the file to read it from again.
 struct PlacedPicture {
     QImage picture;
     bool onWhitePaper = false;
     TwipRect twips;
-    int degrees = 0;
+    int degrees = 0;  // drawn turned about its centre, clockwise, -179 to 180
     double opacity = 1.0;
     QString file;
     int quarterTurns = 0;  // clockwise, of the file's picture
@@ -27,4 +30,7 @@ struct PlacedPicture {
 
 // The picture with no more pixels than its rectangle can show at the largest zoom: what a piece,
 // or a foreground kept for a step back, needs to hold.
-PlacedPicture reducedForPlan(PlacedPicture placed, double largestLevel);
+PlacedPicture reducedForPlan(PlacedPicture placed);
+
+// The picture turned clockwise by quarters, as a picture of the file is kept turned.
+QImage turnedByQuarters(const QImage& picture, int quarterTurns);

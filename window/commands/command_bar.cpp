@@ -1,4 +1,4 @@
-#include "view_tools.h"
+#include "command_bar.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>
@@ -30,9 +30,9 @@ constexpr int kFirstForegroundLine = 2;
 
 }  // namespace
 
-ViewTools::ViewTools(QWidget& window, QAbstractScrollArea& view, std::function<bool()> mayShow)
+CommandBar::CommandBar(QWidget& window, QAbstractScrollArea& view, std::function<bool()> mayShow)
     : QFrame(&window), view_(view), mayShow_(std::move(mayShow)) {
-    setObjectName(QStringLiteral("ViewTools"));
+    setObjectName(QStringLiteral("CommandBar"));
     setFrameShape(QFrame::StyledPanel);
     setFocusPolicy(Qt::NoFocus);
     setAutoFillBackground(true);
@@ -43,10 +43,10 @@ ViewTools::ViewTools(QWidget& window, QAbstractScrollArea& view, std::function<b
     opacityLevel_ = new QLabel(this);
     angle_ = new QLabel(this);
     size_ = new QLabel(this);
-    for (const ViewCommandRow& row : viewCommands()) {
+    for (const CommandRow& row : commandTable()) {
         const QString text = QString::fromUtf8(row.text);
         auto* action = new QAction(QString::fromUtf8(row.button), this);
-        action->setCheckable(isSwitch(row.command));
+        action->setCheckable(row.isOn != nullptr);
         actions_[row.command] = action;
         QList<QKeySequence> keys;
         for (const char* key : row.shortcuts) keys << QKeySequence(QString::fromLatin1(key));
@@ -64,9 +64,9 @@ ViewTools::ViewTools(QWidget& window, QAbstractScrollArea& view, std::function<b
         button->setAccessibleName(text);
         QLayout* line = addLine(row.line)->layout();
         line->addWidget(button);
-        if (row.command == ViewCommand::ZoomIn) line->addWidget(zoomLevel_);
-        if (row.command == ViewCommand::Stronger) line->addWidget(opacityLevel_);
-        if (row.command == ViewCommand::TurnRightDegree) line->addWidget(angle_);
+        if (row.command == Command::ZoomIn) line->addWidget(zoomLevel_);
+        if (row.command == Command::Stronger) line->addWidget(opacityLevel_);
+        if (row.command == Command::TurnRightDegree) line->addWidget(angle_);
     }
     addLine(int(lines_.size()))->layout()->addWidget(size_);
     for (auto& [number, line] : lines_) {
@@ -76,12 +76,12 @@ ViewTools::ViewTools(QWidget& window, QAbstractScrollArea& view, std::function<b
     showLevels(1.0, 1.0);
     showForeground(false, 0, {});
     watching_.setInterval(kLookEveryMilliseconds);
-    connect(&watching_, &QTimer::timeout, this, &ViewTools::watchPointer);
+    connect(&watching_, &QTimer::timeout, this, &CommandBar::watchPointer);
     hide();
     view.installEventFilter(this);
 }
 
-QWidget* ViewTools::addLine(int line) {
+QWidget* CommandBar::addLine(int line) {
     QWidget*& widget = lines_[line];
     if (!widget) {
         widget = new QWidget(this);
@@ -92,19 +92,19 @@ QWidget* ViewTools::addLine(int line) {
     return widget;
 }
 
-void ViewTools::showLevels(double zoom, double opacity) {
+void CommandBar::showLevels(double zoom, double opacity) {
     showValue(zoomLevel_, "表示倍率", percent(zoom));
     showValue(opacityLevel_, "前景画像の濃さ", percent(opacity));
     if (isVisible()) placeInCorner();
 }
 
 // Texts set while hidden are measured only now.
-void ViewTools::placeInCorner() {
+void CommandBar::placeInCorner() {
     layout()->activate();
     setGeometry(cornerPlace());
 }
 
-void ViewTools::showForeground(bool shown, int degrees, const QString& size) {
+void CommandBar::showForeground(bool shown, int degrees, const QString& size) {
     const QString angle = QStringLiteral("%1°").arg(degrees);
     const bool wasShown = !lines_.at(kFirstForegroundLine)->isHidden();
     if (shown == wasShown && angle == angle_->text() && size == size_->text()) {
@@ -120,7 +120,7 @@ void ViewTools::showForeground(bool shown, int degrees, const QString& size) {
 }
 
 // In the window, over the view: a child of the view would be out of a screen reader's reach.
-QRect ViewTools::cornerPlace() const {
+QRect CommandBar::cornerPlace() const {
     const QRect seen(view_.viewport()->mapTo(parentWidget(), QPoint(0, 0)),
                      view_.viewport()->size());
     const QSize size = sizeHint();
@@ -129,7 +129,7 @@ QRect ViewTools::cornerPlace() const {
                  size);
 }
 
-void ViewTools::followWorkflow() {
+void CommandBar::followWorkflow() {
     if (!mayShow_()) {
         restedMilliseconds_ = 0;
         hide();
@@ -138,7 +138,7 @@ void ViewTools::followWorkflow() {
 
 // A press or a pointer on its way elsewhere starts the rest anew; a bar the pointer has left,
 // or that may not show, goes.
-void ViewTools::watchPointer() {
+void CommandBar::watchPointer() {
     const QPoint pointer = parentWidget()->mapFromGlobal(QCursor::pos());
     const bool overView =
         QRect(view_.mapTo(parentWidget(), QPoint(0, 0)), view_.size()).contains(pointer);
@@ -157,7 +157,7 @@ void ViewTools::watchPointer() {
     }
 }
 
-bool ViewTools::eventFilter(QObject* watched, QEvent* event) {
+bool CommandBar::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &view_ && event->type() == QEvent::Enter) watching_.start();
     return QFrame::eventFilter(watched, event);
 }
