@@ -108,3 +108,41 @@ TEST_F(FurnishingARoom, APieceKeepsWhatItsSizeCanShowAndIsReadAgainWhenChosen) {
     EXPECT_EQ(c().Image1->picture().size(), QSize(200, 400)) << "the file's, turned a quarter";
     EXPECT_EQ(c().Image1->picture().pixelColor(100, 200), QColor(Qt::darkBlue));
 }
+
+// Each arrow nudges the foreground its own way by a pixel of the plan, Shift by ten; where
+// pieces overlap, a removal and a double-click take the topmost under the pointer.
+TEST_F(FurnishingARoom, NudgesLandExactlyAndOverlappingPiecesAreTakenFromTheTop) {
+    nextPiece(writePicture("table.png", {80, 60}, Qt::darkBlue));
+    window->room().setForegroundTwips({1500, 750, 1230, 930});  // over the sofa's middle
+    click(c().Option1);  // no press awaited
+    c().Picture1->setFocus();  // no box or option takes the arrows
+    const std::pair<Qt::KeyboardModifiers, std::pair<int, TwipRect>> nudges[] = {
+        {Qt::NoModifier, {Qt::Key_Left, {1485, 750, 1230, 930}}},
+        {Qt::NoModifier, {Qt::Key_Down, {1485, 765, 1230, 930}}},
+        {Qt::NoModifier, {Qt::Key_Right, {1500, 765, 1230, 930}}},
+        {Qt::NoModifier, {Qt::Key_Up, {1500, 750, 1230, 930}}},
+        {Qt::ShiftModifier, {Qt::Key_Up, {1500, 600, 1230, 930}}},
+        {Qt::ShiftModifier, {Qt::Key_Right, {1650, 600, 1230, 930}}},
+        {Qt::ShiftModifier, {Qt::Key_Down, {1650, 750, 1230, 930}}},
+        {Qt::ShiftModifier, {Qt::Key_Left, {1500, 750, 1230, 930}}},
+    };
+    for (const auto& [modifiers, nudge] : nudges) {
+        key(nudge.first, modifiers);
+        EXPECT_EQ(c().Image1->twips(), nudge.second) << nudge.first << " with " << modifiers;
+    }
+    nextPiece(writePicture("lamp.png", {30, 30}, Qt::yellow));
+    window->room().setForegroundTwips({6000, 4500, 480, 480});  // the lamp away from both
+    c().Picture1->setFocus();
+    const QPoint overBoth(2000 / 15, 1000 / 15);
+    QCursor::setPos(background()->mapToGlobal(overBoth));
+    key(Qt::Key_Delete, Qt::NoModifier);
+    ASSERT_EQ(pieces().size(), 1u);
+    EXPECT_EQ(pieces()[0].file, dir.filePath("sofa.png")) << "the table on top went";
+    key(Qt::Key_Z);
+    ASSERT_EQ(pieces().size(), 2u);
+    click(c().Option1);  // no press awaited: a double-click chooses
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, at(background(), overBoth));
+    EXPECT_EQ(window->room().foreground().file, dir.filePath("table.png"));
+    ASSERT_EQ(pieces().size(), 2u);
+    EXPECT_EQ(pieces()[1].file, dir.filePath("lamp.png")) << "the lamp kept in the table's place";
+}
