@@ -54,10 +54,7 @@ RoomDocument::RoomDocument(const NumberLocale& locale, Room initial)
     : room_(std::move(initial)),
       port_(std::make_unique<Port>(*this)),
       workflow_(std::make_unique<Workflow>(*port_, locale)) {
-    workflow_->setAfterEachEvent([this] {
-        followKeptCalibrations();
-        emit workflowFollowed();
-    });
+    workflow_->setAfterEachEvent([this] { emit workflowFollowed(); });
 }
 
 RoomDocument::~RoomDocument() = default;
@@ -177,17 +174,14 @@ PlacedPicture RoomDocument::takePiece(int index) {
     return piece;
 }
 
-void RoomDocument::undo() {
-    if (!history_.canUndo()) return;
-    history_.undo(room_.furniture);
-    historyTaken_ = stepDepth_ > 0;
-    furnitureChanged(true, true);
-    emit historyChanged();
-}
+void RoomDocument::undo() { takeHistoryStep(true); }
 
-void RoomDocument::redo() {
-    if (!history_.canRedo()) return;
-    history_.redo(room_.furniture);
+void RoomDocument::redo() { takeHistoryStep(false); }
+
+// A step back or forth goes through the history itself: it makes no step of its own.
+void RoomDocument::takeHistoryStep(bool back) {
+    if (back ? !history_.canUndo() : !history_.canRedo()) return;
+    back ? history_.undo(room_.furniture) : history_.redo(room_.furniture);
     historyTaken_ = stepDepth_ > 0;
     furnitureChanged(true, true);
     emit historyChanged();
@@ -319,15 +313,10 @@ void RoomDocument::markKept(const QString& file) {
     emit historyChanged();
 }
 
+// The calibrations are the workflow's, not steps of the history: they are compared as kept.
 bool RoomDocument::hasUnkeptWork() const {
-    const bool worthKeeping = !kept().pieces.empty() || !keptIn_.isEmpty();
-    return worthKeeping && !history_.isClean();
-}
-
-// A calibration made, taken back or corrected changes what the file would keep.
-void RoomDocument::followKeptCalibrations() {
-    KeptCalibrations now = workflow_->keptCalibrations();
-    if (now == calibrationsKept_) return;
-    calibrationsKept_ = std::move(now);
-    history_.resetClean();
+    const Arrangement now = kept();
+    const bool worthKeeping = !now.pieces.empty() || !keptIn_.isEmpty();
+    return worthKeeping &&
+           (!history_.isClean() || now.calibrations != calibrationsKept_);
 }

@@ -117,7 +117,7 @@ public:
     const QString& keptIn() const { return keptIn_; }
     void markKept(const QString& file);
     // Whether closing would lose work: pieces are kept, or the room was saved or opened, and it
-    // changed since.
+    // changed since: the history is not where it was kept, or the calibrations are not those.
     bool hasUnkeptWork() const;
 
 signals:
@@ -139,10 +139,10 @@ private:
     // Before any change of the furniture in a step.
     void touchFurniture();
     void furnitureChanged(bool foreground, bool pieces);
+    void takeHistoryStep(bool back);
     void setText(port::TextBox box, std::string text);
     void setForm(FormPart part, const std::function<void(FormRecord&)>& change);
     void setBackground(const QString& file, const QImage& picture, bool onWhitePaper);
-    void followKeptCalibrations();
 
     Room room_;
     RoomHistory history_;
@@ -151,7 +151,7 @@ private:
     std::map<qint64, QImage> reading_;  // the reduced copy of each picture still being read
     std::function<bool()> wholePixelsWait_;
     QString keptIn_;
-    KeptCalibrations calibrationsKept_;  // as at the last change the history knows of
+    KeptCalibrations calibrationsKept_;  // as last kept
 
     // The step under way: the furniture before its first change.
     int stepDepth_ = 0;
