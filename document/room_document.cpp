@@ -293,6 +293,15 @@ Arrangement RoomDocument::kept() const {
     return arrangement;
 }
 
+QStringList RoomDocument::picturesInUse() const {
+    QStringList files{background().file, foreground().file, room_.unread.background};
+    if (room_.unread.foreground) files << room_.unread.foreground->file;
+    for (const PlacedPicture& piece : pieces()) files << piece.file;
+    for (const KeptPicture& piece : room_.unread.pieces) files << piece.file;
+    files.removeAll(QString());
+    return files;
+}
+
 void RoomDocument::openArrangement(Room opened, const KeptCalibrations& calibrations,
                                    const QString& file) {
     const BackgroundRecord& plan = opened.background;

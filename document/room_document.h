@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <map>
 #include <memory>
@@ -113,6 +114,8 @@ public:
     // A room read from an arrangement: its pictures read (or not), its calibrations taken as if
     // just made, its history new and kept.
     void openArrangement(Room opened, const KeptCalibrations& calibrations, const QString& file);
+    // The files of every picture the room holds or keeps unread: none is ever written over.
+    QStringList picturesInUse() const;
     // The file the room was last saved to or opened from; empty before.
     const QString& keptIn() const { return keptIn_; }
     void markKept(const QString& file);

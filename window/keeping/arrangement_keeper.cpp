@@ -1,31 +1,42 @@
 #include "arrangement_keeper.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "arrangement_file.h"
 #include "keeping_dialogs.h"
+#include "keeping_target.h"
 #include "kept_pictures.h"
 #include "picture_area.h"
 #include "picture_opener.h"
 #include "room_document.h"
+#include "shown_names.h"
 #include "unreadable_reasons.h"
+#include "whole_file.h"
+#include "write_reasons.h"
 
+// An arrangement's name always ends in its own ending, so that it opens as one again.
 bool ArrangementKeeper::save() {
     const QString& keptIn = room_.keptIn();
-    const QString path = dialogs_.chooseFileToSave(
-        &window_, KeepingDialogs::Saving::Arrangement,
+    const QString path = chooseTarget(
+        window_, dialogs_, KeepingDialogs::Saving::Arrangement,
         // Beside the plan, the paths in the file are short and move with the folder.
         keptIn.isEmpty() ? nameBesidePlan(room_.background().file, QStringLiteral(".pokotamu"))
-                         : keptIn);
+                         : keptIn,
+        room_, [](const QString& chosen) {
+            return TargetName{arrangement_file::isArrangementFile(chosen)
+                                  ? chosen
+                                  : chosen + u'.' + QLatin1String(arrangement_file::kSuffix),
+                              {}};
+        });
     if (path.isEmpty()) return false;
     const QByteArray text = arrangement_file::write(room_.kept(), QFileInfo(path).absoluteDir());
-    // Written whole or not at all: an older file of the name stays until the new one is complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        dialogs_.report(
-            &window_,
-            QStringLiteral("配置を保存できませんでした。\n%1\n%2").arg(path, file.errorString()));
+    const WriteResult written = writeWholeFile(path, [&text](QIODevice& file) {
+        file.write(text);
+        return QString();
+    });
+    if (!written.written()) {
+        dialogs_.report(&window_, QStringLiteral("配置を保存できませんでした。\n%1\n%2")
+                                      .arg(shownName(path), writeReasonText(written)));
         return false;
     }
     room_.markKept(path);
@@ -42,7 +53,7 @@ void ArrangementKeeper::open(const QString& path) {
     if (!reading.arrangement) {
         dialogs_.report(
             &window_,
-            QStringLiteral("配置ファイルを開けませんでした。\n%1\n%2").arg(path, reading.problem));
+            QStringLiteral("配置ファイルを開けませんでした。\n%1\n%2").arg(shownName(path), reading.problem));
         return;
     }
     QStringList reasons;
@@ -70,7 +81,7 @@ std::optional<Room> ArrangementKeeper::readPictures(const Arrangement& arrangeme
         std::optional<ReadPicture> picture = opener_.readUnreported(file);
         cancelled = !picture;
         if (!picture || picture->problem == PictureProblem::None) return picture;
-        reasons << QStringLiteral("%1\n　%2").arg(file, reasonText(*picture));
+        reasons << QStringLiteral("%1\n　%2").arg(shownName(file), reasonText(*picture));
         return std::nullopt;
     };
     if (!arrangement.background.isEmpty()) {

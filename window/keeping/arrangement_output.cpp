@@ -5,15 +5,19 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <optional>
 
 #include "keeping_dialogs.h"
+#include "keeping_target.h"
 #include "plan_drawing.h"
 #include "real_sizes.h"
 #include "room_document.h"
 #include "scale_pages.h"
+#include "shown_names.h"
+#include "write_reasons.h"
 
 PlanDrawing ArrangementOutput::drawing() const {
     PlanDrawing plan{room_.background().picture, room_.background().onWhitePaper, room_.pieces()};
@@ -37,28 +41,68 @@ std::optional<int> ArrangementOutput::chooseScale(double mmPerPixel, QSizeF page
                                 scale_pages::fittingDenominator(planMm, pageMm));
 }
 
+namespace {
+
+// The format a name's ending asks for, where Qt writes it; "pdf" for pages at a scale, empty for
+// an ending that is no known format.
+QByteArray formatOf(const QString& path) {
+    const QString ending = QFileInfo(path).suffix().toLower();
+    if (ending == QLatin1String("pdf")) return "pdf";
+    const QByteArray format = ending == QLatin1String("jpg")   ? QByteArray("jpeg")
+                              : ending == QLatin1String("tif") ? QByteArray("tiff")
+                                                               : ending.toLatin1();
+    const bool known = format == "png" || format == "jpeg" || format == "tiff" || format == "webp";
+    return known && QImageWriter::supportedImageFormats().contains(format) ? format : QByteArray();
+}
+
+// A format without see-through shows the plan on white, as on paper.
+QImage forFormat(QImage image, const QByteArray& format) {
+    if (format != "jpeg" || !image.hasAlphaChannel()) return image;
+    QImage flat(image.size(), QImage::Format_RGB32);
+    if (flat.isNull()) return flat;
+    flat.fill(Qt::white);
+    QPainter(&flat).drawImage(0, 0, image);
+    return flat;
+}
+
+}  // namespace
+
 void ArrangementOutput::exportFile() {
-    const QString path = dialogs_.chooseFileToSave(
-        &window_, KeepingDialogs::Saving::Export,
-        nameBesidePlan(room_.background().file, QStringLiteral("-配置.png")));
+    const QString path = chooseTarget(
+        window_, dialogs_, KeepingDialogs::Saving::Export,
+        nameBesidePlan(room_.background().file, QStringLiteral("-配置.png")), room_,
+        [](const QString& chosen) {
+            if (!formatOf(chosen).isEmpty()) return TargetName{chosen, {}};
+            return TargetName{chosen, QStringLiteral("%1 の形式では書き出せません。名前を .png・.jpg・"
+                                                     ".tif・.webp・.pdf のどれかで終えてください。")
+                                          .arg(shownName(chosen))};
+        });
     if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0) {
+    const QByteArray format = formatOf(path);
+    if (format == "pdf") {
         writePdf(path);
     } else {
-        writePng(path);
+        writePicture(path, format);
     }
 }
 
-void ArrangementOutput::writePng(const QString& path) {
-    QImageWriter writer(path, "png");
-    const QImage image = drawing().toImage();
+void ArrangementOutput::report(const QString& path, const WriteResult& written) {
+    if (!written.written()) {
+        dialogs_.report(&window_, QStringLiteral("書き出せませんでした。\n%1\n%2")
+                                      .arg(shownName(path), writeReasonText(written)));
+    }
+}
+
+void ArrangementOutput::writePicture(const QString& path, const QByteArray& format) {
+    const QImage image = forFormat(drawing().toImage(), format);
     if (image.isNull()) {
         dialogs_.report(&window_, QStringLiteral("書き出す画像のためのメモリが足りません。"));
-    } else if (!writer.write(image)) {
-        dialogs_.report(
-            &window_,
-            QStringLiteral("書き出せませんでした。\n%1\n%2").arg(path, writer.errorString()));
+        return;
     }
+    report(path, writeWholeFile(path, [&](QIODevice& file) {
+               QImageWriter writer(&file, format);
+               return writer.write(image) ? QString() : writer.errorString();
+           }));
 }
 
 void ArrangementOutput::writePdf(const QString& path) {
@@ -67,13 +111,15 @@ void ArrangementOutput::writePdf(const QString& path) {
     const QPageLayout page = scale_pages::a4For(room_.background().picture.size());
     const std::optional<int> denominator = chooseScale(*scale, scale_pages::drawingArea(page));
     if (!denominator) return;
-    QPdfWriter pdf(path);
-    pdf.setTitle(QFileInfo(room_.background().file).fileName());
-    pdf.setCreator(QStringLiteral("ポコタム"));
-    pdf.setPageLayout(page);
-    if (!scale_pages::paint(pdf, drawing(), *scale, *denominator)) {
-        dialogs_.report(&window_, QStringLiteral("書き出せませんでした。\n%1").arg(path));
-    }
+    report(path, writeWholeFile(path, [&](QIODevice& file) {
+               QPdfWriter pdf(&file);
+               pdf.setTitle(QFileInfo(room_.background().file).fileName());
+               pdf.setCreator(QStringLiteral("ポコタム"));
+               pdf.setPageLayout(page);
+               return scale_pages::paint(pdf, drawing(), *scale, *denominator)
+                          ? QString()
+                          : QStringLiteral("PDF のページを描けません");
+           }));
 }
 
 void ArrangementOutput::print() {

@@ -5,18 +5,21 @@
 #include <optional>
 
 class KeepingDialogs;
+class QByteArray;
+struct WriteResult;
 class QWidget;
 class RoomDocument;
 struct PlanDrawing;
 
-// The arrangement shown to others: written as a PNG at the background's own pixels or as a PDF
-// at a real-world scale, printed at that scale, or copied as a picture.
+// The arrangement shown to others: written as a picture at the background's own pixels (PNG,
+// JPEG, TIFF or WebP, as the name's ending says) or as a PDF at a real-world scale, printed at
+// that scale, or copied as a picture.
 class ArrangementOutput {
 public:
     ArrangementOutput(QWidget& window, const RoomDocument& room, KeepingDialogs& dialogs)
         : window_(window), room_(room), dialogs_(dialogs) {}
 
-    // Asks for the file; its extension says PNG or PDF.
+    // Asks for the file; its ending says the format.
     void exportFile();
     void print();
     void copy();
@@ -27,8 +30,9 @@ private:
     std::optional<double> mmPerPixel();
     // The scale the user picks, the one that fits `pageMm` offered first.
     std::optional<int> chooseScale(double mmPerPixel, QSizeF pageMm);
-    void writePng(const QString& path);
+    void writePicture(const QString& path, const QByteArray& format);
     void writePdf(const QString& path);
+    void report(const QString& path, const WriteResult& written);
 
     QWidget& window_;
     const RoomDocument& room_;

@@ -16,6 +16,14 @@ namespace {
 const QString kArrangementFilter = QStringLiteral("ポコタムの配置 (*.pokotamu)");
 const QString kPngFilter = QStringLiteral("PNG 画像 (*.png)");
 const QString kPdfFilter = QStringLiteral("PDF 図面 (*.pdf)");
+// Each kind of export with the ending a name chosen under it is given.
+const std::pair<QString, QString> kExportFilters[] = {
+    {kPngFilter, QStringLiteral("png")},
+    {kPdfFilter, QStringLiteral("pdf")},
+    {QStringLiteral("JPEG 画像 (*.jpg *.jpeg)"), QStringLiteral("jpg")},
+    {QStringLiteral("TIFF 画像 (*.tif *.tiff)"), QStringLiteral("tif")},
+    {QStringLiteral("WebP 画像 (*.webp)"), QStringLiteral("webp")},
+};
 
 // Qt's own dialog on every platform, as the picture dialog: the system dialogs keep lists of
 // recent files, and the program writes nothing unbidden.
@@ -41,13 +49,16 @@ QString QtKeepingDialogs::chooseFileToSave(QWidget* parent, Saving kind, const Q
         dialog.setNameFilter(kArrangementFilter);
         dialog.setDefaultSuffix(QStringLiteral("pokotamu"));
     } else {
-        dialog.setNameFilters({kPngFilter, kPdfFilter});
+        QStringList filters;
+        for (const auto& [filter, ending] : kExportFilters) filters << filter;
+        dialog.setNameFilters(filters);
         dialog.setDefaultSuffix(QStringLiteral("png"));
         // The kind chosen in the list gives a name without an extension its extension.
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                         [&dialog](const QString& filter) {
-                             dialog.setDefaultSuffix(filter == kPdfFilter ? QStringLiteral("pdf")
-                                                                          : QStringLiteral("png"));
+                         [&dialog](const QString& chosen) {
+                             for (const auto& [filter, ending] : kExportFilters) {
+                                 if (filter == chosen) dialog.setDefaultSuffix(ending);
+                             }
                          });
     }
     dialog.selectFile(suggested);

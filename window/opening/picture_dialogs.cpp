@@ -6,6 +6,7 @@
 
 #include "messages.h"
 #include "picture_formats.h"
+#include "shown_names.h"
 #include "to_qstring.h"
 
 QString QtPictureDialogs::pictureFilter() {
@@ -30,7 +31,7 @@ QString QtPictureDialogs::choosePicture(QWidget* parent) {
 }
 
 QString unreadableMessage(const QString& path, const QString& reason) {
-    return QStringLiteral("画像を読み込めませんでした。\n%1\n%2").arg(path, reason);
+    return QStringLiteral("画像を読み込めませんでした。\n%1\n%2").arg(shownName(path), reason);
 }
 
 void QtPictureDialogs::reportUnreadable(QWidget* parent, const QString& path,
