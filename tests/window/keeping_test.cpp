@@ -1,3 +1,6 @@
+#include <sys/mount.h>
+#include <unistd.h>
+
 #include <QClipboard>
 #include <QFile>
 #include <QPainter>
@@ -303,4 +306,80 @@ TEST_F(ExportingALargePlan, IsSplitOverPagesAtTheScaleChosen) {
     const QImage page = pdf.render(4, QSize(2970, 2100));  // ten pixels a millimetre
     EXPECT_LT(page.pixelColor(380, 390).lightness(), 60);  // 10 mm of margin, then 28 and 29
     EXPECT_GT(page.pixelColor(500, 500).lightness(), 200);
+}
+
+// A save or an export never writes over a picture of the room, however it is named; the name
+// says what is written; a disk too full to take the file leaves the old one and says so.
+TEST_F(KeepingARoom, NothingIsWrittenOverAPictureAndTheNameSaysWhatIsWritten) {
+    const auto bytesAt = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const auto bytes = [&](const char* name) { return bytesAt(dir.filePath(name)); };
+    const QByteArray planBytes = bytes("plan.png");
+    const QByteArray sofaBytes = bytes("sofa.png");
+    ASSERT_TRUE(QFile::link(dir.filePath("plan.png"), dir.filePath("linked.png")));
+    ASSERT_TRUE(QFile::link(dir.filePath("plan.png"), dir.filePath("linked.pokotamu")));
+    // Each refused name is said why and the dialog comes again; the second name is taken.
+    const struct {
+        int key;
+        const char* refused;
+        const char* taken;
+        const char* written;
+        QByteArray starts;
+    } cases[] = {
+        {Qt::Key_S, "linked.pokotamu", "room.json", "room.json.pokotamu", "{"},
+        {Qt::Key_E, "plan.png", "room.jpg", "room.jpg", "\xff\xd8\xff"},
+        {Qt::Key_E, "sofa.png", "room.tif", "room.tif", "II*"},
+        {Qt::Key_E, "linked.png", "room.webp", "room.webp", "RIFF"},
+        {Qt::Key_E, "room.txt", "room.png", "room.png", "\x89PNG"},
+    };
+    dialogs->scale = 50;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.refused);
+        const std::size_t reported = dialogs->reports.size();
+        const QByteArray before = bytes(c.refused);
+        dialogs->answers.push_back(dir.filePath(c.refused));
+        dialogs->answers.push_back(dir.filePath(c.taken));
+        key(c.key);
+        ASSERT_EQ(dialogs->reports.size(), reported + 1);
+        EXPECT_TRUE(dialogs->answers.empty()) << "asked again";
+        EXPECT_EQ(bytes(c.refused), before);
+        EXPECT_TRUE(bytes(c.written).startsWith(c.starts)) << c.written;
+    }
+    EXPECT_TRUE(dialogs->reports[0].reason.contains("配置で使っている画像"))
+        << dialogs->reports[0].reason.toStdString();
+    EXPECT_TRUE(dialogs->reports[4].reason.contains(".png・.jpg"));
+    EXPECT_EQ(bytes("plan.png"), planBytes);
+    EXPECT_EQ(bytes("sofa.png"), sofaBytes);
+
+    // On a disk that is full the saved room stays as it was, and closing still asks.
+    QTemporaryDir small;
+    const QByteArray place = QFile::encodeName(small.path());
+    if (::geteuid() != 0 || ::mount("tmpfs", place.constData(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "a 64 KiB filesystem needs root";
+    }
+    const std::unique_ptr<const char, int (*)(const char*)> mounted(place.constData(), ::umount);
+    nextPiece(writePicture("table.png", {80, 60}, Qt::darkBlue));
+    dialogs->answers.push_back(small.filePath("room.pokotamu"));
+    key(Qt::Key_S);
+    const QByteArray saved = bytesAt(small.filePath("room.pokotamu"));
+    ASSERT_FALSE(saved.isEmpty());
+    QFile filler(small.filePath("filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(4096, 'f')) == 4096 && filler.flush()) {
+    }
+    filler.close();
+    key(Qt::Key_L);  // a change to save
+    const std::size_t reported = dialogs->reports.size();
+    dialogs->answers.push_back(small.filePath("room.pokotamu"));
+    key(Qt::Key_S);
+    ASSERT_EQ(dialogs->reports.size(), reported + 1);
+    EXPECT_TRUE(dialogs->reports.back().reason.contains("空き容量が足りません"))
+        << dialogs->reports.back().reason.toStdString();
+    EXPECT_EQ(bytesAt(small.filePath("room.pokotamu")), saved);
+    EXPECT_EQ(QDir(small.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    dialogs->beforeClose = KeepingDialogs::BeforeClose::Discard;
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(dialogs->closeAsked, 1) << "the change is not kept";
 }
