@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -18,11 +19,14 @@ struct KeptPicture {
     int quarterTurns = 0;  // 0 to 3
     int degrees = 0;       // -179 to 180
     double opacity = 1.0;  // 0.1 to 1
+    // The file's picture, upright, as it was read when kept: a file changed since is told.
+    // Not known (invalid) in files kept before it was written.
+    QSize pixels{};
     friend bool operator==(const KeptPicture&, const KeptPicture&) = default;
 };
 
 // A furnished plan: the background, its calibration and the current foreground's, the current
-// foreground (if one is shown) and the pieces, bottom first.
+// foreground (if one is shown) and the pieces, bottom first, however many.
 struct Arrangement {
     QString background;  // absolute; empty if none was open
     std::optional<KeptPicture> foreground;

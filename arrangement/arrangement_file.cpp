@@ -38,14 +38,29 @@ QJsonObject calibrationJson(const KeptCalibration& kept) {
 }
 
 QJsonObject pictureJson(const KeptPicture& picture, const QDir& folder) {
-    return {{"file", relativeWhereBelow(picture.file, folder)},
-            {"left", picture.left},
-            {"top", picture.top},
-            {"width", picture.width},
-            {"height", picture.height},
-            {"quarterTurns", picture.quarterTurns},
-            {"degrees", picture.degrees},
-            {"opacity", picture.opacity}};
+    QJsonObject json{{"file", relativeWhereBelow(picture.file, folder)},
+                     {"left", picture.left},
+                     {"top", picture.top},
+                     {"width", picture.width},
+                     {"height", picture.height},
+                     {"quarterTurns", picture.quarterTurns},
+                     {"degrees", picture.degrees},
+                     {"opacity", picture.opacity}};
+    if (picture.pixels.isValid())
+        json.insert("pixels", QJsonArray{picture.pixels.width(), picture.pixels.height()});
+    return json;
+}
+
+// The greatest scale the workflow stores: ten-thousandths in 64 bits.
+constexpr double kLargestScale = 922337203685477.0;
+
+// A scale or a length that no typed length could have given.
+bool isPlausible(const KeptCalibration& kept) {
+    const bool scale = std::isfinite(kept.mmPerTwip) && kept.mmPerTwip >= 0.00005 &&
+                       kept.mmPerTwip <= kLargestScale;
+    const bool length = !kept.lengthMm || (std::isfinite(*kept.lengthMm) && *kept.lengthMm > 0 &&
+                                           *kept.lengthMm <= kLargestScale);
+    return scale && length;
 }
 
 // Reads the members of an object, each checked against its bounds; the first value out of
@@ -105,12 +120,12 @@ public:
         return where_.isEmpty() ? QString::fromLatin1(key) : where_ + u'.' + QLatin1String(key);
     }
 
-private:
     void fail(const char* key) {
         if (problem_.isEmpty())
             problem_ = QStringLiteral("%1 の値が正しくありません。").arg(name(key));
     }
 
+private:
     QJsonObject object_;
     QString where_;
     QString& problem_;
@@ -138,24 +153,55 @@ KeptPicture pictureFrom(Fields& fields, const QDir& folder) {
     picture.quarterTurns = fields.whole("quarterTurns", 0, 3);
     picture.degrees = fields.whole("degrees", -179, 180);
     picture.opacity = fields.number("opacity", 0.1, 1.0);
+    if (fields.has("pixels")) {
+        const auto [width, height] = fields.point("pixels");
+        picture.pixels = {width, height};
+        if (width < 1 || height < 1 || width > kLargestPictureSide ||
+            height > kLargestPictureSide) {
+            fields.fail("pixels");
+        }
+    }
     return picture;
 }
 
-KeptCalibrations calibrationsFrom(Fields fields) {
+// One calibration, if it is there; one that no input could have given is named in `notes`.
+std::optional<KeptCalibration> calibrationIn(Fields& fields, const char* key, QStringList& notes) {
+    if (!fields.has(key)) return std::nullopt;
+    Fields calibration = fields.child(key);
+    const KeptCalibration kept = calibrationFrom(calibration);
+    if (isPlausible(kept)) return kept;
+    notes << QStringLiteral("%1 の縮尺（%2 mm/twip、長さ %3 mm）はありえない値のため、使いません。")
+                 .arg(fields.name(key))
+                 .arg(kept.mmPerTwip)
+                 .arg(kept.lengthMm ? QString::number(*kept.lengthMm) : QStringLiteral("なし"));
+    return std::nullopt;
+}
+
+KeptCalibrations calibrationsFrom(Fields fields, QStringList& notes) {
     KeptCalibrations kept;
     kept.measureAlongLine = fields.flag("measureAlongLine");
     kept.foregroundResized = fields.flag("foregroundResized");
-    if (fields.has("background")) {
-        Fields background = fields.child("background");
-        kept.background = calibrationFrom(background);
-    }
+    kept.background = calibrationIn(fields, "background", notes);
     // A foreground's scale means nothing without the background's.
-    if (kept.background && fields.has("foreground")) {
-        Fields foreground = fields.child("foreground");
-        kept.foreground = calibrationFrom(foreground);
-    }
+    if (kept.background) kept.foreground = calibrationIn(fields, "foreground", notes);
     kept.foregroundResized = kept.foregroundResized && kept.foreground;
     return kept;
+}
+
+// What stands as the version, said as it stands, beside the one this program reads.
+QString versionProblem(const QJsonValue& version) {
+    if (version.isDouble() && version.toDouble() == kVersion) return {};
+    const QString read = QStringLiteral("読めるのは %1 です").arg(kVersion);
+    if (version.isUndefined()) return QStringLiteral("version がありません（%1）。").arg(read);
+    if (!version.isDouble()) {
+        const QByteArray found =
+            QJsonDocument(QJsonArray{version}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
+        return QStringLiteral("version の値が正しくありません（%1 とあります。%2）。")
+            .arg(QString::fromUtf8(found.left(40)), read);
+    }
+    return QStringLiteral("この版（%1）の配置ファイルは開けません（%2）。")
+        .arg(version.toDouble())
+        .arg(read);
 }
 
 }  // namespace
@@ -199,31 +245,22 @@ Reading read(const QByteArray& text, const QDir& folder) {
     if (json.value("format").toString() != QLatin1String(kFormat)) {
         return {std::nullopt, QStringLiteral("ポコタムの配置ファイルではありません。"), {}};
     }
-    if (json.value("version").toInt(0) != kVersion) {
-        return {std::nullopt,
-                QStringLiteral("この版（%1）の配置ファイルは開けません。")
-                    .arg(json.value("version").toVariant().toString()),
-                {}};
+    if (const QString problem = versionProblem(json.value("version")); !problem.isEmpty()) {
+        return {std::nullopt, problem, {}};
     }
     QString problem;
+    QStringList notes;
     Fields fields(json, {}, problem);
     Arrangement arrangement;
     if (fields.has("background")) arrangement.background = fields.file("background", folder);
     if (fields.has("calibrations"))
-        arrangement.calibrations = calibrationsFrom(fields.child("calibrations"));
+        arrangement.calibrations = calibrationsFrom(fields.child("calibrations"), notes);
     if (fields.has("foreground")) {
         Fields foreground = fields.child("foreground");
         arrangement.foreground = pictureFrom(foreground, folder);
     }
     const QJsonArray pieces = fields.array("pieces");
-    QStringList notes;
     for (qsizetype i = 0; i < pieces.size() && problem.isEmpty(); ++i) {
-        if (i == kMostPieces) {
-            notes << QStringLiteral("家具は %1 個までです。残りの %2 個は開きません。")
-                         .arg(kMostPieces)
-                         .arg(pieces.size() - kMostPieces);
-            break;
-        }
         Fields piece(pieces.at(i).toObject(), QStringLiteral("pieces[%1]").arg(i), problem);
         arrangement.pieces.push_back(pictureFrom(piece, folder));
     }

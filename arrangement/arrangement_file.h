@@ -14,9 +14,12 @@
 namespace arrangement_file {
 
 inline constexpr char kSuffix[] = "pokotamu";
-// Bounds that no real room comes near; a file beyond them is refused or cut.
+// Bounds that no real room comes near: a larger file is refused; of more pieces, the window opens
+// this many and keeps the rest as they are.
 inline constexpr qint64 kLargestBytes = 1 << 20;
 inline constexpr int kMostPieces = 200;
+// The most pixels a side of a picture the file speaks of.
+inline constexpr int kLargestPictureSide = 1 << 20;
 
 // By its name, as the file manager and the dialogs tell it.
 bool isArrangementFile(const QString& path);
@@ -28,7 +31,8 @@ struct Reading {
     QString problem;
     QStringList notes;  // what was left out of an arrangement that opened
 };
-// Every number is checked against what the window can show; paths are made absolute.
+// Every number is checked against what the window can show; paths are made absolute. A
+// calibration whose scale or length no input could have given is left out and named in a note.
 Reading read(const QByteArray& text, const QDir& folder);
 // The file at `path`: a plain file of at most kLargestBytes.
 Reading readFile(const QString& path);

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "arrangement.h"
@@ -17,8 +18,9 @@ struct BackgroundRecord {
     bool onWhitePaper = false;  // where the picture is transparent, paper shows (a PDF page's)
     TwipRect box;               // the box's outer place and size: the picture and its border
     friend bool operator==(const BackgroundRecord& a, const BackgroundRecord& b) {
-        return a.file == b.file && a.page == b.page && a.picture.cacheKey() == b.picture.cacheKey() &&
-               a.onWhitePaper == b.onWhitePaper && a.box == b.box;
+        return a.file == b.file && a.page == b.page &&
+               a.picture.cacheKey() == b.picture.cacheKey() && a.onWhitePaper == b.onWhitePaper &&
+               a.box == b.box;
     }
 };
 
@@ -40,6 +42,11 @@ struct SizerRecord {
     }
 };
 
+struct UnreadPictures {
+    QString background;
+    std::optional<KeptPicture> foreground;
+};
+
 // Everything the room holds, as one value: the history keeps its furniture a step at a time, a
 // picture whose whole pixels fail takes it back whole, and an arrangement file is written from
 // it and read into it.
@@ -48,9 +55,10 @@ struct Room {
     Furniture furniture;
     SizerRecord sizer;
     FormRecord form;
-    // What an opened arrangement held but could not show: kept, so that saving it again where
-    // its files are out of reach does not lose them.
-    Arrangement unread;
+    // The plan and the foreground of an opened arrangement that could not be read: kept, so
+    // that saving it again where their files are out of reach does not lose them. (Pieces not
+    // read keep their places among the pieces.)
+    UnreadPictures unread;
 };
 
 // The outer box a picture box takes for a picture: its size and the border each side.

@@ -112,6 +112,7 @@ void RoomDocument::placeNewForeground(const QString& file, const QImage& picture
     placed.quarterTurns = 0;
     placed.reduced = false;
     placed.file = file;
+    placed.filePixels = picture.size();
     room_.furniture.foregroundShown = true;
     emit sizerChanged();
     furnitureChanged(true, false);
@@ -286,10 +287,9 @@ Arrangement RoomDocument::kept() const {
         arrangement.foreground = keptPicture(foreground());
     }
     arrangement.calibrations = workflow_->keptCalibrations();
-    const Arrangement& unread = room_.unread;
+    const UnreadPictures& unread = room_.unread;
     if (arrangement.background.isEmpty()) arrangement.background = unread.background;
     if (!arrangement.foreground) arrangement.foreground = unread.foreground;
-    arrangement.pieces.insert(arrangement.pieces.end(), unread.pieces.begin(), unread.pieces.end());
     return arrangement;
 }
 
@@ -297,7 +297,6 @@ QStringList RoomDocument::picturesInUse() const {
     QStringList files{background().file, foreground().file, room_.unread.background};
     if (room_.unread.foreground) files << room_.unread.foreground->file;
     for (const PlacedPicture& piece : pieces()) files << piece.file;
-    for (const KeptPicture& piece : room_.unread.pieces) files << piece.file;
     files.removeAll(QString());
     return files;
 }
@@ -326,6 +325,5 @@ void RoomDocument::markKept(const QString& file) {
 bool RoomDocument::hasUnkeptWork() const {
     const Arrangement now = kept();
     const bool worthKeeping = !now.pieces.empty() || !keptIn_.isEmpty();
-    return worthKeeping &&
-           (!history_.isClean() || now.calibrations != calibrationsKept_);
+    return worthKeeping && (!history_.isClean() || now.calibrations != calibrationsKept_);
 }

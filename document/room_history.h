@@ -45,8 +45,8 @@ private:
     struct Step {
         QString text;
         int merge = 0;
-        Furniture other;           // what a step over it shows: before it below the index
-        qint64 otherPixels = 0;    // the other foreground's own pixels, also once reduced
+        Furniture other;         // what a step over it shows: before it below the index
+        qint64 otherPixels = 0;  // the other foreground's own pixels, also once reduced
     };
     static void swapSides(Step& step, Furniture& now);
     void keepBounded(const Furniture& shown);

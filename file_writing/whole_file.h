@@ -18,10 +18,10 @@ enum class WriteFailure {
     ReadOnlyFile,   // the file is there and marked read-only
     ReadOnlyPlace,  // a read-only filesystem
     NoFolder,
-    NotAFile,   // a folder, a device or a pipe stands at the name
-    TooLong,    // a name too long for the filesystem
+    NotAFile,  // a folder, a device or a pipe stands at the name
+    TooLong,   // a name too long for the filesystem
     DeviceError,
-    Content,    // what was to be written could not be made
+    Content,  // what was to be written could not be made
     Other,
 };
 

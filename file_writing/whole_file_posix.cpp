@@ -49,8 +49,8 @@ protected:
     qint64 writeData(const char* data, qint64 length) override {
         qint64 done = 0;
         while (error_ == 0 && done < length) {
-            const ssize_t wrote = ::pwrite(descriptor_, data + done, size_t(length - done),
-                                           off_t(pos() + done));
+            const ssize_t wrote =
+                ::pwrite(descriptor_, data + done, size_t(length - done), off_t(pos() + done));
             if (wrote < 0 && errno == EINTR) continue;
             if (wrote <= 0) error_ = wrote < 0 ? errno : EIO;
             if (wrote > 0) done += wrote;
@@ -116,8 +116,8 @@ WriteResult writeWholeFile(const QString& path, const std::function<QString(QIOD
         return error != 0 ? failureOf(error) : WriteResult{WriteFailure::Content, unmade};
     }
     // The new name is on the disk only once its folder is.
-    const int folder = ::open(QFile::encodeName(final.absolutePath()).constData(),
-                              O_RDONLY | O_DIRECTORY);
+    const int folder =
+        ::open(QFile::encodeName(final.absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
     if (folder >= 0) {
         ::fsync(folder);
         ::close(folder);

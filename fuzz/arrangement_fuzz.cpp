@@ -1,6 +1,6 @@
 // Any bytes as an arrangement file: no crash, nothing beyond the bounds taken, what is taken
-// written and read back the same, and its calibrations taken by the workflow without a
-// non-finite scale.
+// written and read back the same, every calibration taken one an input could give, and taken by
+// the workflow without a non-finite scale.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -49,7 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const Arrangement& arrangement = *reading.arrangement;
-    if (arrangement.pieces.size() > std::size_t(arrangement_file::kMostPieces)) std::abort();
+    for (const std::optional<KeptCalibration>& kept :
+         {arrangement.calibrations.background, arrangement.calibrations.foreground}) {
+        if (kept && !(kept->mmPerTwip >= 0.00005 && kept->lengthMm.value_or(1) > 0)) std::abort();
+    }
     for (const KeptPicture& piece : arrangement.pieces) {
         if (!withinBounds(piece)) std::abort();
     }

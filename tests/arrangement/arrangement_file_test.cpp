@@ -74,7 +74,11 @@ TEST(ArrangementFile, DamagedAndHostileFilesAreRefusedWithTheirReason) {
         {"{\"format\": \"pokotamu-arrangement\", ", "JSON"},
         {"[1, 2]", "配置ファイルではありません"},
         {R"({"format": "other", "version": 1})", "配置ファイルではありません"},
-        {R"({"format": "pokotamu-arrangement", "version": 2})", "（2）"},
+        {R"({"format": "pokotamu-arrangement", "version": 2})",
+         "この版（2）の配置ファイルは開けません（読めるのは 1 です）"},
+        {R"({"format": "pokotamu-arrangement", "version": "1"})",
+         "version の値が正しくありません（\"1\" とあります。読めるのは 1 です）"},
+        {R"({"format": "pokotamu-arrangement"})", "version がありません（読めるのは 1 です）"},
         {R"({"format": "pokotamu-arrangement", "version": 1, "pieces": {}})", "pieces の値"},
         {withPiece("\"x\": 0").replace("\"width\": 15", "\"width\": 1e300"), "pieces[0].width"},
         {withPiece("\"x\": 0").replace("\"height\": 15", "\"height\": 0"), "pieces[0].height"},
@@ -107,25 +111,96 @@ TEST(ArrangementFile, DamagedAndHostileFilesAreRefusedWithTheirReason) {
     }
 }
 
-TEST(ArrangementFile, ALargeRoomIsCutAndOnlyPlainSmallFilesAreRead) {
+// Every bound of the file just inside and just outside, at both ends; a calibration no input
+// could give is named and left out, the rest opens.
+TEST(ArrangementFile, EachBoundHoldsJustInsideAndRefusesJustOutside) {
+    const struct {
+        const char* member;
+        const char* inside[2];
+        const char* outside[2];
+    } bounds[] = {
+        {"left", {"-251658225", "251658225"}, {"-251658226", "251658226"}},
+        {"width", {"1", "251658225"}, {"0.99", "251658226"}},
+        {"quarterTurns", {"0", "3"}, {"-1", "4"}},
+        {"degrees", {"-179", "180"}, {"-180", "181"}},
+        {"opacity", {"0.1", "1"}, {"0.09", "1.01"}},
+        {"pixels", {"[1, 1]", "[1048576, 1048576]"}, {"[0, 5]", "[5, 1048577]"}},
+    };
+    for (const auto& bound : bounds) {
+        for (int end = 0; end < 2; ++end) {
+            const QByteArray key = QByteArray("\"") + bound.member + "\": ";
+            const auto with = [&](const char* value) {
+                QByteArray text = withPiece(key + value);
+                const qsizetype first = text.indexOf(key);
+                // The member given last is the one read: JSON objects keep the last of a name.
+                if (text.indexOf(key, first + 1) > 0)
+                    text.remove(first, text.indexOf(',', first) - first + 1);
+                return read(text, kFolder);
+            };
+            EXPECT_TRUE(with(bound.inside[end]).arrangement) << bound.member << bound.inside[end];
+            const arrangement_file::Reading refused = with(bound.outside[end]);
+            EXPECT_FALSE(refused.arrangement) << bound.member << bound.outside[end];
+            EXPECT_TRUE(refused.problem.contains(QStringLiteral("pieces[0].") + bound.member))
+                << refused.problem.toStdString();
+        }
+    }
+    const struct {
+        const char* scale;
+        const char* length;
+        bool taken;
+    } scales[] = {
+        {"0.00005", "1", true},    {"922337203685477", "1", true},
+        {"0.00004", "1", false},   {"1e15", "1", false},
+        {"-0.0667", "100", false}, {"0", "100", false},
+        {"5e-324", "100", false},  {"0.2", "0", false},
+        {"0.2", "1e308", false},   {"0.2", "922337203685477", true},
+    };
+    for (const auto& [scale, length, taken] : scales) {
+        const QByteArray calibration =
+            QByteArray(R"("calibrations": {"background": {"start": [0, 0],
+            "end": [450, 0], "mmPerTwip": )") +
+            scale + R"(, "lengthMm": )" + length + "}}, ";
+        const arrangement_file::Reading reading =
+            read(withPiece("\"x\": 0").replace("\"pieces\"", calibration + "\"pieces\""), kFolder);
+        ASSERT_TRUE(reading.arrangement) << scale << ' ' << length;
+        EXPECT_EQ(reading.arrangement->calibrations.background.has_value(), taken)
+            << scale << ' ' << length;
+        EXPECT_EQ(reading.notes.size(), taken ? 0 : 1) << scale;
+        if (!taken) {
+            EXPECT_TRUE(reading.notes[0].contains("calibrations.background"));
+        }
+    }
+}
+
+// However many pieces it holds within its size, a file keeps them all; only plain files of at
+// most a mebibyte are read, the one of exactly that size too.
+TEST(ArrangementFile, ALargeRoomKeepsEveryPieceAndOnlyPlainSmallFilesAreRead) {
     QByteArray pieces;
-    for (int i = 0; i < 1000; ++i) {
-        pieces += R"({"file": "a.png", "left": 0, "top": 0, "width": 15, "height": 15,
-                     "quarterTurns": 0, "degrees": 0, "opacity": 1},)";
+    for (int i = 0; i < 7000; ++i) {
+        pieces +=
+            R"({"file": "a.png", "left": )" + QByteArray::number(i) +
+            R"(, "top": 0, "width": 15, "height": 15, "quarterTurns": 0, "degrees": 0, "opacity": 1},)";
     }
     pieces.chop(1);
-    const arrangement_file::Reading reading = read(
-        R"({"format": "pokotamu-arrangement", "version": 1, "pieces": [)" + pieces + "]}", kFolder);
+    const QByteArray text =
+        R"({"format": "pokotamu-arrangement", "version": 1, "pieces": [)" + pieces + "]}";
+    ASSERT_LT(text.size(), arrangement_file::kLargestBytes);
+    const arrangement_file::Reading reading = read(text, kFolder);
     ASSERT_TRUE(reading.arrangement);
-    EXPECT_EQ(reading.arrangement->pieces.size(), 200u);
-    ASSERT_EQ(reading.notes.size(), 1);
-    EXPECT_TRUE(reading.notes[0].contains(QStringLiteral("800 個")))
-        << reading.notes[0].toStdString();
+    ASSERT_EQ(reading.arrangement->pieces.size(), 7000u);
+    EXPECT_EQ(reading.arrangement->pieces[6999].left, 6999.f) << "in their order";
+    EXPECT_TRUE(reading.notes.isEmpty());
 
     QTemporaryDir dir;
     QFile large(dir.filePath("large.pokotamu"));
     ASSERT_TRUE(large.open(QIODevice::WriteOnly));
-    large.write(QByteArray(2 << 20, ' '));
+    QByteArray padded = text;
+    padded.append(QByteArray(arrangement_file::kLargestBytes - text.size(), ' '));
+    large.write(padded);
+    large.close();
+    EXPECT_TRUE(readFile(large.fileName()).arrangement) << "a mebibyte exactly";
+    ASSERT_TRUE(large.open(QIODevice::Append));
+    large.write(" ");
     large.close();
     EXPECT_TRUE(readFile(large.fileName()).problem.contains(QStringLiteral("大きすぎます")));
     EXPECT_TRUE(readFile(QStringLiteral("/dev/zero"))

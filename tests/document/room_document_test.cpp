@@ -29,7 +29,8 @@ class ARoom : public ::testing::Test {
 protected:
     ARoom() {
         room.workflow().formLoad();
-        room.openBackground(QStringLiteral("/plans/plan.png"), filled({600, 400}, Qt::white), false);
+        room.openBackground(QStringLiteral("/plans/plan.png"), filled({600, 400}, Qt::white),
+                            false);
         room.step({}, [&] { room.placeNewForeground(kSofa, filled({100, 50}, Qt::red), false); });
     }
     // Each change below as the user makes it: one step.
@@ -56,7 +57,9 @@ TEST_F(ARoom, EveryChangeIsOneStepTakenBackAndDoneAgainExactly) {
         {"kept as a piece", [&] { room.keepForegroundAsPiece(); }},
         {"hidden", [&] { room.hideForeground(); }},
         {"new foreground",
-         [&] { room.placeNewForeground(QStringLiteral("/t.png"), filled({8, 6}, Qt::blue), false); }},
+         [&] {
+             room.placeNewForeground(QStringLiteral("/t.png"), filled({8, 6}, Qt::blue), false);
+         }},
         {"piece taken", [&] { room.takePiece(0); }},
     };
     for (const auto& [name, what] : changes) {
@@ -79,7 +82,8 @@ TEST_F(ARoom, EveryChangeIsOneStepTakenBackAndDoneAgainExactly) {
 
     // Three moves of one drag are one step; the next drag is another.
     const TwipRect start = room.foreground().twips;
-    for (float x : {10.f, 20.f, 30.5f}) change([&] { room.setForegroundTwips({x, 5, 150, 300}); }, 7);
+    for (float x : {10.f, 20.f, 30.5f})
+        change([&] { room.setForegroundTwips({x, 5, 150, 300}); }, 7);
     change([&] { room.setForegroundTwips({40, 5, 150, 300}); }, 8);
     room.undo();
     EXPECT_EQ(room.foreground().twips, (TwipRect{30.5f, 5, 150, 300}));
@@ -192,7 +196,9 @@ TEST_F(ARoom, AnArrangementWrittenAndReadBackIsTheSame) {
     change([&] { room.setForegroundTwips({1000.5f, 700.25f, 3187.5f, 1912.5f}); });
     change([&] { room.turnForegroundQuarter(true); });
     change([&] { room.keepForegroundAsPiece(); });
-    change([&] { room.placeNewForeground(QStringLiteral("/photos/t.png"), filled({8, 6}, Qt::blue), false); });
+    change([&] {
+        room.placeNewForeground(QStringLiteral("/photos/t.png"), filled({8, 6}, Qt::blue), false);
+    });
     change([&] { room.turnForegroundDegrees(5); });
     const Arrangement kept = room.kept();
     ASSERT_EQ(kept.pieces.size(), 1u);
@@ -204,16 +210,30 @@ TEST_F(ARoom, AnArrangementWrittenAndReadBackIsTheSame) {
     ASSERT_TRUE(read.arrangement) << read.problem.toStdString();
     EXPECT_EQ(*read.arrangement, kept);
 
+    // Opened again with the foreground's file out of reach, a piece not read between two read,
+    // and the last one's file now of twice the pixels: all kept in their places, the last at the
+    // scale it was kept at.
     RoomDocument opened(locale, Room{});
     opened.workflow().formLoad();
-    Room room2;
-    room2.background.file = kept.background;
-    room2.background.picture = filled({600, 400}, Qt::white);
-    room2.furniture.foregroundShown = false;
-    room2.unread.foreground = kept.foreground;  // its file is out of reach
-    room2.furniture.pieces.push_back(placedPicture(kept.pieces[0], filled({50, 100}, Qt::red), false));
-    opened.openArrangement(room2, kept.calibrations, QStringLiteral("/rooms/room.pokotamu"));
-    EXPECT_EQ(opened.kept(), kept);
+    KeptPicture notRead = kept.pieces[0];
+    notRead.file = QStringLiteral("/photos/gone.png");
+    Room again;
+    again.background.file = kept.background;
+    again.background.picture = filled({600, 400}, Qt::white);
+    again.furniture.foregroundShown = false;
+    again.unread.foreground = kept.foreground;
+    again.furniture.pieces = {placedPicture(kept.pieces[0], filled({100, 50}, Qt::red), false),
+                              placedPicture(notRead, QImage(), false),
+                              placedPicture(kept.pieces[0], filled({200, 100}, Qt::red), false)};
+    opened.openArrangement(again, kept.calibrations, QStringLiteral("/rooms/room.pokotamu"));
+    const Arrangement keptAgain = opened.kept();
+    EXPECT_EQ(keptAgain.foreground, kept.foreground);
+    ASSERT_EQ(keptAgain.pieces.size(), 3u);
+    EXPECT_EQ(keptAgain.pieces[0], kept.pieces[0]);
+    EXPECT_EQ(keptAgain.pieces[1], notRead);
+    EXPECT_EQ(keptAgain.pieces[2].width, kept.pieces[0].width * 2);
+    EXPECT_EQ(keptAgain.pieces[2].pixels, QSize(200, 100));
+    EXPECT_EQ(keptAgain.calibrations, kept.calibrations);
     EXPECT_FALSE(opened.history().canUndo()) << "no step leads back past the opening";
     EXPECT_FALSE(opened.hasUnkeptWork());
     EXPECT_EQ(opened.form().task, 3);

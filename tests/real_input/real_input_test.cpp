@@ -216,8 +216,9 @@ TEST_F(RealInput, ARoomIsFurnishedPieceByPieceAndStepsAreTakenBack) {
     openBackground(writePicture("plan.png", {598, 398}, Qt::white));
     openForeground(writePicture("sofa.png", {150, 70}, QColor(150, 60, 40)));
     const auto next = [&](const char* name, QSize size, QColor colour, QPoint to) {
-        window->room().setForegroundTwips({float(to.x() * kTwipsPerPixel), float(to.y() * kTwipsPerPixel),
-                              c().Image1->twips().width, c().Image1->twips().height});
+        window->room().setForegroundTwips({float(to.x() * kTwipsPerPixel),
+                                           float(to.y() * kTwipsPerPixel),
+                                           c().Image1->twips().width, c().Image1->twips().height});
         click(c().Option1);  // no press awaited
         dialogs->answers.push_back(writePicture(name, size, colour));
         const int kept = window->area().pieces().count();

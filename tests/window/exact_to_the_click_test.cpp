@@ -1,8 +1,8 @@
 #include <QAction>
 
+#include "command_bar.h"
 #include "measure_tool.h"
 #include "plane_note.h"
-#include "command_bar.h"
 #include "window_fixture.h"
 
 // The commands that keep the answer as exact as the clicks, through the window's shortcuts.
@@ -87,8 +87,7 @@ TEST_F(ExactToTheClick, BetweenTheForegroundsPressesNothingMovesItAndSizesAreSho
     key(Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(c().Image1->twips(), before);
     EXPECT_EQ(c().Image1->degrees(), 2);
-    for (Command command :
-         {Command::Centre, Command::TurnLeft, Command::TurnRightDegree}) {
+    for (Command command : {Command::Centre, Command::TurnLeft, Command::TurnRightDegree}) {
         EXPECT_FALSE(window->commandBar().action(command).isEnabled());
     }
     EXPECT_TRUE(window->commandBar().action(Command::ZoomIn).isEnabled());

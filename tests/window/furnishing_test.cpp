@@ -114,8 +114,8 @@ TEST_F(FurnishingARoom, APieceKeepsWhatItsSizeCanShowAndIsReadAgainWhenChosen) {
 TEST_F(FurnishingARoom, NudgesLandExactlyAndOverlappingPiecesAreTakenFromTheTop) {
     nextPiece(writePicture("table.png", {80, 60}, Qt::darkBlue));
     window->room().setForegroundTwips({1500, 750, 1230, 930});  // over the sofa's middle
-    click(c().Option1);  // no press awaited
-    c().Picture1->setFocus();  // no box or option takes the arrows
+    click(c().Option1);                                         // no press awaited
+    c().Picture1->setFocus();                                   // no box or option takes the arrows
     const std::pair<Qt::KeyboardModifiers, std::pair<int, TwipRect>> nudges[] = {
         {Qt::NoModifier, {Qt::Key_Left, {1485, 750, 1230, 930}}},
         {Qt::NoModifier, {Qt::Key_Down, {1485, 765, 1230, 930}}},

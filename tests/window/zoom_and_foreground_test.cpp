@@ -133,7 +133,8 @@ TEST_F(ZoomAndForegroundViews, AHalfSeeThroughForegroundMixesWithTheBackgroundUn
 TEST_F(ZoomAndForegroundViews, AForegroundIsNeverLostOutsideTheBackground) {
     openBackground(writePicture("plan.png", {598, 398}, Qt::white));
     openForeground(writePicture("photo.png", {200, 150}));
-    window->room().setForegroundTwips({-2250, -1500, 3030, 2280});  // dragged up and left, its corner inside
+    window->room().setForegroundTwips(
+        {-2250, -1500, 3030, 2280});  // dragged up and left, its corner inside
     click(c().Option3);
     click(background(), {300, 300});
     click(background(), {320, 300});  // 300 twips

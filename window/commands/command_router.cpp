@@ -16,11 +16,11 @@
 #include "to_qstring.h"
 
 CommandRouter::CommandRouter(QWidget& window, CommandRooms rooms)
-    : rooms_(rooms), bar_(new CommandBar(window, rooms.area.view(), [this] { return barMayShow(); })) {
+    : rooms_(rooms),
+      bar_(new CommandBar(window, rooms.area.view(), [this] { return barMayShow(); })) {
     connect(bar_, &CommandBar::triggered, this, &CommandRouter::run);
-    connect(&rooms.area, &PictureArea::levelChanged, this, [this](double level) {
-        bar_->showLevels(level, rooms_.room.foreground().opacity);
-    });
+    connect(&rooms.area, &PictureArea::levelChanged, this,
+            [this](double level) { bar_->showLevels(level, rooms_.room.foreground().opacity); });
     addEscapeFromMeasure(window);
     // The arrows are a text box's or an option's own while it has the focus.
     connect(qApp, &QApplication::focusChanged, this, &CommandRouter::followWorkflow);
@@ -80,7 +80,8 @@ void CommandRouter::followWorkflow() {
     const PlacedPicture& foreground = room.foreground();
     QString size;
     if (const std::optional<double> scale = foregroundMmPerTwip(room.state())) {
-        size = toQString(sizeText(foreground.twips.width * *scale, foreground.twips.height * *scale));
+        size =
+            toQString(sizeText(foreground.twips.width * *scale, foreground.twips.height * *scale));
     }
     bar_->showLevels(rooms_.area.level(), foreground.opacity);
     bar_->showForeground(room.hasForeground(), foreground.degrees, size);

@@ -44,8 +44,8 @@ enum class Command {
 
 // What a command needs to apply; while any is missing it is disabled and does nothing.
 namespace need {
-inline constexpr unsigned kPlan = 1 << 0;        // a background is shown
-inline constexpr unsigned kForeground = 1 << 1;  // a foreground picture is shown
+inline constexpr unsigned kPlan = 1 << 0;               // a background is shown
+inline constexpr unsigned kForeground = 1 << 1;         // a foreground picture is shown
 inline constexpr unsigned kSomethingToRemove = 1 << 2;  // a foreground or a piece
 // Not between the two presses on the foreground: the end press would land on a moved picture.
 inline constexpr unsigned kForegroundStill = 1 << 3;

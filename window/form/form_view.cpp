@@ -32,7 +32,8 @@ Room roomAsDescribed() {
     room.furniture.foreground.twips = twipsOf("Image1");
     room.sizer.box = twipsOf("Picture2");
     FormRecord& form = room.form;
-    for (const port::Label label : {port::Label::Label1, port::Label::Label2, port::Label::Label3}) {
+    for (const port::Label label :
+         {port::Label::Label1, port::Label::Label2, port::Label::Label3}) {
         const char* names[] = {"Label1", "Label2", "Label3"};
         form.captions[std::size_t(label)] = controlRow(names[int(label)]).text;
     }
@@ -48,7 +49,9 @@ Room roomAsDescribed() {
 }
 
 FormView::FormView(QWidget& window, const FormControls& controls, RoomDocument& room)
-    : window_(window), c_(controls), room_(room),
+    : window_(window),
+      c_(controls),
+      room_(room),
       statusColor_(controls.Label1->palette().color(QPalette::WindowText)) {
     connect(&room, &RoomDocument::formChanged, this, &FormView::show);
     connect(&room, &RoomDocument::enabledChanged, this, &FormView::showEnabled);

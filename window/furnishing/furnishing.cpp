@@ -38,8 +38,8 @@ void Furnishing::makeCurrent(int piece) {
 void Furnishing::removeUnderPointer() {
     const StretchImage& image = area_.foreground();
     const QPointF inWindow = window_.mapFromGlobal(QCursor::pos());
-    const bool overForeground = room_.hasForeground() &&
-                                image.showsPictureAt(image.mapFrom(&window_, inWindow.toPoint()));
+    const bool overForeground =
+        room_.hasForeground() && image.showsPictureAt(image.mapFrom(&window_, inWindow.toPoint()));
     const std::optional<int> piece = area_.pieces().at(area_.backgroundTwipsAt(inWindow));
     if (!overForeground && piece) {
         room_.takePiece(*piece);

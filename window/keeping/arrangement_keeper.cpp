@@ -51,18 +51,17 @@ void ArrangementKeeper::open() {
 void ArrangementKeeper::open(const QString& path) {
     const arrangement_file::Reading reading = arrangement_file::readFile(path);
     if (!reading.arrangement) {
-        dialogs_.report(
-            &window_,
-            QStringLiteral("配置ファイルを開けませんでした。\n%1\n%2").arg(shownName(path), reading.problem));
+        dialogs_.report(&window_, QStringLiteral("配置ファイルを開けませんでした。\n%1\n%2")
+                                      .arg(shownName(path), reading.problem));
         return;
     }
     QStringList reasons;
-    std::optional<Room> opened = readPictures(*reading.arrangement, reasons);
+    QStringList report = reading.notes;
+    std::optional<Room> opened = readPictures(*reading.arrangement, reasons, report);
     if (!opened) return;
     room_.openArrangement(std::move(*opened), reading.arrangement->calibrations,
                           QFileInfo(path).absoluteFilePath());
     area_.fitToBackground();
-    QStringList report = reading.notes;
     if (!reasons.isEmpty()) {
         report.prepend(QStringLiteral("次の画像を開けませんでした。ほかは開きました。\n") +
                        reasons.join(u'\n') +
@@ -71,9 +70,11 @@ void ArrangementKeeper::open(const QString& path) {
     if (!report.isEmpty()) dialogs_.report(&window_, report.join(QStringLiteral("\n\n")));
 }
 
-// Each file once, in the order they lie; a file not read is named with its reason.
+// Each file once, in the order they lie; a file not read is named with its reason, a piece not
+// read kept in its place. A picture whose file changed since is placed at the scale it was kept
+// at, and named.
 std::optional<Room> ArrangementKeeper::readPictures(const Arrangement& arrangement,
-                                                    QStringList& reasons) {
+                                                    QStringList& reasons, QStringList& notes) {
     Room opened;
     bool cancelled = false;
     const auto read = [&](const QString& file) -> std::optional<ReadPicture> {
@@ -83,6 +84,20 @@ std::optional<Room> ArrangementKeeper::readPictures(const Arrangement& arrangeme
         if (!picture || picture->problem == PictureProblem::None) return picture;
         reasons << QStringLiteral("%1\n　%2").arg(shownName(file), reasonText(*picture));
         return std::nullopt;
+    };
+    const auto place = [&](const KeptPicture& kept, const std::optional<ReadPicture>& picture) {
+        const QImage pixels = picture ? picture->image : QImage();
+        if (changedSinceKept(kept, pixels)) {
+            notes << QStringLiteral(
+                         "%1\n　画像の大きさが保存したときと違います（保存したとき %2 × "
+                         "%3、今は %4 × %5 ピクセル）。保存したときの縮尺で置きました。")
+                         .arg(shownName(kept.file))
+                         .arg(kept.pixels.width())
+                         .arg(kept.pixels.height())
+                         .arg(pixels.width())
+                         .arg(pixels.height());
+        }
+        return placedPicture(kept, pixels, picture && picture->onWhitePaper);
     };
     if (!arrangement.background.isEmpty()) {
         if (const std::optional<ReadPicture> plan = read(arrangement.background)) {
@@ -95,21 +110,25 @@ std::optional<Room> ArrangementKeeper::readPictures(const Arrangement& arrangeme
     furniture.foregroundShown = false;
     if (arrangement.foreground) {
         if (const std::optional<ReadPicture> picture = read(arrangement.foreground->file)) {
-            furniture.foreground =
-                placedPicture(*arrangement.foreground, picture->image, picture->onWhitePaper);
+            furniture.foreground = place(*arrangement.foreground, picture);
             furniture.foregroundShown = true;
         } else {
             opened.unread.foreground = arrangement.foreground;
         }
     }
-    for (const KeptPicture& piece : arrangement.pieces) {
+    const std::vector<KeptPicture>& pieces = arrangement.pieces;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const bool opens = i < std::size_t(arrangement_file::kMostPieces);
         // Reduced at once: a room of large photos is never held whole.
-        if (const std::optional<ReadPicture> picture = read(piece.file)) {
-            furniture.pieces.push_back(
-                reducedForPlan(placedPicture(piece, picture->image, picture->onWhitePaper)));
-        } else {
-            opened.unread.pieces.push_back(piece);
-        }
+        furniture.pieces.push_back(reducedForPlan(
+            place(pieces[i], opens ? read(pieces[i].file) : std::optional<ReadPicture>())));
+    }
+    if (pieces.size() > std::size_t(arrangement_file::kMostPieces)) {
+        notes << QStringLiteral(
+                     "家具は %1 個まで開きます。残りの %2 個は開きませんが、保存すると"
+                     "配置に残ります。")
+                     .arg(arrangement_file::kMostPieces)
+                     .arg(pieces.size() - std::size_t(arrangement_file::kMostPieces));
     }
     if (cancelled) return std::nullopt;
     return opened;

@@ -36,8 +36,10 @@ public:
 
 private:
     // The room of the arrangement, its pictures read before anything is shown; the pictures not
-    // read are named with their reasons in `reasons`. Empty when the user cancelled a reading.
-    std::optional<Room> readPictures(const Arrangement& arrangement, QStringList& reasons);
+    // read are named with their reasons in `reasons`, what else the user is told in `notes`.
+    // Empty when the user cancelled a reading.
+    std::optional<Room> readPictures(const Arrangement& arrangement, QStringList& reasons,
+                                     QStringList& notes);
 
     QWidget& window_;
     PictureArea& area_;

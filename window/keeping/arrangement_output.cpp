@@ -73,9 +73,10 @@ void ArrangementOutput::exportFile() {
         nameBesidePlan(room_.background().file, QStringLiteral("-配置.png")), room_,
         [](const QString& chosen) {
             if (!formatOf(chosen).isEmpty()) return TargetName{chosen, {}};
-            return TargetName{chosen, QStringLiteral("%1 の形式では書き出せません。名前を .png・.jpg・"
-                                                     ".tif・.webp・.pdf のどれかで終えてください。")
-                                          .arg(shownName(chosen))};
+            return TargetName{chosen,
+                              QStringLiteral("%1 の形式では書き出せません。名前を .png・.jpg・"
+                                             ".tif・.webp・.pdf のどれかで終えてください。")
+                                  .arg(shownName(chosen))};
         });
     if (path.isEmpty()) return;
     const QByteArray format = formatOf(path);

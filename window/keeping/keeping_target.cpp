@@ -14,8 +14,9 @@ QString chooseTarget(QWidget& window, KeepingDialogs& dialogs, KeepingDialogs::S
         for (const QString& picture : room.picturesInUse()) {
             if (target.refusal.isEmpty() && isSameFile(target.path, picture)) {
                 target.refusal =
-                    QStringLiteral("%1 は配置で使っている画像です。上書きすると画像が失われるため、"
-                                   "別の名前を選んでください。")
+                    QStringLiteral(
+                        "%1 は配置で使っている画像です。上書きすると画像が失われるため、"
+                        "別の名前を選んでください。")
                         .arg(shownName(target.path));
             }
         }

@@ -15,7 +15,8 @@ QString writeReasonText(const WriteResult& failed) {
         case WriteFailure::NoFolder:
             return QStringLiteral("フォルダがありません。");
         case WriteFailure::NotAFile:
-            return QStringLiteral("この名前はふつうのファイルではありません（フォルダや装置です）。");
+            return QStringLiteral(
+                "この名前はふつうのファイルではありません（フォルダや装置です）。");
         case WriteFailure::TooLong:
             return QStringLiteral("名前が長すぎます。");
         case WriteFailure::DeviceError:

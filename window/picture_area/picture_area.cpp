@@ -50,8 +50,7 @@ void PictureArea::hold(PictureBox& background, StretchImage& foreground) {
     pieces_ = std::make_unique<Pieces>(*background.contents(), zoom_, foreground);
     connect(&room_, &RoomDocument::backgroundChanged, this, &PictureArea::showBackground);
     connect(&room_, &RoomDocument::foregroundChanged, this, &PictureArea::showForeground);
-    connect(&room_, &RoomDocument::piecesChanged, this,
-            [this] { pieces_->show(room_.pieces()); });
+    connect(&room_, &RoomDocument::piecesChanged, this, [this] { pieces_->show(room_.pieces()); });
     showBackground();
     showForeground();
     view_.setContentEnd(contentEnd());

@@ -41,8 +41,8 @@ PictureBox::PictureBox(QWidget* parent, const PlaneZoom* zoom)
 void PictureBox::showPicture(const QImage& picture, bool onWhitePaper, const TwipRect& box,
                              const QImage& whileRead) {
     const bool wasWaiting = scaled_.waitsForPixels();
-    const bool samePixels =
-        scaled_.picture().cacheKey() == picture.cacheKey() && scaled_.onWhitePaper() == onWhitePaper;
+    const bool samePixels = scaled_.picture().cacheKey() == picture.cacheKey() &&
+                            scaled_.onWhitePaper() == onWhitePaper;
     scaled_.setPicture(picture, onWhitePaper);
     if (!whileRead.isNull()) {
         scaled_.showReducedUntilWritten(whileRead);

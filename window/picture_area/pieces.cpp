@@ -8,11 +8,15 @@ Pieces::Pieces(QWidget& plane, const PlaneZoom& zoom, StretchImage& foreground)
     : plane_(plane), zoom_(zoom), foreground_(foreground) {}
 
 void Pieces::show(const std::vector<PlacedPicture>& pieces) {
-    while (count() > int(pieces.size())) {
+    pieceOf_.clear();
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (!pieces[i].picture.isNull()) pieceOf_.push_back(int(i));
+    }
+    while (shown_.size() > pieceOf_.size()) {
         delete shown_.back();
         shown_.pop_back();
     }
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
+    for (std::size_t i = 0; i < pieceOf_.size(); ++i) {
         if (i == shown_.size()) {
             auto* shown = new StretchImage(&plane_, zoom_);
             shown->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -20,7 +24,7 @@ void Pieces::show(const std::vector<PlacedPicture>& pieces) {
             shown->show();
             shown_.push_back(shown);
         }
-        shown_[i]->showPicture(pieces[i]);
+        shown_[i]->showPicture(pieces[std::size_t(pieceOf_[i])]);
     }
 }
 
@@ -28,7 +32,7 @@ std::optional<int> Pieces::at(QPointF twips) const {
     const QPoint pixel = zoom_.pixelsAt(twips);
     for (int i = count() - 1; i >= 0; --i) {
         const StretchImage* shown = shown_[std::size_t(i)];
-        if (shown->showsPictureAt(pixel - shown->pos())) return i;
+        if (shown->showsPictureAt(pixel - shown->pos())) return pieceOf_[std::size_t(i)];
     }
     return std::nullopt;
 }

@@ -25,8 +25,8 @@ StretchImage::StretchImage(QWidget* parent, const PlaneZoom& zoom) : TwipPlaced(
 void StretchImage::showPicture(const PlacedPicture& placed, const QImage& whileRead) {
     const bool samePixels = placed.picture.cacheKey() == picture().cacheKey() &&
                             placed.onWhitePaper == scaled_.onWhitePaper();
-    const bool repaint = !samePixels || placed.opacity != opacity_ ||
-                         placed.degrees != degrees_ || whileRead.isNull() == scaled_.waitsForPixels();
+    const bool repaint = !samePixels || placed.opacity != opacity_ || placed.degrees != degrees_ ||
+                         whileRead.isNull() == scaled_.waitsForPixels();
     scaled_.setPicture(placed.picture, placed.onWhitePaper);
     if (!whileRead.isNull()) {
         scaled_.showReducedUntilWritten(whileRead);
