@@ -228,7 +228,10 @@ QByteArray write(const Arrangement& arrangement, const QDir& folder) {
     QJsonArray pieces;
     for (const KeptPicture& piece : arrangement.pieces) pieces.append(pictureJson(piece, folder));
     json.insert("pieces", pieces);
-    return QJsonDocument(json).toJson(QJsonDocument::Indented);
+    // Indented to be read by people, unless only the compact form stays within what is read back.
+    const QJsonDocument document(json);
+    const QByteArray indented = document.toJson(QJsonDocument::Indented);
+    return indented.size() <= kLargestBytes ? indented : document.toJson(QJsonDocument::Compact);
 }
 
 Reading read(const QByteArray& text, const QDir& folder) {

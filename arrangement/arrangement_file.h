@@ -24,6 +24,8 @@ inline constexpr int kLargestPictureSide = 1 << 20;
 // By its name, as the file manager and the dialogs tell it.
 bool isArrangementFile(const QString& path);
 
+// Indented, or compact where only that fits the size read back; larger still, it is more than
+// any file read back holds, and the caller refuses to write it.
 QByteArray write(const Arrangement& arrangement, const QDir& folder);
 
 struct Reading {

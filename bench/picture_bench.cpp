@@ -521,6 +521,58 @@ static void PeakMemoryWithTwoPhotos(benchmark::State& state) {
 }
 BENCHMARK(PeakMemoryWithTwoPhotos)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// The peak memory of the window and its readers with an arrangement of N pieces, each a
+// 10000 x 10000 picture at its full size on a 10000 x 10000 plan: the worst room the file
+// allows at N = 200. The reader adds what it held beside the pixels it shared with the window.
+static void PeakMemoryOfLargePieces(benchmark::State& state) {
+    static QTemporaryDir dir;
+    constexpr QSize kSide(10000, 10000);
+    const QString picture = dir.filePath(QStringLiteral("large.png"));
+    if (!QFile::exists(picture)) {
+        QImage large(kSide, QImage::Format_RGB32);
+        large.fill(Qt::white);
+        QPainter(&large).fillRect(0, 0, 5000, 5000, Qt::darkRed);  // not one colour: compressed
+        large.save(picture, "PNG", 100);
+    }
+    const int count = int(state.range(0));
+    QByteArray pieces;
+    for (int i = 0; i < count; ++i) {
+        pieces += QByteArray(R"({"file": "large.png", "left": )") + QByteArray::number(i * 15) +
+                  R"(, "top": 0, "width": 150030, "height": 150030, "quarterTurns": 0, "degrees": 0, "opacity": 1},)";
+    }
+    pieces.chop(1);
+    const QString room = dir.filePath(QStringLiteral("room-%1.pokotamu").arg(count));
+    QFile file(room);
+    file.open(QIODevice::WriteOnly);
+    file.write(R"({"format": "pokotamu-arrangement", "version": 1, "background": "large.png", "pieces": [)" +
+               pieces + "]}");
+    file.close();
+    for (auto _ : state) {
+        auto* dialogs = new ScriptedDialogs;  // owned by the window
+        MainWindow window(dialogs, QLocale(), dialogs);
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window)) qFatal("the window was never shown");
+        QCoreApplication::processEvents();
+        peak_memory::resetPeak();
+        const double empty = double(peak_memory::residentMegabytes());
+        window.openBackground(room);
+        QCoreApplication::processEvents();
+        const double peak = double(peak_memory::peakMegabytes());
+        const double largest = double(kSide.width()) * kSide.height() * 4 / (1024 * 1024);
+        const double reader = double(readerPeakBytes(picture)) / (1024 * 1024);
+        state.counters["pieces_shown"] = window.area().pieces().count();
+        state.counters["empty_mb"] = empty;
+        state.counters["window_mb"] = peak;
+        state.counters["peak_mb"] = peak + std::max(0.0, reader - largest);
+    }
+}
+BENCHMARK(PeakMemoryOfLargePieces)
+    ->Arg(5)
+    ->Arg(30)
+    ->Arg(200)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");

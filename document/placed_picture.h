@@ -5,9 +5,6 @@
 
 #include "twip_rect.h"
 
-// The largest zoom the view takes: no picture on the plan needs more pixels than it shows there.
-inline constexpr double kLargestZoomLevel = 8.0;
-
 // A picture as it lies on the plan (the foreground, or a piece kept beside it): all it takes to
 // show it again exactly, and the file to read it from again. A piece of an opened arrangement
 // that was not read has no picture: it is kept where it lies in the stack, shown nowhere.
@@ -22,6 +19,11 @@ struct PlacedPicture {
     bool reduced = false;  // fewer pixels than the file's
     QSize filePixels;      // the file's picture as read, upright; invalid where not known
 
+    // The file's pixels as this picture shows them, turned as it is; invalid where not known.
+    QSize turnedFilePixels() const {
+        return quarterTurns % 2 != 0 ? filePixels.transposed() : filePixels;
+    }
+
     // Pixels compare by identity: a picture shared is the same picture.
     friend bool operator==(const PlacedPicture& a, const PlacedPicture& b) {
         return a.picture.cacheKey() == b.picture.cacheKey() && a.onWhitePaper == b.onWhitePaper &&
@@ -31,9 +33,18 @@ struct PlacedPicture {
     }
 };
 
-// The picture with no more pixels than its rectangle can show at the largest zoom: what a piece,
-// or a foreground kept for a step back, needs to hold.
-PlacedPicture reducedForPlan(PlacedPicture placed);
+// The picture with no more pixels than the plan has where it lies, a pixel of its rectangle to a
+// pixel of the plan, times `scale`: what a piece, or a foreground kept for a step back, holds.
+PlacedPicture reducedForPlan(PlacedPicture placed, double scale = 1);
+
+// All pieces together hold at most this many pixels (192 MB at four bytes a pixel); beyond it,
+// each is held reduced by one factor.
+inline constexpr qint64 kPiecesPixelBudget = qint64(48) << 20;
+// The factor, at most 1, that keeps pictures in these rectangles, at the plan's density, within
+// the budget.
+double scaleWithinBudget(qint64 planPixels, qint64 budget = kPiecesPixelBudget);
+// The pixels a picture in the rectangle holds at the plan's density.
+qint64 planPixels(const TwipRect& twips);
 
 // The picture turned clockwise by quarters, as a picture of the file is kept turned.
 QImage turnedByQuarters(const QImage& picture, int quarterTurns);

@@ -163,7 +163,43 @@ void RoomDocument::keepForegroundAsPiece() {
     if (!hasForeground()) return;
     touchFurniture();
     room_.furniture.pieces.push_back(reducedForPlan(foreground()));
+    keepPiecesWithinBudget();
     furnitureChanged(false, true);
+}
+
+// Beyond the budget every piece is held smaller by one factor, in the steps back too. Pieces
+// reduced to the budget already may hold a pixel more a side than it, from rounding up.
+void RoomDocument::keepPiecesWithinBudget() {
+    qint64 held = 0;
+    qint64 roundingUp = 0;
+    for (const PlacedPicture& piece : pieces()) {
+        held += qint64(piece.picture.width()) * piece.picture.height();
+        roundingUp += piece.picture.width() + piece.picture.height() + 1;
+    }
+    if (held <= kPiecesPixelBudget + roundingUp) return;
+    const double scale = scaleWithinBudget(held);
+    std::map<qint64, QImage> smaller;
+    for (PlacedPicture& piece : room_.furniture.pieces) {
+        if (piece.picture.isNull()) continue;
+        const QSize size(std::max(1, int(piece.picture.width() * scale)),
+                         std::max(1, int(piece.picture.height() * scale)));
+        const QImage reduced =
+            piece.picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (reduced.isNull()) continue;
+        smaller[piece.picture.cacheKey()] = reduced;
+        piece.picture = reduced;
+        piece.reduced = true;
+    }
+    history_.substitute(smaller);
+    if (before_) {
+        for (PlacedPicture& piece : before_->pieces) {
+            if (const auto copy = smaller.find(piece.picture.cacheKey()); copy != smaller.end()) {
+                piece.picture = copy->second;
+            }
+        }
+    }
+    if (std::exchange(toldPiecesReduced_, true)) return;
+    emit piecesHeldReduced();
 }
 
 PlacedPicture RoomDocument::takePiece(int index) {
@@ -173,6 +209,21 @@ PlacedPicture RoomDocument::takePiece(int index) {
     pieces.erase(pieces.begin() + index);
     furnitureChanged(false, true);
     return piece;
+}
+
+void RoomDocument::holdPieceAs(qint64 pictureKey, const QImage& picture) {
+    const auto hold = [&](std::vector<PlacedPicture>& pieces) {
+        bool held = false;
+        for (PlacedPicture& piece : pieces) {
+            if (piece.picture.cacheKey() != pictureKey) continue;
+            piece.picture = picture;
+            piece.reduced = picture.size() != piece.turnedFilePixels();
+            held = true;
+        }
+        return held;
+    };
+    if (before_) hold(before_->pieces);  // a step under way sees no change in it
+    if (hold(room_.furniture.pieces)) furnitureChanged(false, true);
 }
 
 void RoomDocument::undo() { takeHistoryStep(true); }
@@ -308,6 +359,7 @@ void RoomDocument::openArrangement(Room opened, const KeptCalibrations& calibrat
     room_.furniture = std::move(opened.furniture);
     room_.unread = std::move(opened.unread);
     history_.clear();
+    keepPiecesWithinBudget();
     furnitureChanged(true, true);
     showTask(3);
     workflow_->openArrangement(calibrations);

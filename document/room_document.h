@@ -73,9 +73,12 @@ public:
     void stepForegroundOpacity(int tenths);
     void setForegroundOpacity(double opacity);
     // The foreground kept where it is as the topmost piece, with no more pixels than the plan
-    // can show of it.
+    // has where it lies, and all pieces within one budget of pixels.
     void keepForegroundAsPiece();
     PlacedPicture takePiece(int index);
+    // The pieces that show the pixels `pictureKey` show `picture` instead: the same picture of
+    // the file held at another size, for the view. No step: nothing of the furniture changes.
+    void holdPieceAs(qint64 pictureKey, const QImage& picture);
     void undo();
     void redo();
 
@@ -134,6 +137,9 @@ signals:
     void historyChanged();
     // After every event of the workflow but a pointer's move.
     void workflowFollowed();
+    // Once in a room's life: the pieces are held reduced beyond their plan's density, to stay
+    // within the budget.
+    void piecesHeldReduced();
 
 private:
     class Port;
@@ -143,6 +149,7 @@ private:
     void touchFurniture();
     void furnitureChanged(bool foreground, bool pieces);
     void takeHistoryStep(bool back);
+    void keepPiecesWithinBudget();
     void setText(port::TextBox box, std::string text);
     void setForm(FormPart part, const std::function<void(FormRecord&)>& change);
     void setBackground(const QString& file, const QImage& picture, bool onWhitePaper);
@@ -154,6 +161,7 @@ private:
     std::map<qint64, QImage> reading_;  // the reduced copy of each picture still being read
     std::function<bool()> wholePixelsWait_;
     QString keptIn_;
+    bool toldPiecesReduced_ = false;
     KeptCalibrations calibrationsKept_;  // as last kept
 
     // The step under way: the furniture before its first change.

@@ -53,6 +53,19 @@ void RoomHistory::clear() {
     clean_ = 0;
 }
 
+void RoomHistory::substitute(const std::map<qint64, QImage>& smaller) {
+    const auto take = [&smaller](PlacedPicture& placed) {
+        const auto copy = smaller.find(placed.picture.cacheKey());
+        if (copy == smaller.end()) return;
+        placed.picture = copy->second;
+        placed.reduced = true;
+    };
+    for (Step& step : steps_) {
+        take(step.other.foreground);
+        for (PlacedPicture& piece : step.other.pieces) take(piece);
+    }
+}
+
 // Each picture no longer shown is reduced once, and its steps share the reduced copy.
 void RoomHistory::keepBounded(const Furniture& shown) {
     const qint64 shownPixels = shown.foreground.picture.cacheKey();

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -40,6 +41,10 @@ public:
     void clear();
 
     int count() const { return int(steps_.size()); }
+
+    // Pictures held smaller now: the steps that hold the larger ones (by their cache keys) take
+    // the smaller, so that none is held twice.
+    void substitute(const std::map<qint64, QImage>& smaller);
 
 private:
     struct Step {

@@ -122,6 +122,10 @@ QImage laidIn(const PixelMemory& into, QSize size, QImage::Format announced) {
 
 PictureProblem openPictureFile(QFile& file) {
     const QFileInfo info(file.fileName());
+    // A name's bytes that are not UTF-8 come as the replacement character, which no file has.
+    if (!info.exists() && file.fileName().contains(QChar::ReplacementCharacter)) {
+        return PictureProblem::NameNotUtf8;
+    }
     if (!info.exists()) return PictureProblem::Missing;
     if (!info.isFile()) return PictureProblem::NotAPicture;
     if (!file.open(QIODevice::ReadOnly)) return PictureProblem::Unopenable;

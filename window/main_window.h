@@ -13,6 +13,7 @@
 #include "measure_tool.h"
 #include "picture_area.h"
 #include "picture_opener.h"
+#include "piece_sharpening.h"
 #include "pointer_router.h"
 #include "qt_number_locale.h"
 #include "room_document.h"
@@ -62,6 +63,7 @@ private:
     Sharpening sharpening_;
     PictureOpener opener_;
     Furnishing furnishing_;
+    PieceSharpening pieceSharpening_;
     std::unique_ptr<KeepingDialogs> ownKeepingDialogs_;
     KeepingDialogs& keepingDialogs_;
     ArrangementKeeper keeper_;

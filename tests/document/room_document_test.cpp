@@ -116,7 +116,7 @@ TEST_F(ARoom, TheHistoryIsBoundedInStepsAndPixels) {
     EXPECT_EQ(room.foreground().twips.left, 99.f) << "the 101st move is as far back as it goes";
 
     // A photo of 4000 x 2000 shown at 10 x 5 pixels of the plan, then replaced: its step keeps
-    // what 800 % shows of it, 80 x 40, and nothing more.
+    // what the plan has of it, 10 x 5, and nothing more.
     RoomDocument other(locale, laidOut());
     PlacedPicture small;
     small.picture = big;
@@ -126,9 +126,39 @@ TEST_F(ARoom, TheHistoryIsBoundedInStepsAndPixels) {
         other.placeNewForeground(QStringLiteral("/s.png"), filled({4, 4}, Qt::blue), false);
     });
     other.undo();
-    EXPECT_EQ(other.foreground().picture.size(), QSize(80, 40));
+    EXPECT_EQ(other.foreground().picture.size(), QSize(10, 5));
     EXPECT_TRUE(other.foreground().reduced);
     EXPECT_EQ(other.foreground().twips, small.twips);
+}
+
+// Five pieces of 8000 x 1500 at their full size are 60 M pixels at the plan's density: all are
+// held by one factor within the 48 M of the budget, also in the steps back, and it is told once.
+TEST_F(ARoom, PiecesAreHeldWithinOneBudget) {
+    EXPECT_DOUBLE_EQ(scaleWithinBudget(4 * kPiecesPixelBudget), 0.5);
+    EXPECT_DOUBLE_EQ(scaleWithinBudget(kPiecesPixelBudget), 1);
+    PlacedPicture large;
+    large.picture = filled({8000, 1500}, Qt::darkGreen);
+    large.twips = {0, 0, 8000 * 15, 1500 * 15};
+    large.file = QStringLiteral("/photos/wall.png");
+    int told = 0;
+    QObject::connect(&room, &RoomDocument::piecesHeldReduced, [&told] { ++told; });
+    for (int i = 0; i < 5; ++i) {
+        change([&] {
+            room.setForeground(large);
+            room.keepForegroundAsPiece();
+        });
+    }
+    qint64 held = 0;
+    for (const PlacedPicture& piece : room.pieces()) {
+        held += qint64(piece.picture.width()) * piece.picture.height();
+    }
+    EXPECT_LE(held, kPiecesPixelBudget + 5 * 9501);
+    EXPECT_GT(held, kPiecesPixelBudget * 9 / 10) << "no smaller than the budget needs";
+    EXPECT_EQ(told, 1);
+    room.undo();
+    for (const PlacedPicture& piece : room.pieces()) {
+        EXPECT_LT(piece.picture.width(), 8000) << "the step back holds the smaller copies";
+    }
 }
 
 // Closing asks only while kept work would be lost: pieces kept or a file kept, changed since.

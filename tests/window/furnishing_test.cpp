@@ -146,3 +146,28 @@ TEST_F(FurnishingARoom, NudgesLandExactlyAndOverlappingPiecesAreTakenFromTheTop)
     ASSERT_EQ(pieces().size(), 2u);
     EXPECT_EQ(pieces()[1].file, dir.filePath("lamp.png")) << "the lamp kept in the table's place";
 }
+
+// A large photo kept small holds the plan's pixels; zoomed in over it, it is read again as sharp
+// as the view shows it, and zoomed out it goes back to the plan's pixels.
+TEST_F(FurnishingARoom, APieceInViewIsReadAgainSharperWhenZoomedIn) {
+    nextPiece(writePicture("table.png", {800, 600}, Qt::darkBlue));
+    window->room().setForegroundTwips({3000, 2250, 1200, 900});  // 80 x 60 at the plan's centre
+    click(c().Option1);
+    nextPiece(writePicture("lamp.png", {30, 30}, Qt::yellow));
+    window->room().setForegroundTwips({0, 4500, 480, 480});
+    ASSERT_EQ(pieces().size(), 2u);
+    const int steps = window->room().history().count();
+    const auto table = [this] { return pieces()[1].picture.size(); };
+    EXPECT_EQ(table(), QSize(80, 60)) << "the plan's pixels where it lies";
+    c().Picture1->setFocus();
+    key(Qt::Key_0);
+    for (int step = 0; step < 4; ++step) key(Qt::Key_Plus);  // 400 %
+    ASSERT_EQ(window->area().level(), 4.0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return table() == QSize(320, 240); }, 10000))
+        << table().width();
+    EXPECT_EQ(pieces()[1].picture.pixelColor(160, 120), QColor(Qt::darkBlue));
+    key(Qt::Key_0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return table() == QSize(80, 60); }, 10000))
+        << table().width();
+    EXPECT_EQ(window->room().history().count(), steps) << "sharper or not, no step";
+}

@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -7,6 +8,7 @@
 #include <QPdfDocument>
 #include <QRegularExpression>
 
+#include "arrangement_file.h"
 #include "furnished_room.h"
 #include "peak_memory.h"
 #include "picture_files.h"
@@ -352,6 +354,11 @@ TEST_F(KeepingARoom, NothingIsWrittenOverAPictureAndTheNameSaysWhatIsWritten) {
     EXPECT_TRUE(dialogs->reports[4].reason.contains(".png・.jpg"));
     EXPECT_EQ(bytes("plan.png"), planBytes);
     EXPECT_EQ(bytes("sofa.png"), sofaBytes);
+    // An export that cannot be written says why.
+    dialogs->answers.push_back(dir.filePath("gone/room.png"));
+    key(Qt::Key_E);
+    EXPECT_TRUE(dialogs->reports.back().reason.contains("フォルダがありません"))
+        << dialogs->reports.back().reason.toStdString();
 
     // On a disk that is full the saved room stays as it was, and closing still asks.
     QTemporaryDir small;
@@ -382,4 +389,67 @@ TEST_F(KeepingARoom, NothingIsWrittenOverAPictureAndTheNameSaysWhatIsWritten) {
     dialogs->beforeClose = KeepingDialogs::BeforeClose::Discard;
     EXPECT_TRUE(window->close());
     EXPECT_EQ(dialogs->closeAsked, 1) << "the change is not kept";
+}
+
+// An arrangement of 7000 pieces opens 200 of them and saves all 7000 back in their order; a
+// picture kept turned comes back turned, pixel for pixel; a name the system cannot spell is
+// reported as such.
+TEST_F(KeepingARoom, AFileKeepsEveryPieceItHeldAndATurnedPictureComesBackTurned) {
+    QImage asymmetric(40, 20, QImage::Format_RGB32);
+    asymmetric.fill(Qt::white);
+    QPainter(&asymmetric).fillRect(0, 0, 20, 10, Qt::red);
+    ASSERT_TRUE(asymmetric.save(dir.filePath("corner.png")));
+    Arrangement many;
+    many.background = dir.filePath("plan.png");
+    for (int i = 0; i < 7000; ++i) {
+        const QString file = i == 1 ? dir.filePath("corner.png")
+                                    : dir.filePath(QStringLiteral("gone-%1.png").arg(i));
+        const bool turned = i == 1;  // kept a quarter turned: its rectangle the turned picture's
+        many.pieces.push_back(
+            {file, float(i * 15), 0, turned ? 330.f : 630.f, turned ? 630.f : 330.f, turned, 0, 1.0});
+    }
+    QFile file(dir.filePath("many.pokotamu"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(arrangement_file::write(many, QDir(dir.path())));
+    file.close();
+    ScriptedDialogs* other = nullptr;
+    std::unique_ptr<MainWindow> reopened = reopen("many.pokotamu", other);
+    ASSERT_EQ(other->reports.size(), 1u);
+    EXPECT_TRUE(other->reports[0].reason.contains("残りの 6800 個は開きませんが、保存すると"))
+        << other->reports[0].reason.left(300).toStdString();
+    EXPECT_EQ(reopened->area().pieces().count(), 1) << "the one that could be read";
+    const QImage turned = reopened->room().pieces()[1].picture;
+    ASSERT_EQ(turned.size(), QSize(20, 40));
+    EXPECT_EQ(turned.pixelColor(15, 5), QColor(Qt::red)) << "turned clockwise: the corner right";
+    EXPECT_EQ(turned.pixelColor(5, 5), QColor(Qt::white));
+
+    other->answers.push_back(dir.filePath("again.pokotamu"));
+    QApplication::setActiveWindow(reopened.get());
+    QTest::keyClick(reopened.get(), Qt::Key_S, Qt::ControlModifier);
+    QApplication::setActiveWindow(window.get());
+    const arrangement_file::Reading again = arrangement_file::readFile(dir.filePath("again.pokotamu"));
+    ASSERT_TRUE(again.arrangement) << again.problem.toStdString();
+    ASSERT_EQ(again.arrangement->pieces.size(), 7000u);
+    for (int i : {0, 1, 2, 199, 200, 6999}) {
+        EXPECT_EQ(again.arrangement->pieces[std::size_t(i)].left, float(i * 15)) << i;
+        EXPECT_EQ(again.arrangement->pieces[std::size_t(i)].file, many.pieces[std::size_t(i)].file);
+    }
+    EXPECT_EQ(again.arrangement->pieces[1].quarterTurns, 1);
+    EXPECT_EQ(again.arrangement->pieces[1].pixels, QSize(40, 20));
+
+    // A file whose name is Latin-1 bytes, as an old camera card holds it, named on the command
+    // line: what Qt makes of the name reaches no file.
+    const QByteArray latin = QFile::encodeName(dir.path()) + "/caf\xe9.png";
+    QFile named;
+    ASSERT_TRUE(named.open(::open(latin.constData(), O_WRONLY | O_CREAT, 0644), QIODevice::WriteOnly,
+                           QFileDevice::AutoCloseHandle));
+    asymmetric.save(&named, "PNG");
+    named.close();
+    // A name the temporary folder could not remove.
+    const std::unique_ptr<const char, int (*)(const char*)> removed(latin.constData(), ::unlink);
+    const std::size_t reported = dialogs->reports.size();
+    window->openBackground(QFile::decodeName(latin));
+    ASSERT_EQ(dialogs->reports.size(), reported + 1);
+    EXPECT_TRUE(dialogs->reports.back().reason.contains("UTF-8"))
+        << dialogs->reports.back().reason.toStdString();
 }

@@ -1,6 +1,7 @@
 #include "arrangement_keeper.h"
 
 #include <QFileInfo>
+#include <QWidget>
 
 #include "arrangement_file.h"
 #include "keeping_dialogs.h"
@@ -15,6 +16,18 @@
 #include "write_reasons.h"
 
 // An arrangement's name always ends in its own ending, so that it opens as one again.
+ArrangementKeeper::ArrangementKeeper(QWidget& window, PictureArea& area, PictureOpener& opener,
+                                     RoomDocument& room, KeepingDialogs& dialogs)
+    : window_(window), area_(area), opener_(opener), room_(room), dialogs_(dialogs) {
+    QObject::connect(&room, &RoomDocument::piecesHeldReduced, &window,
+                     [this] { dialogs_.report(&window_, piecesReducedNote()); });
+}
+
+QString ArrangementKeeper::piecesReducedNote() {
+    return QStringLiteral("家具の画像が多く大きいため、メモリに収まるよう、どれも小さくして持っています。"
+                          "拡大すると、見えている家具は画像を読み直してはっきり見せます。");
+}
+
 bool ArrangementKeeper::save() {
     const QString& keptIn = room_.keptIn();
     const QString path = chooseTarget(
@@ -31,6 +44,11 @@ bool ArrangementKeeper::save() {
     if (path.isEmpty()) return false;
     const QByteArray text = arrangement_file::write(room_.kept(), QFileInfo(path).absoluteDir());
     const WriteResult written = writeWholeFile(path, [&text](QIODevice& file) {
+        if (text.size() > arrangement_file::kLargestBytes) {
+            return QStringLiteral("配置ファイルは %1 バイトまでですが、この配置は %2 バイトになります")
+                .arg(arrangement_file::kLargestBytes)
+                .arg(text.size());
+        }
         file.write(text);
         return QString();
     });
@@ -117,11 +135,18 @@ std::optional<Room> ArrangementKeeper::readPictures(const Arrangement& arrangeme
         }
     }
     const std::vector<KeptPicture>& pieces = arrangement.pieces;
+    const std::size_t opening = std::min(pieces.size(), std::size_t(arrangement_file::kMostPieces));
+    qint64 pixels = 0;
+    for (std::size_t i = 0; i < opening; ++i) {
+        pixels += planPixels({0, 0, pieces[i].width, pieces[i].height});
+    }
+    const double scale = scaleWithinBudget(pixels);
+    if (scale < 1) notes << piecesReducedNote();
     for (std::size_t i = 0; i < pieces.size(); ++i) {
-        const bool opens = i < std::size_t(arrangement_file::kMostPieces);
         // Reduced at once: a room of large photos is never held whole.
         furniture.pieces.push_back(reducedForPlan(
-            place(pieces[i], opens ? read(pieces[i].file) : std::optional<ReadPicture>())));
+            place(pieces[i], i < opening ? read(pieces[i].file) : std::optional<ReadPicture>()),
+            scale));
     }
     if (pieces.size() > std::size_t(arrangement_file::kMostPieces)) {
         notes << QStringLiteral(

@@ -17,9 +17,9 @@ struct Room;
 // user says, and asks before a close would lose kept work.
 class ArrangementKeeper {
 public:
+    // It tells the user once when the pieces are held smaller than the plan to stay in memory.
     ArrangementKeeper(QWidget& window, PictureArea& area, PictureOpener& opener, RoomDocument& room,
-                      KeepingDialogs& dialogs)
-        : window_(window), area_(area), opener_(opener), room_(room), dialogs_(dialogs) {}
+                      KeepingDialogs& dialogs);
 
     // Asks for the file's name; true once written.
     bool save();
@@ -35,6 +35,7 @@ public:
     bool mayClose();
 
 private:
+    static QString piecesReducedNote();
     // The room of the arrangement, its pictures read before anything is shown; the pictures not
     // read are named with their reasons in `reasons`, what else the user is told in `notes`.
     // Empty when the user cancelled a reading.

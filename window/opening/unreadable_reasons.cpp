@@ -33,6 +33,9 @@ QString reasonText(const ReadPicture& refused) {
                 "読み込むのに必要なメモリーが多すぎるため、読み込みを止めました。");
         case PictureProblem::TakesTooLong:
             return QStringLiteral("読み込みに時間がかかりすぎるため、読み込みを止めました。");
+        case PictureProblem::NameNotUtf8:
+            return QStringLiteral("ファイル名に UTF-8 でない文字があるため、開けません。"
+                                  "ファイルの名前を付け直してください。");
         case PictureProblem::TooLarge:
             return QStringLiteral(
                        "画像が大きすぎます（幅と高さは %1 ピクセル、全体で %2画素まで）。")

@@ -39,6 +39,10 @@ PictureArea::PictureArea(QWidget& window, QPoint origin, RoomDocument& room)
     : window_(window), room_(room), view_(*new PictureView(window, origin)) {
     view_.reachTo(window.size());
     connect(&view_, &PictureView::zoomWheel, this, &PictureArea::step);
+    connect(this, &PictureArea::levelChanged, this, &PictureArea::shownChanged);
+    for (QScrollBar* bar : {view_.horizontalScrollBar(), view_.verticalScrollBar()}) {
+        connect(bar, &QScrollBar::valueChanged, this, &PictureArea::shownChanged);
+    }
     window.installEventFilter(this);
 }
 
@@ -69,7 +73,10 @@ void PictureArea::showForeground() {
 }
 
 bool PictureArea::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &window_ && event->type() == QEvent::Resize) view_.reachTo(window_.size());
+    if (watched == &window_ && event->type() == QEvent::Resize) {
+        view_.reachTo(window_.size());
+        emit shownChanged();
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -154,6 +161,12 @@ QPointF PictureArea::foregroundTwipsAt(QPointF inWindow) const {
         return backgroundTwipsAt(inWindow) - QPointF(at.left, at.top);
     }
     return zoom_.twipsAt(foreground_->mapFrom(&window_, inWindow));
+}
+
+QRectF PictureArea::shownTwips() const {
+    const QWidget* canvas = background_->contents();
+    const QRectF seen(canvas->mapFrom(view_.viewport(), QPoint(0, 0)), view_.viewport()->size());
+    return {zoom_.twipsAt(seen.topLeft()), zoom_.twipsAt(seen.bottomRight())};
 }
 
 QPointF PictureArea::shownBackgroundCentreTwips() const {

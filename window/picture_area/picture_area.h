@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <memory>
 
@@ -25,7 +26,7 @@ class PictureArea : public QObject {
     Q_OBJECT
 public:
     static constexpr double kSmallestLevel = 0.1;
-    static constexpr double kLargestLevel = kLargestZoomLevel;
+    static constexpr double kLargestLevel = 8.0;
 
     // The view starts at `origin` of the window, where the background box stands, and reaches
     // to the window's right and bottom edges whatever its size. It shows `room`'s pictures.
@@ -65,6 +66,9 @@ public:
     QPointF backgroundTwipsAt(QPointF inWindow) const;
     QPointF foregroundTwipsAt(QPointF inWindow) const;
 
+    // What the view shows of the plane, in twips of the background.
+    QRectF shownTwips() const;
+
     // The room's foreground at its size, centred on the part of the background the view shows.
     void centreForeground();
     // A resized foreground that lies wholly outside the background box, where nothing can show
@@ -73,6 +77,8 @@ public:
 
 signals:
     void levelChanged(double level);
+    // The view shows another part of the plane: scrolled, zoomed or resized.
+    void shownChanged();
 
 protected:
     // The view follows the window's size.
