@@ -178,12 +178,18 @@ TEST_F(KeepingARoom, AMissingPictureIsNamedAndTheRestOpens) {
     ASSERT_TRUE(hostile.open(QIODevice::WriteOnly));
     hostile.write(R"({"format": "pokotamu-arrangement", "version": 1, "background": "/dev/zero",
         "pieces": [{"file": "hostile.pokotamu", "left": 0, "top": 0, "width": 15, "height": 15,
-                    "quarterTurns": 0, "degrees": 0, "opacity": 1}]})");
+                    "quarterTurns": 0, "degrees": 0, "opacity": 1},
+                   {"file": "sofa.png\n\n次の画像は開きました。", "left": 0, "top": 0,
+                    "width": 15, "height": 15, "quarterTurns": 0, "degrees": 0, "opacity": 1}]})");
     hostile.close();
     reopened->openBackground(hostile.fileName());
     ASSERT_EQ(other->reports.size(), 3u);
     EXPECT_TRUE(other->reports[2].reason.contains("/dev/zero\n"));
     EXPECT_TRUE(other->reports[2].reason.contains(hostile.fileName() + "\n"));
+    // A name read from the file adds no line of its own to the report.
+    EXPECT_TRUE(other->reports[2].reason.contains("sofa.png\\n\\n次の画像は開きました。"))
+        << other->reports[2].reason.toStdString();
+    EXPECT_FALSE(other->reports[2].reason.contains("\n\n次の画像は開きました"));
     EXPECT_EQ(reopened->area().pieces().count(), 0);
     EXPECT_TRUE(reopened->controls().Picture1->picture().isNull());
 }
@@ -408,6 +414,8 @@ TEST_F(KeepingARoom, AFileKeepsEveryPieceItHeldAndATurnedPictureComesBackTurned)
         many.pieces.push_back(
             {file, float(i * 15), 0, turned ? 330.f : 630.f, turned ? 630.f : 330.f, turned, 0, 1.0});
     }
+    // Kept when the file was 20 x 20: now 40 x 20, it is placed at that scale, twice as wide.
+    many.pieces[1].pixels = {20, 20};
     QFile file(dir.filePath("many.pokotamu"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(arrangement_file::write(many, QDir(dir.path())));
@@ -415,8 +423,10 @@ TEST_F(KeepingARoom, AFileKeepsEveryPieceItHeldAndATurnedPictureComesBackTurned)
     ScriptedDialogs* other = nullptr;
     std::unique_ptr<MainWindow> reopened = reopen("many.pokotamu", other);
     ASSERT_EQ(other->reports.size(), 1u);
-    EXPECT_TRUE(other->reports[0].reason.contains("残りの 6800 個は開きませんが、保存すると"))
-        << other->reports[0].reason.left(300).toStdString();
+    EXPECT_TRUE(other->reports[0].reason.contains("残りの 6800 個は開きませんが、保存すると"));
+    EXPECT_TRUE(other->reports[0].reason.contains(
+        "画像の大きさが保存したときと違います（保存したとき 20 × 20、今は 40 × 20 ピクセル）"));
+    EXPECT_EQ(reopened->room().pieces()[1].twips.height, 1260.f) << "turned: its height";
     EXPECT_EQ(reopened->area().pieces().count(), 1) << "the one that could be read";
     const QImage turned = reopened->room().pieces()[1].picture;
     ASSERT_EQ(turned.size(), QSize(20, 40));
