@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `bash scripts/package` (or `cpack` in a build folder) makes a Debian package of the program.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pokotamu)
@@ -16,4 +17,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, qt6-image-formats-plugins, libqt6svg6, qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk")
 set(CPACK_STRIP_FILES ON)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/COPYING)
+# Debian's place for what users may do with the package.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/copyright DESTINATION share/doc/pokotamu)
 include(CPack)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times what users compare programs by: from starting a picture viewer with a file on its command
 // line to the picture on the screen. `bash scripts/bench-viewers` runs it for this program and
 // the viewers users know, on a bare X server.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Large photos against what the decoder and a plain blit or repaint cost on their own,
 // measured in the same run and reported as ratios. `bash scripts/bench` runs them in an X
 // session of 1280 x 1024 pixels.

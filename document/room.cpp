@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "room.h"
 
 TwipRect boxAround(const QImage& picture, float left, float top) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one writer on a system with POSIX files: mkstemp, pwrite, fsync, rename.
 #include <errno.h>
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as an arrangement file: no crash, nothing beyond the bounds taken, what is taken
 // written and read back the same, every calibration taken one an input could give, and taken by
 // the workflow without a non-finite scale.

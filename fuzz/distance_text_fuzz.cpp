@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text typed as the background length, in a locale with a decimal point and in one with
 // a decimal comma: no crash, nothing non-finite stored, and every accepted text a number whose
 // stored scale the readout shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes small seed pictures, one of each format: make_fuzz_corpus FOLDER
 #include <QDir>
 #include <QGuiApplication>

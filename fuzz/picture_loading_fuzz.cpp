@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a picture file: loading never crashes, never touches memory it should not,
 // and stays within the memory bound (-rss_limit_mb) and the time limit (-timeout). A PDF is left
 // out: PDFium can be kept busy without end, which only ending the reader process stops (its

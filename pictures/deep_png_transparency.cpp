@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "deep_png_transparency.h"
 
 #include <QIODevice>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pdf_page_reader.h"
 
 #include <QIODevice>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader: started ahead of time, it sets itself up and shuts itself in, then waits to be
 // handed an open picture file and memory shared with the window. It reads the file into that
 // memory and answers on its standard output; a picture the window shows reduced first is told

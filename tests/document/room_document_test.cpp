@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The room without a window: its steps, its history, its snapshot and its keeping.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one writer against the disk as it is: full, read-only, linked, not a file.
 #include <gtest/gtest.h>
 #include <sys/mount.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A large picture shown reduced first: as sharp as the view needs, the mean of what it stands
 // for, told before the whole with the whole's size, and the whole the same picture after it.
 #include <gtest/gtest.h>

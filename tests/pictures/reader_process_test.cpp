@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader process: files made to run away end with their true reason within the reader's
 // bounds, and the reader opens no file of the user's.
 #include <gtest/gtest.h>

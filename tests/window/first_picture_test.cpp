@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A large picture on the screen before it is whole: the window is the whole picture's from the
 // first moment, sharpens in place, and goes back to before it opened when the whole fails or its
 // wait is cancelled.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The program writes nothing. Qt's file dialog saves its history and last folder through
