@@ -350,3 +350,26 @@ TEST_F(RealInputSlowWhole, AReducedPlanIsMeasuredBeforeItIsWhole) {
     EXPECT_EQ(state(), measured);
     EXPECT_EQ(c().Label2->text(), readout);
 }
+
+// A plan opened before the window manager has framed the window, as on a first start whose plan
+// is chosen at once: once the frame is told, the whole window stands within the free area.
+TEST_F(RealInput, APlanOpenedBeforeTheFrameIsToldLeavesTheWindowOnTheScreen) {
+    const QString plan = writePicture("large.png", {3000, 2000}, Qt::white);
+    auto* dialogs = new ScriptedDialogs;  // owned by the window
+    MainWindow fresh(dialogs, QLocale(QLocale::English, QLocale::UnitedStates), dialogs);
+    XSession::holdWindowManager(true);
+    const std::unique_ptr<XSession, void (*)(XSession*)> goesOn(
+        nullptr, [](XSession*) { XSession::holdWindowManager(false); });
+    fresh.show();
+    fresh.openBackground(plan);  // fitted before the window manager has framed the window
+    XSession::holdWindowManager(false);
+    const QRect free = fresh.screen()->availableGeometry();
+    const auto framedInside = [&] {
+        const QRect frame = fresh.frameGeometry();
+        return frame.height() > fresh.height() && free.contains(frame);
+    };
+    EXPECT_TRUE(waitFor(framedInside)) << fresh.frameGeometry().width() << " x "
+                                       << fresh.frameGeometry().height() << " at "
+                                       << fresh.frameGeometry().y() << " on " << free.height();
+    EXPECT_GT(fresh.width(), free.width() * 9 / 10) << "as large as the screen allows";
+}

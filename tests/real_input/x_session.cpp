@@ -2,12 +2,20 @@
 #include "x_session.h"
 
 #include <QThread>
+#include <signal.h>
 
 // Last: Xlib's macros would clash with Qt's names.
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
+XSession* XSession::running_ = nullptr;
+
+void XSession::holdWindowManager(bool held) {
+    if (running_) ::kill(pid_t(running_->windowManager_.processId()), held ? SIGSTOP : SIGCONT);
+}
+
 XSession::XSession() {
+    running_ = this;
     // The server picks a free display itself and tells which: test processes run side by side.
     server_.start(QStringLiteral("Xvfb"),
                   {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});

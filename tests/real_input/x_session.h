@@ -13,6 +13,9 @@ public:
     XSession& operator=(const XSession&) = delete;
 
     bool isUp() const { return up_; }
+    // The window manager stopped, as one busy elsewhere is, or going on again: what it has not
+    // done for a window (framing, placing) it does once it goes on.
+    static void holdWindowManager(bool held);
 
 private:
     static bool windowManagerIsReady();
@@ -20,6 +23,7 @@ private:
     QProcess server_;
     QProcess windowManager_;
     bool up_ = false;
+    static XSession* running_;
 };
 
 // Input through the X server's test extension, as xdotool gives it: the server routes it as

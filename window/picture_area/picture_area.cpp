@@ -40,6 +40,12 @@ PictureArea::PictureArea(QWidget& window, QPoint origin, RoomDocument& room)
     : window_(window), room_(room), view_(*new PictureView(window, origin)) {
     view_.reachTo(window.size());
     connect(&view_, &PictureView::zoomWheel, this, &PictureArea::step);
+    // The window manager tells a frame without an event of Qt's; it is looked at for a while.
+    framing_.setInterval(kFramingMilliseconds);
+    connect(&framing_, &QTimer::timeout, this, [this] {
+        followFrame();
+        if (++framingLooks_ * kFramingMilliseconds >= kFramingPatienceMilliseconds) framing_.stop();
+    });
     connect(this, &PictureArea::levelChanged, this, &PictureArea::shownChanged);
     for (QScrollBar* bar : {view_.horizontalScrollBar(), view_.verticalScrollBar()}) {
         connect(bar, &QScrollBar::valueChanged, this, &PictureArea::shownChanged);
@@ -74,11 +80,24 @@ void PictureArea::showForeground() {
 }
 
 bool PictureArea::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &window_ && event->type() == QEvent::Resize) {
+    if (watched != &window_) return QObject::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Resize) {
         view_.reachTo(window_.size());
         emit shownChanged();
     }
+    if (type == QEvent::Move || type == QEvent::Resize) followFrame();
     return QObject::eventFilter(watched, event);
+}
+
+// A frame told after the window was fitted, as on a first start whose first plan is chosen
+// before the window manager has framed the window: fitted again with it, if it then reaches
+// beyond the free area.
+void PictureArea::followFrame() {
+    frame_ = frameMargins(window_);
+    if (!framing_.isActive() || frame_ == fittedFrame_ || !exceedsFreeArea(window_)) return;
+    framing_.stop();
+    fitToBackground();
 }
 
 QPoint PictureArea::contentEnd() const {
@@ -134,8 +153,13 @@ void PictureArea::fitToBackground() {
     const TwipRect& box = background_->twips();
     // The client area ends exactly at the box's right and bottom edges at 100 %, whatever the
     // frame, as far as the screen allows.
+    // The frame as last told: right after the file dialog the window's own may not be yet.
+    fittedFrame_ = frameMargins(window_);
     fitWindowTo(window_, view_,
-                {toPixels(double(box.left) + box.width), toPixels(double(box.top) + box.height)});
+                {toPixels(double(box.left) + box.width), toPixels(double(box.top) + box.height)},
+                fittedFrame_);
+    framingLooks_ = 0;
+    framing_.start();
     fitBackground();
 }
 

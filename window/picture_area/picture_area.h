@@ -2,11 +2,13 @@
 #pragma once
 
 #include <QImage>
+#include <QMargins>
 #include <QObject>
 #include <QPoint>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <QTimer>
 #include <memory>
 
 #include "pieces.h"
@@ -93,6 +95,7 @@ private:
     // The window point below and right of the background box, as shown now.
     QPoint contentEnd() const;
     QPointF shownBackgroundCentreTwips() const;
+    void followFrame();
     void showBackground();
     void showForeground();
 
@@ -103,4 +106,10 @@ private:
     PictureBox* background_ = nullptr;
     StretchImage* foreground_ = nullptr;
     std::unique_ptr<Pieces> pieces_;
+    QMargins frame_;        // the window's frame, as last told
+    QMargins fittedFrame_;  // the frame the window was last fitted with
+    QTimer framing_;        // for a while after a fit: the frame looked at
+    int framingLooks_ = 0;
+    static constexpr int kFramingMilliseconds = 50;
+    static constexpr int kFramingPatienceMilliseconds = 3000;
 };

@@ -3,6 +3,7 @@
 
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 #include "picture_view.h"
@@ -17,9 +18,14 @@ int shiftInside(int low, int high, int lowest, int highest) {
 
 }  // namespace
 
-void fitWindowTo(QWidget& window, PictureView& view, QPoint end) {
-    const QRect frame = window.frameGeometry();
+QMargins frameMargins(const QWidget& window) {
+    const QWindow* shown = window.windowHandle();
+    return shown ? shown->frameMargins() : QMargins();
+}
+
+void fitWindowTo(QWidget& window, PictureView& view, QPoint end, const QMargins& margins) {
     const QRect client = window.geometry();
+    const QRect frame = client.marginsAdded(margins);
     const QSize frameExtra = frame.size() - client.size();
     const QRect available = window.screen() ? window.screen()->availableGeometry() : QRect();
 
@@ -39,6 +45,12 @@ void fitWindowTo(QWidget& window, PictureView& view, QPoint end) {
         shiftInside(after.left(), after.right(), available.left(), available.right()),
         shiftInside(after.top(), after.bottom(), available.top(), available.bottom()));
     if (!shift.isNull()) window.move(window.pos() + shift);
+}
+
+bool exceedsFreeArea(const QWidget& window) {
+    const QWindow* shown = window.windowHandle();
+    const QScreen* screen = window.screen();
+    return shown && screen && !screen->availableGeometry().contains(shown->frameGeometry());
 }
 
 void centreOnScreen(QWidget& window) {
