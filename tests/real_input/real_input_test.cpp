@@ -45,9 +45,9 @@ TEST_F(RealInput, AQuickPressAfterAClickDragsAndADoubleClickRecordsOnePoint) {
         << "the second press of the double-click was no end";
 }
 
-// Near the far corner of a plan shown at 100 %, scrolled to that corner: the point under the
-// pointer stays wherever the scroll range allows it (a bar at its end could go no further).
-TEST_F(RealInput, CtrlWheelKeepsThePointUnderThePointerUpToThePicturesEdges) {
+// Near the far corner of a plan shown at 100 %, scrolled to that corner, and near the near
+// corner from 12.5 %, where the plan is smaller than the view: the point under the pointer stays.
+TEST_F(RealInput, CtrlWheelKeepsThePointUnderThePointerAtThePicturesEdges) {
     openBackground(writePicture("plan.png", {6000, 4500}, Qt::white));
     auto* view = window->findChild<PictureView*>();
     QScrollBar* bars[] = {view->horizontalScrollBar(), view->verticalScrollBar()};
@@ -58,28 +58,29 @@ TEST_F(RealInput, CtrlWheelKeepsThePointUnderThePointerUpToThePicturesEdges) {
     const QRect seen =
         QRect(view->viewport()->mapToGlobal(QPoint(0, 0)), view->viewport()->size()) &
         window->screen()->geometry();
-    const QPoint at = seen.bottomRight() - QPoint(30, 30);
-    input.moveTo(at);
-    ASSERT_TRUE(waitFor([&] { return QCursor::pos() == at; }));
-    const auto underPointer = [&] {
-        return window->area().backgroundTwipsAt(window->mapFromGlobal(QPointF(at)));
-    };
-    for (int steps : {1, -1, -1, 1}) {
-        const QPointF before = underPointer();
-        const double level = window->area().level();
-        input.wheel(steps, true);
-        ASSERT_TRUE(waitFor([&] { return window->area().level() != level; }));
-        const QPointF drift = underPointer() - before;
-        const double drifts[] = {std::abs(drift.x()), std::abs(drift.y())};
-        for (int axis : {0, 1}) {
-            if (bars[axis]->value() == bars[axis]->maximum()) continue;
-            EXPECT_LE(drifts[axis], kTwipsPerPixel / window->area().level())
-                << "a screen pixel; " << steps;
+    const auto keepsThePoint = [&](QPoint at, std::initializer_list<int> steps) {
+        input.moveTo(at);
+        ASSERT_TRUE(waitFor([&] { return QCursor::pos() == at; }));
+        const auto underPointer = [&] {
+            return window->area().backgroundTwipsAt(window->mapFromGlobal(QPointF(at)));
+        };
+        for (int step : steps) {
+            const QPointF before = underPointer();
+            const double level = window->area().level();
+            input.wheel(step, true);
+            ASSERT_TRUE(waitFor([&] { return window->area().level() != level; }));
+            const QPointF drift = (underPointer() - before) * window->area().level();
+            EXPECT_LE(std::abs(drift.x()), kTwipsPerPixel) << "a screen pixel; " << step;
+            EXPECT_LE(std::abs(drift.y()), kTwipsPerPixel) << "a screen pixel; " << step;
         }
-    }
+    };
+    keepsThePoint(seen.bottomRight() - QPoint(30, 30), {1, -1, -1, 1});
+    input.keys({"Control_L", "0"});
+    for (int i = 0; i < 5; ++i) input.keys({"Control_L", "minus"});
+    ASSERT_TRUE(waitFor([&] { return window->area().level() == 0.125; }));
+    keepsThePoint(seen.topLeft() + QPoint(40, 40), {1, 1, -1, -1, -1, 1});
 }
 
-// A tall plan fitted leaves the view's centre beside it: the foreground comes onto the plan.
 TEST_F(RealInput, CtrlHBringsTheForegroundOntoThePartOfThePlanInView) {
     openBackground(writePicture("plan.png", {2000, 6000}, Qt::white));
     openForeground(writePicture("sofa.png", {100, 60}));

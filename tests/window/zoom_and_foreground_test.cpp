@@ -93,6 +93,39 @@ TEST_F(ZoomAndForegroundViews, CtrlWheelZoomsAboutThePointerAndFitShowsTheWholeB
     EXPECT_DOUBLE_EQ(window->area().level(), fitted);
 }
 
+// Step after step, from a plan smaller than the view, as large and larger, near every edge and
+// in the middle: the plan's point under the pointer stays within a screen pixel, also where the
+// view then shows beyond the plan's edge.
+TEST_F(ZoomAndForegroundViews, CtrlWheelKeepsThePointUnderThePointerEverywhere) {
+    openBackground(writePicture("plan.png", {1600, 1200}, Qt::white));
+    const QSizeF seen = view->viewport()->size();
+    const QPointF anchors[] = {{6.5, 6.5},
+                               {seen.width() - 6.5, 6.5},
+                               {6.5, seen.height() - 6.5},
+                               {seen.width() - 6.5, seen.height() - 6.5},
+                               {seen.width() / 2, seen.height() / 2}};
+    for (const QPointF& pointer : anchors) {
+        key(Qt::Key_9);
+        const auto underPointer = [&] {  // in the plan's pixels
+            return (QPointF(background()->mapFrom(view->viewport(), QPoint(0, 0))) + pointer) /
+                   window->area().level();
+        };
+        for (int steps : {1, 1, 1, -1, -1, -1, -1, -1, -1, 1, 1, 1}) {
+            const QPointF before = underPointer();
+            QWheelEvent wheel(pointer, view->viewport()->mapToGlobal(pointer), {}, {0, 120 * steps},
+                              Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(view->viewport(), &wheel);
+            const QPointF drift = (underPointer() - before) * window->area().level();
+            EXPECT_LE(std::abs(drift.x()), 1.0) << pointer.x() << ',' << pointer.y() << " at "
+                                                << window->area().level();
+            EXPECT_LE(std::abs(drift.y()), 1.0) << pointer.x() << ',' << pointer.y() << " at "
+                                                << window->area().level();
+        }
+    }
+    key(Qt::Key_9);
+    EXPECT_EQ(view->horizontalScrollBar()->minimum(), 0) << "fitted: nothing beyond the plan";
+}
+
 TEST_F(ZoomAndForegroundViews, AQuarterTurnSwapsTheSizeExactlyAndKeepsTheCentre) {
     QImage sofa(100, 60, QImage::Format_RGB32);  // red along its top edge
     sofa.fill(Qt::darkCyan);

@@ -119,9 +119,8 @@ void PictureArea::setLevel(double level, QPointF anchor) {
     view_.setContentEnd(contentEnd());
     const QPointF now =
         QPointF(background_->contents()->mapTo(view_.viewport(), QPoint(0, 0))) + anchored;
-    const QPoint by = (now - anchor).toPoint();
-    view_.horizontalScrollBar()->setValue(view_.horizontalScrollBar()->value() + by.x());
-    view_.verticalScrollBar()->setValue(view_.verticalScrollBar()->value() + by.y());
+    // Beyond the content's edges too: near them the point stays where it was as well.
+    view_.scrollTo(scrolled() + (now - anchor).toPoint());
     emit levelChanged(level);
 }
 
@@ -143,8 +142,7 @@ double PictureArea::fitLevel() const {
 
 void PictureArea::fitBackground() {
     setLevel(fitLevel(), {0, 0});
-    view_.horizontalScrollBar()->setValue(0);
-    view_.verticalScrollBar()->setValue(0);
+    view_.scrollTo({0, 0});
 }
 
 // The window is fitted to the box at 100 %, then the level is set once: 100 % where the
@@ -165,8 +163,7 @@ void PictureArea::fitToBackground() {
 
 void PictureArea::showAt(double level, QPoint scrolled) {
     setLevel(level, {0, 0});
-    view_.horizontalScrollBar()->setValue(scrolled.x());
-    view_.verticalScrollBar()->setValue(scrolled.y());
+    view_.scrollTo(scrolled);
 }
 
 QPoint PictureArea::scrolled() const {

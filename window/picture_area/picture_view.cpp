@@ -49,15 +49,33 @@ void PictureView::resizeEvent(QResizeEvent* event) {
 void PictureView::updateScrollRanges() {
     const QSize content(std::max(0, end_.x() - origin_.x()), std::max(0, end_.y() - origin_.y()));
     const QSize seen = size() - scrollBarRoom(content, size(), barExtents());
-    horizontalScrollBar()->setRange(0, std::max(0, content.width() - seen.width()));
-    horizontalScrollBar()->setPageStep(seen.width());
-    verticalScrollBar()->setRange(0, std::max(0, content.height() - seen.height()));
-    verticalScrollBar()->setPageStep(seen.height());
+    setRange(horizontalScrollBar(), content.width() - seen.width(), seen.width());
+    setRange(verticalScrollBar(), content.height() - seen.height(), seen.height());
     placePlane();
 }
 
-// Moves what is shown and repaints only the strip that comes into view.
-void PictureView::scrollContentsBy(int dx, int dy) { viewport()->scroll(dx, dy); }
+void PictureView::setRange(QScrollBar* bar, int contentMaximum, int page) {
+    const int value = bar->value();
+    bar->setRange(std::min(0, value), std::max({0, contentMaximum, value}));
+    bar->setPageStep(page);
+}
+
+void PictureView::scrollTo(QPoint scrolled) {
+    const auto reach = [](QScrollBar* bar, int value) {
+        bar->setRange(std::min(bar->minimum(), value), std::max(bar->maximum(), value));
+        bar->setValue(value);
+    };
+    reach(horizontalScrollBar(), scrolled.x());
+    reach(verticalScrollBar(), scrolled.y());
+    updateScrollRanges();
+}
+
+// Moves what is shown and repaints only the strip that comes into view. A view scrolled beyond
+// the content's edges keeps no more of that than where it stands.
+void PictureView::scrollContentsBy(int dx, int dy) {
+    viewport()->scroll(dx, dy);
+    updateScrollRanges();
+}
 
 // Only the plane moves; the widgets on it keep their places, so no twip ever changes.
 void PictureView::placePlane() {

@@ -24,6 +24,10 @@ public:
     QWidget* plane() const { return plane_; }
     // Shows the plane up to this point (the background box's right and bottom edges).
     void setContentEnd(QPoint end);
+    // Scrolled to these values even beyond the content's edges, as a zoom about a point near
+    // them needs: the view then shows the window's colour beyond the picture, until it is
+    // scrolled back within the content.
+    void scrollTo(QPoint scrolled);
     // Spans from its origin to the right and bottom edges of a client area of this size.
     void reachTo(QSize client);
     // The room the scroll bars take when shown: the vertical bar's width, the horizontal's height.
@@ -40,6 +44,8 @@ protected:
 
 private:
     void updateScrollRanges();
+    // A bar's range: the content's, stretched to the value it stands at.
+    void setRange(QScrollBar* bar, int contentMaximum, int page);
     void placePlane();
 
     QWidget* plane_;
