@@ -28,6 +28,20 @@ protected:
     static bool waitFor(Condition condition) {
         return QTest::qWaitFor(condition, 10000);
     }
+    // Until the window stands where the window shows it: the server has it where Qt has it, and
+    // it has not moved for a moment (a window manager may place it again after a fit).
+    bool waitUntilPlaced(const QWidget& shown) {
+        int still = 0;
+        QPoint last;
+        return waitFor([&] {
+            const QPoint there = input.originOf(shown.winId());
+            const bool agreed = there == shown.mapToGlobal(QPoint(0, 0));
+            still = agreed && there == last ? still + 1 : 0;
+            last = there;
+            QTest::qWait(50);
+            return still >= 5 && shown.isActiveWindow();
+        });
+    }
 
     XInput input;
 };

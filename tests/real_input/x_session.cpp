@@ -74,6 +74,14 @@ void XInput::moveTo(QPoint screen) {
     flush();
 }
 
+QPoint XInput::originOf(unsigned long window) {
+    int x = 0;
+    int y = 0;
+    ::Window child = 0;
+    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+    return {x, y};
+}
+
 void XInput::press(int button) {
     XTestFakeButtonEvent(display_, unsigned(button), True, CurrentTime);
     flush();

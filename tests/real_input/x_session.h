@@ -43,6 +43,8 @@ public:
     void keys(std::initializer_list<const char*> names);
     // Wheel steps away from the user (positive) or towards, with Ctrl held if asked.
     void wheel(int steps, bool withCtrl);
+    // Where the server has the window's top-left corner on the screen now: where a press lands.
+    QPoint originOf(unsigned long window);
 
 private:
     void key(const char* name, bool down);

@@ -2,6 +2,7 @@
 #include "picture_area.h"
 
 #include <QEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QWidget>
 #include <algorithm>
@@ -94,7 +95,15 @@ bool PictureArea::eventFilter(QObject* watched, QEvent* event) {
 // before the window manager has framed the window: fitted again with it, if it then reaches
 // beyond the free area.
 void PictureArea::followFrame() {
-    frame_ = frameMargins(window_);
+    const QMargins told = frameMargins(window_);
+    // Told while the window manager is still resizing, the frame can come out as large as the
+    // change of size: no frame takes a quarter of the screen.
+    const QSize screen = window_.screen() ? window_.screen()->size() : QSize();
+    if (told.left() + told.right() > screen.width() / 4 ||
+        told.top() + told.bottom() > screen.height() / 4) {
+        return;
+    }
+    frame_ = told;
     if (!framing_.isActive() || frame_ == fittedFrame_ || !exceedsFreeArea(window_)) return;
     framing_.stop();
     fitToBackground();
