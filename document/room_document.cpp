@@ -234,10 +234,12 @@ void RoomDocument::redo() { takeHistoryStep(false); }
 // A step back or forth goes through the history itself: it makes no step of its own.
 void RoomDocument::takeHistoryStep(bool back) {
     if (back ? !history_.canUndo() : !history_.canRedo()) return;
+    const QString text = back ? history_.undoText() : history_.redoText();
     back ? history_.undo(room_.furniture) : history_.redo(room_.furniture);
     historyTaken_ = stepDepth_ > 0;
     furnitureChanged(true, true);
     emit historyChanged();
+    emit stepTaken(back, text);
 }
 
 void RoomDocument::setBackground(const QString& file, const QImage& picture, bool onWhitePaper) {

@@ -136,6 +136,8 @@ signals:
     void enabledChanged(port::Control control);
     void focusWanted(port::TextBox box);
     void historyChanged();
+    // A step taken back (or done again), under its name.
+    void stepTaken(bool back, const QString& text);
     // After every event of the workflow but a pointer's move.
     void workflowFollowed();
     // Once in a room's life: the pieces are held reduced beyond their plan's density, to stay

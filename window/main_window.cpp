@@ -12,6 +12,7 @@
 #include "picture_box.h"
 #include "picture_dialogs.h"
 #include "real_sizes.h"
+#include "shown_names.h"
 #include "to_qstring.h"
 #include "window_fit.h"
 
@@ -54,11 +55,11 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale,
       keeper_(*this, area_, opener_, room_, keepingDialogs_),
       output_(*this, room_, keepingDialogs_),
       measure_(
-          *controls_.Picture1->contents(), area_.zoom(),
+          *controls_.Picture1->contents(), area_,
           [this] { return backgroundMmPerTwip(room_.state()); }, locale_.decimalSeparator()),
       pointer_(area_, room_, measure_),
       commands_(*this, {room_, area_, furnishing_, keeper_, output_, measure_}),
-      tilt_(*controls_.Line1, area_.zoom(), locale_.decimalSeparator()) {
+      tilt_(*controls_.Line1, area_, locale_.decimalSeparator()) {
     setObjectName(toQString(kFormName));
     setWindowTitle(toQString(kWindowTitle));
     QIcon icon(QStringLiteral(":/pokotamu.png"));
@@ -76,6 +77,11 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale,
         commands_.followWorkflow();
     });
     pointer_.onPieceChosen([this](int piece) { commands_.choosePiece(piece); });
+    const auto written = [this](const QString& path) {
+        commands_.tell(QStringLiteral("書きました：%1").arg(shownName(path)));
+    };
+    keeper_.onWritten(written);
+    output_.onWritten(written);
     connect(&room_, &RoomDocument::workflowFollowed, this, [this] {
         commands_.followWorkflow();
         tilt_.follow(room_.state());

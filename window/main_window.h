@@ -23,6 +23,7 @@
 
 class KeepingDialogs;
 class CommandBar;
+class PictureStatus;
 class PlaneNote;
 
 // The program's one window. It builds its parts and connects them; the room holds what the user
@@ -44,6 +45,8 @@ public:
     const MeasureTool& measure() const { return measure_; }
     // The bar of the commands beyond the described controls.
     const CommandBar& commandBar() const { return commands_.bar(); }
+    // What a press on the picture means now, where a command changed it.
+    const PictureStatus& status() const { return commands_.status(); }
     // The warning beside a calibration line that lies off level.
     const PlaneNote& tiltNote() const { return tilt_.note(); }
 

@@ -10,6 +10,7 @@
 #include "command_bar.h"
 #include "furnishing.h"
 #include "measure_tool.h"
+#include "picture_status.h"
 #include "picture_area.h"
 #include "picture_view.h"
 #include "real_sizes.h"
@@ -18,11 +19,15 @@
 
 CommandRouter::CommandRouter(QWidget& window, CommandRooms rooms)
     : rooms_(rooms),
-      bar_(new CommandBar(window, rooms.area.view(), [this] { return barMayShow(); })) {
+      bar_(new CommandBar(window, rooms.area.view(), [this] { return barMayShow(); })),
+      status_(new PictureStatus(window, rooms.area.view())) {
     connect(bar_, &CommandBar::triggered, this, &CommandRouter::run);
     connect(&rooms.area, &PictureArea::levelChanged, this,
             [this](double level) { bar_->showLevels(level, rooms_.room.foreground().opacity); });
     addEscapeFromMeasure(window);
+    connect(&rooms.room, &RoomDocument::stepTaken, this, [this](bool back, const QString& text) {
+        tell((back ? QStringLiteral("元に戻しました：") : QStringLiteral("やり直しました：")) + text);
+    });
     // The arrows are a text box's or an option's own while it has the focus.
     connect(qApp, &QApplication::focusChanged, this, &CommandRouter::followWorkflow);
 }
@@ -78,6 +83,14 @@ void CommandRouter::followWorkflow() {
         if (row.isOn) action.setChecked(row.isOn(rooms_));
     }
     const RoomDocument& room = rooms_.room;
+    // The steps say what they take back or do again.
+    for (const auto& [command, step] : {std::pair{Command::Undo, room.history().undoText()},
+                                        std::pair{Command::Redo, room.history().redoText()}}) {
+        const CommandRow& row = commandRow(command);
+        QAction& action = bar_->action(command);
+        const QString what = QString::fromUtf8(row.text) + (step.isEmpty() ? QString() : u'：' + step);
+        action.setToolTip(QStringLiteral("%1（%2）").arg(what, action.shortcut().toString()));
+    }
     const PlacedPicture& foreground = room.foreground();
     QString size;
     if (const std::optional<double> scale = foregroundMmPerTwip(room.state())) {
@@ -87,7 +100,10 @@ void CommandRouter::followWorkflow() {
     bar_->showLevels(rooms_.area.level(), foreground.opacity);
     bar_->showForeground(room.hasForeground(), foreground.degrees, size);
     bar_->followWorkflow();
+    status_->followModes(room.state().measureAlongLine, rooms_.measure.isOn());
 }
+
+void CommandRouter::tell(const QString& done) { status_->tell(done); }
 
 void CommandRouter::run(Command command) {
     const CommandRow& row = commandRow(command);

@@ -6,6 +6,7 @@
 #include "command_table.h"
 
 class CommandBar;
+class PictureStatus;
 class QWidget;
 
 // Runs the commands of the table and keeps them enabled where they apply: the one place that
@@ -18,6 +19,7 @@ public:
     CommandRouter(QWidget& window, CommandRooms rooms);
 
     const CommandBar& bar() const { return *bar_; }
+    const PictureStatus& status() const { return *status_; }
 
     void run(Command command);
     void command3Click();
@@ -25,6 +27,8 @@ public:
     // After every event of the workflow and every change of the room: what now applies, and
     // what the bar shows.
     void followWorkflow();
+    // Says for a moment, on the picture, what was just done.
+    void tell(const QString& done);
 
 private:
     bool holds(unsigned needs) const;
@@ -33,4 +37,5 @@ private:
 
     CommandRooms rooms_;
     CommandBar* bar_;
+    PictureStatus* status_;
 };

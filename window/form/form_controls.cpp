@@ -50,6 +50,9 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent, const PictureArea& 
         case ControlKind::OptionButton: {
             auto* option = new QRadioButton(toQString(row.text), parent);
             option->setChecked(row.initially == Initially::Selected);
+            // In front of the frame it reaches into, as a control of the window is: its own
+            // background hides the frame's edge behind it.
+            option->setAutoFillBackground(true);
             return option;
         }
         case ControlKind::PushButton: {

@@ -59,6 +59,7 @@ bool ArrangementKeeper::save() {
         return false;
     }
     room_.markKept(path);
+    if (written_) written_(path);
     return true;
 }
 

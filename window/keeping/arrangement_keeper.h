@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "arrangement.h"
@@ -24,6 +25,8 @@ public:
 
     // Asks for the file's name; true once written.
     bool save();
+    // Told each file written, with its name.
+    void onWritten(std::function<void(const QString& path)> written) { written_ = std::move(written); }
     // Asks for the file, then opens it.
     void open();
     // Opens the arrangement file: a file refused leaves the window as it was; pictures that
@@ -48,4 +51,5 @@ private:
     PictureOpener& opener_;
     RoomDocument& room_;
     KeepingDialogs& dialogs_;
+    std::function<void(const QString&)> written_;
 };

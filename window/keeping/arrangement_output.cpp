@@ -89,10 +89,12 @@ void ArrangementOutput::exportFile() {
 }
 
 void ArrangementOutput::report(const QString& path, const WriteResult& written) {
-    if (!written.written()) {
-        dialogs_.report(&window_, QStringLiteral("書き出せませんでした。\n%1\n%2")
-                                      .arg(shownName(path), writeReasonText(written)));
+    if (written.written()) {
+        if (written_) written_(path);
+        return;
     }
+    dialogs_.report(&window_, QStringLiteral("書き出せませんでした。\n%1\n%2")
+                                  .arg(shownName(path), writeReasonText(written)));
 }
 
 void ArrangementOutput::writePicture(const QString& path, const QByteArray& format) {

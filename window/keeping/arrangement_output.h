@@ -3,6 +3,7 @@
 
 #include <QSizeF>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class KeepingDialogs;
@@ -22,6 +23,8 @@ public:
 
     // Asks for the file; its ending says the format.
     void exportFile();
+    // Told each file written, with its name.
+    void onWritten(std::function<void(const QString& path)> written) { written_ = std::move(written); }
     void print();
     void copy();
 
@@ -38,4 +41,5 @@ private:
     QWidget& window_;
     const RoomDocument& room_;
     KeepingDialogs& dialogs_;
+    std::function<void(const QString&)> written_;
 };

@@ -10,6 +10,7 @@
 #include <QPrinter>
 
 #include "messages.h"
+#include "picture_dialogs.h"
 #include "to_qstring.h"
 
 namespace {
@@ -26,10 +27,12 @@ const std::pair<QString, QString> kExportFilters[] = {
     {QStringLiteral("WebP 画像 (*.webp)"), QStringLiteral("webp")},
 };
 
-// Qt's own dialog on every platform, as the picture dialog: the system dialogs keep lists of
-// recent files, and the program writes nothing unbidden.
-void likeThePictureDialog(QFileDialog& dialog) {
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+// A dialog's answer; the window it came from active again, as not every platform makes it.
+template <typename Dialog>
+int answerOf(Dialog& dialog, QWidget* parent) {
+    const int answer = dialog.exec();
+    if (parent) parent->activateWindow();
+    return answer;
 }
 
 QString scaleText(int denominator) { return QStringLiteral("1:%1").arg(denominator); }
@@ -44,7 +47,7 @@ QString nameBesidePlan(const QString& plan, const QString& ending) {
 
 QString QtKeepingDialogs::chooseFileToSave(QWidget* parent, Saving kind, const QString& suggested) {
     QFileDialog dialog(parent);
-    likeThePictureDialog(dialog);
+    prepareFileDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     if (kind == Saving::Arrangement) {
         dialog.setNameFilter(kArrangementFilter);
@@ -63,17 +66,17 @@ QString QtKeepingDialogs::chooseFileToSave(QWidget* parent, Saving kind, const Q
                          });
     }
     dialog.selectFile(suggested);
-    if (dialog.exec() != QDialog::Accepted) return {};
+    if (answerOf(dialog, parent) != QDialog::Accepted) return {};
     return dialog.selectedFiles().value(0);
 }
 
 QString QtKeepingDialogs::chooseArrangement(QWidget* parent) {
     QFileDialog dialog(parent);
-    likeThePictureDialog(dialog);
+    prepareFileDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({kArrangementFilter, QStringLiteral("すべてのファイル (*)")});
-    if (dialog.exec() != QDialog::Accepted) return {};
+    if (answerOf(dialog, parent) != QDialog::Accepted) return {};
     return dialog.selectedFiles().value(0);
 }
 
@@ -97,7 +100,7 @@ KeepingDialogs::BeforeClose QtKeepingDialogs::askBeforeClose(QWidget* parent) {
                     QStringLiteral("配置が変更されています。保存しますか？"),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Save);
-    const int answer = box.exec();
+    const int answer = answerOf(box, parent);
     if (answer == QMessageBox::Save) return BeforeClose::Save;
     if (answer == QMessageBox::Discard) return BeforeClose::Discard;
     return BeforeClose::Cancel;
@@ -106,7 +109,7 @@ KeepingDialogs::BeforeClose QtKeepingDialogs::askBeforeClose(QWidget* parent) {
 void QtKeepingDialogs::report(QWidget* parent, const QString& message) {
     QMessageBox box(QMessageBox::Warning, toQString(kWindowTitle), message, QMessageBox::Ok,
                     parent);
-    box.exec();
+    answerOf(box, parent);
 }
 
 void QtKeepingDialogs::previewPrint(QWidget* parent, const QPageLayout& page,
@@ -117,5 +120,5 @@ void QtKeepingDialogs::previewPrint(QWidget* parent, const QPageLayout& page,
     preview.setWindowTitle(toQString(kWindowTitle));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&paint](QPrinter* pages) { paint(*pages); });
-    preview.exec();
+    answerOf(preview, parent);
 }

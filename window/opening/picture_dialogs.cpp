@@ -2,7 +2,10 @@
 #include "picture_dialogs.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QScreen>
+#include <QTreeView>
 #include <QStringList>
 
 #include "messages.h"
@@ -18,16 +21,34 @@ QString QtPictureDialogs::pictureFilter() {
     return QStringLiteral("画像ファイル (%1)").arg(patterns.join(u' '));
 }
 
+void prepareFileDialog(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setViewMode(QFileDialog::Detail);
+    const QScreen* screen = dialog.screen();
+    const QSize room = screen ? screen->availableGeometry().size() * 9 / 10 : QSize(900, 560);
+    dialog.resize(QSize(900, 560).boundedTo(room));
+    // The name takes what is left; size, kind and date their whole words.
+    if (auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* columns = files->header();
+        for (int column = 1; column < columns->count(); ++column) {
+            columns->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+        }
+        columns->setSectionResizeMode(0, QHeaderView::Stretch);
+        columns->setStretchLastSection(false);
+    }
+}
+
 QString QtPictureDialogs::choosePicture(QWidget* parent) {
     QFileDialog dialog(parent);
-    // Qt's own dialog on every platform: the system dialogs keep lists of recent files.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    prepareFileDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // A typed name need not exist; a missing file is reported when it is read.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters({pictureFilter(), QStringLiteral("すべてのファイル (*)")});
     dialog.selectFile(QString());
-    if (dialog.exec() != QDialog::Accepted) return {};
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    if (parent) parent->activateWindow();  // not every platform gives the activation back
+    if (!chosen) return {};
     return dialog.selectedFiles().value(0);
 }
 

@@ -30,3 +30,8 @@ public:
 };
 
 QString unreadableMessage(const QString& path, const QString& reason);
+
+class QFileDialog;
+// Qt's own file dialog on every platform (the system dialogs keep lists of recent files), large
+// enough to show each file's size, kind and date whole.
+void prepareFileDialog(QFileDialog& dialog);

@@ -40,7 +40,10 @@ double ladderStep(double level, int steps) {
 PictureArea::PictureArea(QWidget& window, QPoint origin, RoomDocument& room)
     : window_(window), room_(room), view_(*new PictureView(window, origin)) {
     view_.reachTo(window.size());
-    connect(&view_, &PictureView::zoomWheel, this, &PictureArea::step);
+    // The pointer's point stays under it, also near the plan's edges.
+    connect(&view_, &PictureView::zoomWheel, this, [this](int steps, QPointF at) {
+        setLevel(ladderStep(level(), steps), at, Anchor::EvenBeyondTheEdges);
+    });
     // The window manager tells a frame without an event of Qt's; it is looked at for a while.
     framing_.setInterval(kFramingMilliseconds);
     connect(&framing_, &QTimer::timeout, this, [this] {
@@ -121,15 +124,20 @@ QPointF PictureArea::onCanvas(QPointF inViewport) const {
            (inViewport - whole);
 }
 
-void PictureArea::setLevel(double level, QPointF anchor) {
+void PictureArea::setLevel(double level, QPointF anchor, Anchor kept) {
     level = std::clamp(level, kSmallestLevel, kLargestLevel);
     const QPointF anchored = onCanvas(anchor) * (level / this->level());  // the same picture point
     zoom_.setLevel(level);
     view_.setContentEnd(contentEnd());
     const QPointF now =
         QPointF(background_->contents()->mapTo(view_.viewport(), QPoint(0, 0))) + anchored;
-    // Beyond the content's edges too: near them the point stays where it was as well.
-    view_.scrollTo(scrolled() + (now - anchor).toPoint());
+    const QPoint scrolledTo = scrolled() + (now - anchor).toPoint();
+    if (kept == Anchor::EvenBeyondTheEdges) {
+        view_.scrollTo(scrolledTo);
+    } else {
+        view_.horizontalScrollBar()->setValue(scrolledTo.x());
+        view_.verticalScrollBar()->setValue(scrolledTo.y());
+    }
     emit levelChanged(level);
 }
 
@@ -221,4 +229,18 @@ void PictureArea::keepForegroundInReach(const TwipRect& before) {
     const bool reaches = after.left < inside.width() && after.left + after.width > 0 &&
                          after.top < inside.height() && after.top + after.height > 0;
     if (!reaches) centreForeground();
+    bringIntoView(room_.foreground().twips);
+}
+
+void PictureArea::bringIntoView(const TwipRect& twips) {
+    const QRectF shown = shownTwips();
+    const QRectF wanted(twips.left, twips.top, twips.width, twips.height);
+    if (shown.intersects(wanted)) return;
+    const bool fits = wanted.width() <= shown.width() && wanted.height() <= shown.height();
+    const QPointF target =
+        fits ? wanted.center()
+             : wanted.topLeft() + QPointF(shown.width() / 2, shown.height() / 2) * 0.9;
+    const QPoint by = zoom_.pixelsAt(target) - zoom_.pixelsAt(shown.center());
+    view_.horizontalScrollBar()->setValue(view_.horizontalScrollBar()->value() + by.x());
+    view_.verticalScrollBar()->setValue(view_.verticalScrollBar()->value() + by.y());
 }

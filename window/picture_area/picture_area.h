@@ -48,8 +48,10 @@ public:
     Pieces& pieces() const { return *pieces_; }
 
     double level() const { return zoom_.level(); }
-    // Keeps the picture point under `anchor` (a viewport point) where it is.
-    void setLevel(double level, QPointF anchor);
+    // Keeps the picture point under `anchor` (a viewport point) where it is: within the plan's
+    // scrolling, or (for the pointer's point) even where the view then shows beyond its edges.
+    enum class Anchor { WithinTheEdges, EvenBeyondTheEdges };
+    void setLevel(double level, QPointF anchor, Anchor kept = Anchor::WithinTheEdges);
     // By steps of the usual ladder (10 % ... 800 %), about a viewport point.
     void step(int steps, QPointF anchor);
     void stepAboutCentre(int steps);
@@ -75,7 +77,8 @@ public:
     // The room's foreground at its size, centred on the part of the background the view shows.
     void centreForeground();
     // A resized foreground that lies wholly outside the background box, where nothing can show
-    // or reach it, comes to the centre of the background the view shows.
+    // or reach it, comes to the centre of the background the view shows; one that lies outside
+    // the part the view shows is brought into it, the view scrolled to it.
     void keepForegroundInReach(const TwipRect& before);
 
 signals:
@@ -98,6 +101,9 @@ private:
     void followFrame();
     void showBackground();
     void showForeground();
+    // Scrolls to the rectangle where none of it is in view: its centre towards the view's, or
+    // its top-left corner into the view where it is larger; within the plan's scrolling.
+    void bringIntoView(const TwipRect& twips);
 
     QWidget& window_;
     RoomDocument& room_;

@@ -4,15 +4,15 @@
 #include <QLabel>
 #include <QPointF>
 
-#include "plane_zoom.h"
+class PictureArea;
 
 // A short note on the picture plane beside a point of it (a measured length, a warning about a
-// tilted line): above the pictures, transparent to the mouse, and told to a screen reader
-// whenever its text changes.
+// tilted line): above the pictures, transparent to the mouse, told to a screen reader whenever
+// its text changes, and always inside the part of the plane the view shows.
 class PlaneNote : public QLabel {
 public:
     // `plane`: the background's inner area, whose origin is the twips' origin.
-    PlaneNote(QWidget* plane, const PlaneZoom& zoom);
+    PlaneNote(QWidget* plane, const PictureArea& area);
 
     // Shows the text beside the point, in twips.
     void showAt(const QString& text, QPointF twips);
@@ -21,5 +21,5 @@ private:
     void place();
 
     QPointF anchor_;
-    const PlaneZoom& zoom_;
+    const PictureArea& area_;
 };

@@ -6,11 +6,11 @@
 #include "plane_note.h"
 #include "to_qstring.h"
 
-TiltWarning::TiltWarning(const MeasuringLine& line, const PlaneZoom& zoom,
+TiltWarning::TiltWarning(const MeasuringLine& line, const PictureArea& area,
                          std::string decimalSeparator)
     : line_(line),
       decimalSeparator_(std::move(decimalSeparator)),
-      note_(new PlaneNote(line.parentWidget(), zoom)) {}
+      note_(new PlaneNote(line.parentWidget(), area)) {}
 
 void TiltWarning::follow(const WorkflowState& state) {
     if (const std::optional<Tilt> tilt = levelMeasureTilt(state)) {

@@ -4,15 +4,15 @@
 #include <string>
 
 class MeasuringLine;
+class PictureArea;
 class PlaneNote;
-class PlaneZoom;
 struct WorkflowState;
 
 // The warning beside a calibration line that lies off level: shown at the line's end while a
 // level calibration is measured across a tilt, and gone otherwise.
 class TiltWarning {
 public:
-    TiltWarning(const MeasuringLine& line, const PlaneZoom& zoom, std::string decimalSeparator);
+    TiltWarning(const MeasuringLine& line, const PictureArea& area, std::string decimalSeparator);
 
     const PlaneNote& note() const { return *note_; }
     // After every event of the workflow.

@@ -4,16 +4,17 @@
 #include <cmath>
 
 #include "measuring_line.h"
+#include "picture_area.h"
 #include "plane_note.h"
 #include "real_sizes.h"
 #include "to_qstring.h"
 
-MeasureTool::MeasureTool(QWidget& plane, const PlaneZoom& zoom, Scale scale,
+MeasureTool::MeasureTool(QWidget& plane, const PictureArea& area, Scale scale,
                          std::string decimalSeparator)
     : scale_(std::move(scale)),
       decimalSeparator_(std::move(decimalSeparator)),
-      line_(new MeasuringLine(&plane, zoom, QColor(0, 90, 255))),
-      note_(new PlaneNote(&plane, zoom)) {
+      line_(new MeasuringLine(&plane, area.zoom(), QColor(0, 90, 255))),
+      note_(new PlaneNote(&plane, area)) {
     line_->hide();
 }
 

@@ -8,8 +8,8 @@
 #include <string>
 
 class MeasuringLine;
+class PictureArea;
 class PlaneNote;
-class PlaneZoom;
 class QWidget;
 
 // Measures a length on the background: a press, a drag and a release on the picture show the
@@ -19,7 +19,7 @@ class MeasureTool {
 public:
     using Scale = std::function<std::optional<double>()>;  // millimetres a twip, if known
     // `plane`: the background's inner area, whose origin is the twips' origin.
-    MeasureTool(QWidget& plane, const PlaneZoom& zoom, Scale scale, std::string decimalSeparator);
+    MeasureTool(QWidget& plane, const PictureArea& area, Scale scale, std::string decimalSeparator);
 
     bool isOn() const { return on_; }
     // Off takes the line and its length away.
