@@ -26,6 +26,14 @@ struct KeptPicture {
     friend bool operator==(const KeptPicture&, const KeptPicture&) = default;
 };
 
+// The paper last chosen for pages at a scale, by its name ("A4", "A3").
+struct KeptPage {
+    QString paper;
+    bool landscape = false;
+    int denominator = 100;
+    friend bool operator==(const KeptPage&, const KeptPage&) = default;
+};
+
 // A furnished plan: the background, its calibration and the current foreground's, the current
 // foreground (if one is shown) and the pieces, bottom first, however many.
 struct Arrangement {
@@ -33,5 +41,6 @@ struct Arrangement {
     std::optional<KeptPicture> foreground;
     std::vector<KeptPicture> pieces;
     KeptCalibrations calibrations;
+    std::optional<KeptPage> page;
     friend bool operator==(const Arrangement&, const Arrangement&) = default;
 };

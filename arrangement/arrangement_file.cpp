@@ -98,6 +98,12 @@ public:
         if (text.isEmpty() || text.size() > kLongestPath || text.contains(QChar(0))) fail(key);
         return problem_.isEmpty() ? QDir::cleanPath(folder.absoluteFilePath(text)) : QString();
     }
+    // One of the words given.
+    QString text(const char* key, const QStringList& words) {
+        const QString word = object_.value(QLatin1String(key)).toString();
+        if (!words.contains(word)) fail(key);
+        return problem_.isEmpty() ? word : words.front();
+    }
     QJsonArray array(const char* key) {
         const QJsonValue value = object_.value(QLatin1String(key));
         if (!value.isUndefined() && !value.isArray()) fail(key);
@@ -226,6 +232,11 @@ QByteArray write(const Arrangement& arrangement, const QDir& folder) {
     }
     if (arrangement.foreground)
         json.insert("foreground", pictureJson(*arrangement.foreground, folder));
+    if (const std::optional<KeptPage>& page = arrangement.page) {
+        json.insert("page", QJsonObject{{"paper", page->paper},
+                                        {"landscape", page->landscape},
+                                        {"scale", page->denominator}});
+    }
     QJsonArray pieces;
     for (const KeptPicture& piece : arrangement.pieces) pieces.append(pictureJson(piece, folder));
     json.insert("pieces", pieces);
@@ -262,6 +273,12 @@ Reading read(const QByteArray& text, const QDir& folder) {
     if (fields.has("foreground")) {
         Fields foreground = fields.child("foreground");
         arrangement.foreground = pictureFrom(foreground, folder);
+    }
+    if (fields.has("page")) {
+        Fields page = fields.child("page");
+        arrangement.page = KeptPage{page.text("paper", {QStringLiteral("A4"), QStringLiteral("A3")}),
+                                    page.flag("landscape"), page.whole("scale", 20, 100)};
+        if (!QList<int>{20, 50, 100}.contains(arrangement.page->denominator)) page.fail("scale");
     }
     const QJsonArray pieces = fields.array("pieces");
     for (qsizetype i = 0; i < pieces.size() && problem.isEmpty(); ++i) {

@@ -8,6 +8,7 @@
 
 #include "arrangement.h"
 #include "form_record.h"
+#include "page_choice.h"
 #include "placed_picture.h"
 #include "twip_rect.h"
 
@@ -56,6 +57,8 @@ struct Room {
     Furniture furniture;
     SizerRecord sizer;
     FormRecord form;
+    // The paper last chosen for pages at a scale, kept for the next of the same room.
+    std::optional<PageChoice> page;
     // The plan and the foreground of an opened arrangement that could not be read: kept, so
     // that saving it again where their files are out of reach does not lose them. (Pieces not
     // read keep their places among the pieces.)

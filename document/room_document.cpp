@@ -341,6 +341,11 @@ Arrangement RoomDocument::kept() const {
         arrangement.foreground = keptPicture(foreground());
     }
     arrangement.calibrations = workflow_->keptCalibrations();
+    if (const std::optional<PageChoice>& page = room_.page) {
+        arrangement.page = KeptPage{page->paper == QPageSize::A3 ? QStringLiteral("A3")
+                                                                 : QStringLiteral("A4"),
+                                    page->landscape, page->denominator};
+    }
     const UnreadPictures& unread = room_.unread;
     if (arrangement.background.isEmpty()) arrangement.background = unread.background;
     if (!arrangement.foreground) arrangement.foreground = unread.foreground;
@@ -361,6 +366,7 @@ void RoomDocument::openArrangement(Room opened, const KeptCalibrations& calibrat
     setBackground(plan.file, plan.picture, plan.onWhitePaper);
     room_.furniture = std::move(opened.furniture);
     room_.unread = std::move(opened.unread);
+    room_.page = opened.page;
     history_.clear();
     keepPiecesWithinBudget();
     furnitureChanged(true, true);

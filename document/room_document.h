@@ -118,6 +118,10 @@ public:
     // A room read from an arrangement: its pictures read (or not), its calibrations taken as if
     // just made, its history new and kept.
     void openArrangement(Room opened, const KeptCalibrations& calibrations, const QString& file);
+    // The paper last chosen for pages at a scale; none before.
+    const std::optional<PageChoice>& page() const { return room_.page; }
+    void choosePage(const PageChoice& page) { room_.page = page; }
+
     // The files of every picture the room holds or keeps unread: none is ever written over.
     QStringList picturesInUse() const;
     // The file the room was last saved to or opened from; empty before.

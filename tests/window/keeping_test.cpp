@@ -13,6 +13,7 @@
 #include "furnished_room.h"
 #include "peak_memory.h"
 #include "picture_files.h"
+#include "scale_pages.h"
 
 namespace {
 
@@ -219,12 +220,14 @@ TEST_F(KeepingARoom, ThePlanIsExportedPrintedAndCopiedAsShown) {
 
     // 1:50 on A4 turned as the plan is: the plan 12 mm wide, the sofa 4.08 mm, a bar of 2 m
     // 40 mm long, and the scale written. 1:20 was offered: the plan fits.
-    dialogs->scale = 50;
+    dialogs->page = PageChoice{QPageSize::A4, true, 50};
     dialogs->answers.push_back(dir.filePath("room.pdf"));
     key(Qt::Key_E);
-    EXPECT_EQ(dialogs->offeredScale, 20);
+    EXPECT_EQ(dialogs->offeredPage, (PageChoice{QPageSize::A4, true, 20}));
+    dialogs->page.reset();  // the paper chosen is offered first the next time
     dialogs->printTo = dir.filePath("printed.pdf");
     key(Qt::Key_P);
+    EXPECT_EQ(dialogs->offeredPage, (PageChoice{QPageSize::A4, true, 50}));
     for (const char* name : {"room.pdf", "printed.pdf"}) {
         SCOPED_TRACE(name);
         QPdfDocument pdf;
@@ -299,10 +302,10 @@ TEST_F(ExportingALargePlan, IsSplitOverPagesAtTheScaleChosen) {
     click(background(), {10, 300});
     click(background(), {110, 300});
     type("2000");  // 20 mm a pixel
-    dialogs->scale = 20;
+    dialogs->page = PageChoice{QPageSize::A4, true, 20};
     dialogs->answers.push_back(dir.filePath("room.pdf"));
     QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
-    EXPECT_EQ(dialogs->offeredScale, 50);
+    EXPECT_EQ(dialogs->offeredPage, (PageChoice{QPageSize::A4, true, 50}));
 
     QPdfDocument pdf;
     ASSERT_EQ(pdf.load(dir.filePath("room.pdf")), QPdfDocument::Error::None);
@@ -313,8 +316,10 @@ TEST_F(ExportingALargePlan, IsSplitOverPagesAtTheScaleChosen) {
     EXPECT_TRUE(text(0).contains(QStringLiteral("縮尺1:20（1/9ページ）"))) << text(0).toStdString();
     EXPECT_TRUE(text(8).contains(QStringLiteral("（9/9ページ）")));
     const QImage page = pdf.render(4, QSize(2970, 2100));  // ten pixels a millimetre
-    EXPECT_LT(page.pixelColor(380, 390).lightness(), 60);  // 10 mm of margin, then 28 and 29
-    EXPECT_GT(page.pixelColor(500, 500).lightness(), 200);
+    // Pages overlap by 10 mm: the fifth starts 267 mm and 166 mm into the plan, so the mark at
+    // 300 mm and 200 mm is 33 and 34 mm into its drawing, after 10 mm of margin.
+    EXPECT_LT(page.pixelColor(480, 490).lightness(), 60);
+    EXPECT_GT(page.pixelColor(600, 600).lightness(), 200);
 }
 
 // A save or an export never writes over a picture of the room, however it is named; the name
@@ -343,7 +348,6 @@ TEST_F(KeepingARoom, NothingIsWrittenOverAPictureAndTheNameSaysWhatIsWritten) {
         {Qt::Key_E, "linked.png", "room.webp", "room.webp", "RIFF"},
         {Qt::Key_E, "room.txt", "room.png", "room.png", "\x89PNG"},
     };
-    dialogs->scale = 50;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.refused);
         const std::size_t reported = dialogs->reports.size();
@@ -463,4 +467,26 @@ TEST_F(KeepingARoom, AFileKeepsEveryPieceItHeldAndATurnedPictureComesBackTurned)
     ASSERT_EQ(dialogs->reports.size(), reported + 1);
     EXPECT_TRUE(dialogs->reports.back().reason.contains("UTF-8"))
         << dialogs->reports.back().reason.toStdString();
+}
+
+// The paper first offered is the one that takes the plan whole at the largest scale, the
+// smaller at equal scale, turned as the plan is; larger plans are split over overlapping pages.
+TEST(ScalePages, TheLargestScaleThatFitsIsOfferedOnTheSmallerPaper) {
+    const struct {
+        QSizeF planMm;
+        PageChoice offered;
+    } plans[] = {
+        {{600, 400}, {QPageSize::A4, true, 20}},
+        {{12000, 8000}, {QPageSize::A4, true, 50}},
+        {{13000, 9000}, {QPageSize::A3, true, 50}},
+        {{19000, 12500}, {QPageSize::A3, true, 50}},
+        {{8000, 12000}, {QPageSize::A4, false, 50}},
+        {{60000, 40000}, {QPageSize::A4, true, 100}},
+    };
+    for (const auto& [planMm, offered] : plans) {
+        EXPECT_EQ(scale_pages::suggestedPage(planMm), offered) << planMm.width();
+    }
+    EXPECT_EQ(scale_pages::pagesFor({60000, 40000}, {QPageSize::A4, true, 100}), QSize(3, 3));
+    EXPECT_EQ(scale_pages::pagesFor({60000, 40000}, {QPageSize::A3, true, 100}), QSize(2, 2));
+    EXPECT_EQ(scale_pages::pagesFor({12000, 8000}, {QPageSize::A4, true, 50}), QSize(1, 1));
 }

@@ -21,8 +21,8 @@ public:
     std::deque<QString> answers;  // an empty answer is a cancel
     std::vector<Report> reports;  // a keeping report has no path
     int asked = 0;
-    std::optional<int> scale;  // the scale picked; none: the one offered
-    int offeredScale = 0;
+    std::optional<PageChoice> page;  // the paper picked; none: the one offered
+    PageChoice offeredPage;
     BeforeClose beforeClose = BeforeClose::Discard;
     int closeAsked = 0;
     QString printTo;  // where the printer writes its PDF
@@ -34,9 +34,9 @@ public:
 
     QString chooseFileToSave(QWidget*, Saving, const QString&) override { return nextAnswer(); }
     QString chooseArrangement(QWidget*) override { return nextAnswer(); }
-    std::optional<int> chooseScale(QWidget*, std::span<const int>, int suggested) override {
-        offeredScale = suggested;
-        return scale.value_or(suggested);
+    std::optional<PageChoice> choosePage(QWidget*, QSizeF, const PageChoice& suggested) override {
+        offeredPage = suggested;
+        return page.value_or(suggested);
     }
     BeforeClose askBeforeClose(QWidget*) override {
         ++closeAsked;

@@ -126,6 +126,10 @@ std::optional<Room> ArrangementKeeper::readPictures(const Arrangement& arrangeme
             opened.unread.background = arrangement.background;
         }
     }
+    if (const std::optional<KeptPage>& page = arrangement.page) {
+        opened.page = PageChoice{page->paper == QLatin1String("A3") ? QPageSize::A3 : QPageSize::A4,
+                                 page->landscape, page->denominator};
+    }
     Furniture& furniture = opened.furniture;
     furniture.foregroundShown = false;
     if (arrangement.foreground) {

@@ -36,10 +36,12 @@ std::optional<double> ArrangementOutput::mmPerPixel() {
     return std::nullopt;
 }
 
-std::optional<int> ArrangementOutput::chooseScale(double mmPerPixel, QSizeF pageMm) {
+std::optional<PageChoice> ArrangementOutput::choosePage(double mmPerPixel) {
     const QSizeF planMm = QSizeF(room_.background().picture.size()) * mmPerPixel;
-    return dialogs_.chooseScale(&window_, scale_pages::denominators(),
-                                scale_pages::fittingDenominator(planMm, pageMm));
+    const std::optional<PageChoice> page = dialogs_.choosePage(
+        &window_, planMm, room_.page().value_or(scale_pages::suggestedPage(planMm)));
+    if (page) room_.choosePage(*page);
+    return page;
 }
 
 namespace {
@@ -112,15 +114,14 @@ void ArrangementOutput::writePicture(const QString& path, const QByteArray& form
 void ArrangementOutput::writePdf(const QString& path) {
     const std::optional<double> scale = mmPerPixel();
     if (!scale) return;
-    const QPageLayout page = scale_pages::a4For(room_.background().picture.size());
-    const std::optional<int> denominator = chooseScale(*scale, scale_pages::drawingArea(page));
-    if (!denominator) return;
+    const std::optional<PageChoice> page = choosePage(*scale);
+    if (!page) return;
     report(path, writeWholeFile(path, [&](QIODevice& file) {
                QPdfWriter pdf(&file);
                pdf.setTitle(QFileInfo(room_.background().file).fileName());
                pdf.setCreator(QStringLiteral("ポコタム"));
-               pdf.setPageLayout(page);
-               return scale_pages::paint(pdf, drawing(), *scale, *denominator)
+               pdf.setPageLayout(scale_pages::layoutFor(*page));
+               return scale_pages::paint(pdf, drawing(), *scale, page->denominator)
                           ? QString()
                           : QStringLiteral("PDF のページを描けません");
            }));
@@ -129,12 +130,11 @@ void ArrangementOutput::writePdf(const QString& path) {
 void ArrangementOutput::print() {
     const std::optional<double> scale = mmPerPixel();
     if (!scale) return;
-    const QPageLayout page = scale_pages::a4For(room_.background().picture.size());
-    const std::optional<int> denominator = chooseScale(*scale, scale_pages::drawingArea(page));
-    if (!denominator) return;
+    const std::optional<PageChoice> page = choosePage(*scale);
+    if (!page) return;
     const PlanDrawing plan = drawing();
-    dialogs_.previewPrint(&window_, page, [&](QPrinter& printer) {
-        scale_pages::paint(printer, plan, *scale, *denominator);
+    dialogs_.previewPrint(&window_, scale_pages::layoutFor(*page), [&](QPrinter& printer) {
+        scale_pages::paint(printer, plan, *scale, page->denominator);
     });
 }
 

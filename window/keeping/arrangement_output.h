@@ -7,6 +7,7 @@
 #include <optional>
 
 class KeepingDialogs;
+struct PageChoice;
 class QByteArray;
 struct WriteResult;
 class QWidget;
@@ -18,7 +19,8 @@ struct PlanDrawing;
 // that scale, or copied as a picture.
 class ArrangementOutput {
 public:
-    ArrangementOutput(QWidget& window, const RoomDocument& room, KeepingDialogs& dialogs)
+    // The paper chosen is kept in the room for its next pages.
+    ArrangementOutput(QWidget& window, RoomDocument& room, KeepingDialogs& dialogs)
         : window_(window), room_(room), dialogs_(dialogs) {}
 
     // Asks for the file; its ending says the format.
@@ -32,14 +34,14 @@ private:
     PlanDrawing drawing() const;
     // What a pixel of the background stands for; reports and is empty while it has no scale.
     std::optional<double> mmPerPixel();
-    // The scale the user picks, the one that fits `pageMm` offered first.
-    std::optional<int> chooseScale(double mmPerPixel, QSizeF pageMm);
+    // The paper and scale the user picks: the room's last, or the one that fits, offered first.
+    std::optional<PageChoice> choosePage(double mmPerPixel);
     void writePicture(const QString& path, const QByteArray& format);
     void writePdf(const QString& path);
     void report(const QString& path, const WriteResult& written);
 
     QWidget& window_;
-    const RoomDocument& room_;
+    RoomDocument& room_;
     KeepingDialogs& dialogs_;
     std::function<void(const QString&)> written_;
 };

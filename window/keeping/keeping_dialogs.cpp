@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keeping_dialogs.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFormLayout>
+#include <QLabel>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -11,6 +15,7 @@
 
 #include "messages.h"
 #include "picture_dialogs.h"
+#include "scale_pages.h"
 #include "to_qstring.h"
 
 namespace {
@@ -35,7 +40,6 @@ int answerOf(Dialog& dialog, QWidget* parent) {
     return answer;
 }
 
-QString scaleText(int denominator) { return QStringLiteral("1:%1").arg(denominator); }
 
 }  // namespace
 
@@ -80,19 +84,54 @@ QString QtKeepingDialogs::chooseArrangement(QWidget* parent) {
     return dialog.selectedFiles().value(0);
 }
 
-std::optional<int> QtKeepingDialogs::chooseScale(QWidget* parent, std::span<const int> denominators,
-                                                 int suggested) {
-    QStringList items;
-    int current = 0;
-    for (const int denominator : denominators) {
-        if (denominator == suggested) current = int(items.size());
-        items << scaleText(denominator);
+// Paper, turn and scale; each scale says how many pages it takes on the paper chosen, and a
+// change of paper offers again the largest scale that fits it.
+std::optional<PageChoice> QtKeepingDialogs::choosePage(QWidget* parent, QSizeF planMm,
+                                                       const PageChoice& suggested) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(toQString(kWindowTitle));
+    auto* form = new QFormLayout(&dialog);
+    auto* paper = new QComboBox(&dialog);
+    for (const QPageSize::PageSizeId size : scale_pages::papers()) {
+        paper->addItem(QPageSize::name(size), int(size));
     }
-    bool chosen = false;
-    const QString item = QInputDialog::getItem(
-        parent, toQString(kWindowTitle), QStringLiteral("縮尺："), items, current, false, &chosen);
-    if (!chosen) return std::nullopt;
-    return denominators[std::size_t(items.indexOf(item))];
+    paper->setCurrentIndex(paper->findData(int(suggested.paper)));
+    auto* turn = new QComboBox(&dialog);
+    turn->addItems({QStringLiteral("縦"), QStringLiteral("横")});
+    turn->setCurrentIndex(suggested.landscape ? 1 : 0);
+    auto* scale = new QComboBox(&dialog);
+    const auto chosen = [&] {
+        return PageChoice{QPageSize::PageSizeId(paper->currentData().toInt()),
+                          turn->currentIndex() == 1, scale->currentData().toInt()};
+    };
+    const auto offerScales = [&](int denominator) {
+        scale->clear();
+        for (const int each : scale_pages::denominators()) {
+            PageChoice page = chosen();
+            page.denominator = each;
+            const QSize pages = scale_pages::pagesFor(planMm, page);
+            scale->addItem(QStringLiteral("1:%1（%2 ページ）").arg(each).arg(pages.width() * pages.height()),
+                           each);
+        }
+        scale->setCurrentIndex(scale->findData(denominator));
+    };
+    offerScales(suggested.denominator);
+    const auto paperChanged = [&] {
+        offerScales(scale_pages::fittingDenominator(
+            planMm, scale_pages::drawingArea(scale_pages::layoutFor(chosen()))));
+    };
+    QObject::connect(paper, &QComboBox::currentIndexChanged, &dialog, paperChanged);
+    QObject::connect(turn, &QComboBox::currentIndexChanged, &dialog, paperChanged);
+    form->addRow(QStringLiteral("用紙："), paper);
+    form->addRow(QStringLiteral("向き："), turn);
+    form->addRow(QStringLiteral("縮尺："), scale);
+    form->addRow(new QLabel(QStringLiteral("印刷は 100 % で（用紙に合わせずに）行います。"), &dialog));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (answerOf(dialog, parent) != QDialog::Accepted) return std::nullopt;
+    return chosen();
 }
 
 KeepingDialogs::BeforeClose QtKeepingDialogs::askBeforeClose(QWidget* parent) {

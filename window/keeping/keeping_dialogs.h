@@ -2,16 +2,19 @@
 #pragma once
 
 #include <QPageLayout>
+#include <QSizeF>
 #include <QString>
 #include <functional>
 #include <optional>
 #include <span>
 
+#include "page_choice.h"
+
 class QPrinter;
 class QWidget;
 
-// The dialogs of keeping an arrangement: where to write it, which to open, at what scale to
-// print it, whether to keep it before closing, and what went wrong. Tests substitute a scripted
+// The dialogs of keeping an arrangement: where to write it, which to open, on what paper and
+// at what scale to print it, whether to keep it before closing, and what went wrong. Tests substitute a scripted
 // version.
 class KeepingDialogs {
 public:
@@ -22,9 +25,10 @@ public:
     virtual QString chooseFileToSave(QWidget* parent, Saving kind, const QString& suggested) = 0;
     // The arrangement file to open; empty when cancelled.
     virtual QString chooseArrangement(QWidget* parent) = 0;
-    // One of the scales (their denominators), `suggested` first offered; empty when cancelled.
-    virtual std::optional<int> chooseScale(QWidget* parent, std::span<const int> denominators,
-                                           int suggested) = 0;
+    // The paper and the scale for a plan of this real size, `suggested` first offered; empty
+    // when cancelled.
+    virtual std::optional<PageChoice> choosePage(QWidget* parent, QSizeF planMm,
+                                                 const PageChoice& suggested) = 0;
     enum class BeforeClose { Save, Discard, Cancel };
     virtual BeforeClose askBeforeClose(QWidget* parent) = 0;
     virtual void report(QWidget* parent, const QString& message) = 0;
@@ -43,8 +47,8 @@ class QtKeepingDialogs : public KeepingDialogs {
 public:
     QString chooseFileToSave(QWidget* parent, Saving kind, const QString& suggested) override;
     QString chooseArrangement(QWidget* parent) override;
-    std::optional<int> chooseScale(QWidget* parent, std::span<const int> denominators,
-                                   int suggested) override;
+    std::optional<PageChoice> choosePage(QWidget* parent, QSizeF planMm,
+                                         const PageChoice& suggested) override;
     BeforeClose askBeforeClose(QWidget* parent) override;
     void report(QWidget* parent, const QString& message) override;
     void previewPrint(QWidget* parent, const QPageLayout& page,
