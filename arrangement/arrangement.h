@@ -23,6 +23,8 @@ struct KeptPicture {
     // The file's picture, upright, as it was read when kept: a file changed since is told.
     // Not known (invalid) in files kept before it was written.
     QSize pixels{};
+    // A piece's own calibration, which brought it to the plan's scale.
+    std::optional<KeptCalibration> calibration{};
     friend bool operator==(const KeptPicture&, const KeptPicture&) = default;
 };
 

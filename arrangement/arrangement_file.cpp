@@ -49,6 +49,7 @@ QJsonObject pictureJson(const KeptPicture& picture, const QDir& folder) {
                      {"opacity", picture.opacity}};
     if (picture.pixels.isValid())
         json.insert("pixels", QJsonArray{picture.pixels.width(), picture.pixels.height()});
+    if (picture.calibration) json.insert("calibration", calibrationJson(*picture.calibration));
     return json;
 }
 
@@ -148,7 +149,20 @@ KeptCalibration calibrationFrom(Fields& fields) {
     return kept;
 }
 
-KeptPicture pictureFrom(Fields& fields, const QDir& folder) {
+// One calibration, if it is there; one that no input could have given is named in `notes`.
+std::optional<KeptCalibration> calibrationIn(Fields& fields, const char* key, QStringList& notes) {
+    if (!fields.has(key)) return std::nullopt;
+    Fields calibration = fields.child(key);
+    const KeptCalibration kept = calibrationFrom(calibration);
+    if (isPlausible(kept)) return kept;
+    notes << QStringLiteral("%1 の縮尺（%2 mm/twip、長さ %3 mm）はありえない値のため、使いません。")
+                 .arg(fields.name(key))
+                 .arg(kept.mmPerTwip)
+                 .arg(kept.lengthMm ? QString::number(*kept.lengthMm) : QStringLiteral("なし"));
+    return std::nullopt;
+}
+
+KeptPicture pictureFrom(Fields& fields, const QDir& folder, QStringList& notes) {
     constexpr double largest = kLargestControlExtent;
     KeptPicture picture;
     picture.file = fields.file("file", folder);
@@ -168,20 +182,8 @@ KeptPicture pictureFrom(Fields& fields, const QDir& folder) {
             fields.fail("pixels");
         }
     }
+    picture.calibration = calibrationIn(fields, "calibration", notes);
     return picture;
-}
-
-// One calibration, if it is there; one that no input could have given is named in `notes`.
-std::optional<KeptCalibration> calibrationIn(Fields& fields, const char* key, QStringList& notes) {
-    if (!fields.has(key)) return std::nullopt;
-    Fields calibration = fields.child(key);
-    const KeptCalibration kept = calibrationFrom(calibration);
-    if (isPlausible(kept)) return kept;
-    notes << QStringLiteral("%1 の縮尺（%2 mm/twip、長さ %3 mm）はありえない値のため、使いません。")
-                 .arg(fields.name(key))
-                 .arg(kept.mmPerTwip)
-                 .arg(kept.lengthMm ? QString::number(*kept.lengthMm) : QStringLiteral("なし"));
-    return std::nullopt;
 }
 
 KeptCalibrations calibrationsFrom(Fields fields, QStringList& notes) {
@@ -272,7 +274,7 @@ Reading read(const QByteArray& text, const QDir& folder) {
         arrangement.calibrations = calibrationsFrom(fields.child("calibrations"), notes);
     if (fields.has("foreground")) {
         Fields foreground = fields.child("foreground");
-        arrangement.foreground = pictureFrom(foreground, folder);
+        arrangement.foreground = pictureFrom(foreground, folder, notes);
     }
     if (fields.has("page")) {
         Fields page = fields.child("page");
@@ -283,7 +285,7 @@ Reading read(const QByteArray& text, const QDir& folder) {
     const QJsonArray pieces = fields.array("pieces");
     for (qsizetype i = 0; i < pieces.size() && problem.isEmpty(); ++i) {
         Fields piece(pieces.at(i).toObject(), QStringLiteral("pieces[%1]").arg(i), problem);
-        arrangement.pieces.push_back(pictureFrom(piece, folder));
+        arrangement.pieces.push_back(pictureFrom(piece, folder, notes));
     }
     if (!problem.isEmpty()) return {std::nullopt, problem, {}};
     return {std::move(arrangement), {}, notes};

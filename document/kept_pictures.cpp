@@ -6,8 +6,8 @@
 
 KeptPicture keptPicture(const PlacedPicture& placed) {
     const TwipRect& at = placed.twips;
-    return {placed.file,         at.left,        at.top,         at.width,         at.height,
-            placed.quarterTurns, placed.degrees, placed.opacity, placed.filePixels};
+    return {placed.file,         at.left,        at.top,         at.width,          at.height,
+            placed.quarterTurns, placed.degrees, placed.opacity, placed.filePixels, placed.calibration};
 }
 
 bool changedSinceKept(const KeptPicture& kept, const QImage& read) {
@@ -32,5 +32,6 @@ PlacedPicture placedPicture(const KeptPicture& kept, const QImage& read, bool on
     placed.file = kept.file;
     placed.quarterTurns = kept.quarterTurns;
     placed.filePixels = read.isNull() ? kept.pixels : read.size();
+    placed.calibration = kept.calibration;
     return placed;
 }

@@ -3,6 +3,9 @@
 
 #include <QImage>
 #include <QString>
+#include <optional>
+
+#include "kept_calibrations.h"
 
 #include "twip_rect.h"
 
@@ -19,6 +22,8 @@ struct PlacedPicture {
     int quarterTurns = 0;  // clockwise, of the file's picture
     bool reduced = false;  // fewer pixels than the file's
     QSize filePixels;      // the file's picture as read, upright; invalid where not known
+    // The calibration that brought it to the plan's scale, as the foreground's is kept.
+    std::optional<KeptCalibration> calibration;
 
     // The file's pixels as this picture shows them, turned as it is; invalid where not known.
     QSize turnedFilePixels() const {
@@ -30,7 +35,7 @@ struct PlacedPicture {
         return a.picture.cacheKey() == b.picture.cacheKey() && a.onWhitePaper == b.onWhitePaper &&
                a.twips == b.twips && a.degrees == b.degrees && a.opacity == b.opacity &&
                a.file == b.file && a.quarterTurns == b.quarterTurns && a.reduced == b.reduced &&
-               a.filePixels == b.filePixels;
+               a.filePixels == b.filePixels && a.calibration == b.calibration;
     }
 };
 

@@ -95,8 +95,26 @@ void RoomDocument::setForegroundTwips(const TwipRect& twips) {
 void RoomDocument::setForeground(const PlacedPicture& foreground) {
     touchFurniture();
     room_.furniture.foreground = foreground;
+    room_.furniture.foreground.calibration.reset();  // the workflow holds the foreground's
     room_.furniture.foregroundShown = true;
     furnitureChanged(true, false);
+}
+
+void RoomDocument::choosePiece(int index, const std::optional<QImage>& whole) {
+    PlacedPicture chosen = takePiece(index);
+    keepForegroundAsPiece();
+    if (whole) {
+        chosen.picture = *whole;
+        chosen.reduced = false;
+    }
+    const std::optional<KeptCalibration> own = chosen.calibration;
+    setForeground(chosen);
+    // Shown with its own scale, as after its 「変  更」, beside the plan's.
+    const KeptCalibrations now = workflow_->keptCalibrations();
+    if (own && now.background) {
+        showTask(3);
+        workflow_->openArrangement({now.background, own, now.measureAlongLine, true});
+    }
 }
 
 // The picture's natural size is the one the hidden sizer takes for it: its pixels and the
@@ -163,7 +181,11 @@ void RoomDocument::setForegroundOpacity(double opacity) {
 void RoomDocument::keepForegroundAsPiece() {
     if (!hasForeground()) return;
     touchFurniture();
-    room_.furniture.pieces.push_back(reducedForPlan(foreground()));
+    PlacedPicture piece = reducedForPlan(foreground());
+    // Its own scale goes with it, where it was brought to the plan's.
+    const KeptCalibrations calibrations = workflow_->keptCalibrations();
+    if (calibrations.foregroundResized) piece.calibration = calibrations.foreground;
+    room_.furniture.pieces.push_back(std::move(piece));
     keepPiecesWithinBudget();
     furnitureChanged(false, true);
 }

@@ -77,6 +77,10 @@ public:
     // has where it lies, and all pieces within one budget of pixels.
     void keepForegroundAsPiece();
     PlacedPicture takePiece(int index);
+    // A piece made the foreground, from `whole` where its file's own pixels were read again; the
+    // foreground becomes a piece in its place. A piece that kept its own calibration is shown
+    // with it, beside the plan's, as after its 「変  更」.
+    void choosePiece(int index, const std::optional<QImage>& whole);
     // The pieces that show the pixels `pictureKey` show `picture` instead: the same picture of
     // the file held at another size, for the view. No step: nothing of the furniture changes.
     void holdPieceAs(qint64 pictureKey, const QImage& picture);

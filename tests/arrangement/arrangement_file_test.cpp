@@ -22,7 +22,8 @@ Arrangement aRoom() {
         QStringLiteral("/rooms/home/photos/sofa.jpg"), -0.1f, 7.5e-3f, 3060.f, 1.0f, 3, -179, 0.1};
     room.pieces.push_back({QStringLiteral("/elsewhere/lamp.png"), 1e8f, -251658225.f, 251658225.f,
                            16.75f, 0, 180, 1.0});
-    room.pieces.push_back({QStringLiteral("/rooms/home/table 1.png"), 0, 0, 1, 1, 1, 0, 0.7});
+    room.pieces.push_back({QStringLiteral("/rooms/home/table 1.png"), 0, 0, 1, 1, 1, 0, 0.7,
+                           QSize(40, 30), KeptCalibration{10, 20, 610, 20, 0.25, 150.0}});
     room.calibrations.background =
         KeptCalibration{-2147483647 - 1, 2147483647, 1500, 0, 1.0 / 15, 100.0};
     room.calibrations.foreground = KeptCalibration{0, 0, 750, 3, 2.0 / 15, std::nullopt};

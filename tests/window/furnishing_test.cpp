@@ -172,3 +172,41 @@ TEST_F(FurnishingARoom, APieceInViewIsReadAgainSharperWhenZoomedIn) {
         << table().width();
     EXPECT_EQ(window->room().history().count(), steps) << "sharper or not, no step";
 }
+
+// Each piece keeps the calibration that brought it to the plan's scale: chosen again it shows
+// it, it is kept in the arrangement, and it can be calibrated anew with the plan's scale kept.
+TEST_F(FurnishingARoom, APieceKeepsItsOwnCalibrationAndIsCalibratedAgain) {
+    const QString planReadout = c().Label2->text();
+    const QString sofaReadout = c().Label3->text();
+    nextPiece(writePicture("table.png", {80, 60}, Qt::darkBlue));
+    ASSERT_TRUE(pieces()[0].calibration) << "the sofa's, kept with it";
+    click(c().Image1, {10, 10});
+    click(c().Image1, {50, 10});
+    type("200");  // 40 px for 200 mm: five times the plan's
+    click(c().Command3);
+    EXPECT_EQ(c().Image1->twips().width, 6150) << "80 x 60 and the border, five times";
+    window->room().setForegroundTwips({6000, 3000, 6150, 4650});  // off the sofa
+
+    click(c().Option1);  // no press awaited: the sofa chosen by a double-click
+    const TwipRect sofa = pieces()[0].twips;
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+                       at(background(), {toPixels(sofa.left + 150), toPixels(sofa.top + 150)}));
+    EXPECT_EQ(window->room().foreground().file, dir.filePath("sofa.png"));
+    EXPECT_EQ(c().Label2->text(), planReadout);
+    EXPECT_EQ(c().Label3->text(), sofaReadout) << "its own scale again";
+    EXPECT_EQ(c().Label1->text(), "200％ 拡大しました");
+    ASSERT_TRUE(pieces()[0].calibration) << "the table's, kept with it";
+    EXPECT_EQ(window->room().kept().pieces[0].calibration, pieces()[0].calibration);
+
+    key(Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(state().mode, Mode::AwaitFgStart);
+    EXPECT_EQ(c().Label2->text(), planReadout) << "the plan's scale kept";
+    EXPECT_EQ(c().Label3->text(), "1pixcel=0mm");
+    const TwipRect before = c().Image1->twips();
+    click(c().Image1, {10, 10});
+    click(c().Image1, {110, 10});
+    type("100");  // 100 px for 100 mm: the plan's scale already, so the sofa stays as it is
+    click(c().Command3);
+    EXPECT_EQ(c().Image1->twips(), before);
+    EXPECT_EQ(c().Label1->text(), "100％ 拡大しました");
+}

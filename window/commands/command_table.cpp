@@ -122,6 +122,9 @@ const std::vector<CommandRow> kCommands = {
      kPlanScale | kWholePixels,
      [](CommandRooms& r) { r.measure.setOn(!r.measure.isOn()); },
      [](const CommandRooms& r) { return r.measure.isOn(); }},
+    {Command::CalibrateAgain, 3, "再", "前景画像を測り直す（背景の縮尺はそのまま）", {"Ctrl+Shift+F"},
+     kForeground | kPlanScale | kNotDragging | kWholePixels,
+     [](CommandRooms& r) { r.furnishing.calibrateAgain(); }},
     // The furniture's: changing it, or taking it back.
     {Command::Undo,
      1,

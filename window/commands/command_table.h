@@ -28,6 +28,7 @@ enum class Command {
     Centre,
     MeasureAlongLine,
     Measure,
+    CalibrateAgain,
     Undo,
     Redo,
     NextPiece,

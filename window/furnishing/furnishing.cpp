@@ -24,16 +24,19 @@ void Furnishing::nextPiece() {
 // A piece kept fewer pixels than its file has; as the foreground it may be enlarged, so it
 // takes the file's own again, turned as it was. A file that is gone leaves the kept pixels.
 void Furnishing::makeCurrent(int piece) {
-    PlacedPicture chosen = room_.takePiece(piece);
-    room_.keepForegroundAsPiece();
+    const PlacedPicture& chosen = room_.pieces().at(std::size_t(piece));
+    std::optional<QImage> whole;
     if (chosen.reduced && !chosen.file.isEmpty()) {
-        if (const std::optional<ReadPicture> whole = opener_.read(chosen.file)) {
-            chosen.picture = turnedByQuarters(whole->image, chosen.quarterTurns);
-            chosen.onWhitePaper = whole->onWhitePaper;
-            chosen.reduced = false;
+        if (const std::optional<ReadPicture> read = opener_.read(chosen.file)) {
+            whole = turnedByQuarters(read->image, chosen.quarterTurns);
         }
     }
-    room_.setForeground(chosen);
+    room_.choosePiece(piece, whole);
+}
+
+void Furnishing::calibrateAgain() {
+    room_.showTask(3);
+    room_.workflow().nextPiece();
 }
 
 void Furnishing::removeUnderPointer() {

@@ -24,6 +24,8 @@ public:
     // The piece becomes the foreground, from its file's own pixels again where it kept fewer;
     // the foreground becomes a piece in its place.
     void makeCurrent(int piece);
+    // The foreground's own calibration begun anew, the plan's scale kept: its start press awaited.
+    void calibrateAgain();
     // The foreground if the pointer is over it or over no piece, else the piece under it.
     void removeUnderPointer();
     // By whole pixels of the plan at 100 %.
