@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QSize>
+#include <QSizeF>
 #include <functional>
 
 // A large picture that opens at a small zoom is shown first from a reduced copy, made before
@@ -21,9 +22,10 @@ struct FirstView {
 // view needs more than half of its pixels.
 int firstHalvings(QSize size, const FirstView& view);
 
-// Told of a reduced copy, with the size and display format the whole picture will have.
-using FirstPictureReady =
-    std::function<void(const QImage& reduced, QSize size, QImage::Format format)>;
+// Told of a reduced copy, with the size and display format the whole picture will have, and the
+// resolution its file states (empty: none).
+using FirstPictureReady = std::function<void(const QImage& reduced, QSize size,
+                                             QImage::Format format, QSizeF dotsPerInch)>;
 
 struct FirstPicture {
     FirstView view;

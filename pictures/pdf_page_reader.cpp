@@ -22,7 +22,7 @@ double pixelsPerPoint(QSizeF page) {
 
 bool looksLikePdf(QIODevice& file) { return file.peek(5) == "%PDF-"; }
 
-ReadPicture readPdfFirstPage(QIODevice& file) {
+ReadPicture readPdfPage(QIODevice& file, const ReadRequest& request) {
     QPdfDocument document;
     file.seek(0);
     document.load(&file);  // a file at hand loads at once
@@ -30,18 +30,26 @@ ReadPicture readPdfFirstPage(QIODevice& file) {
     if (error == QPdfDocument::Error::IncorrectPassword) {
         return {{}, PictureProblem::PasswordProtected};
     }
-    if (error != QPdfDocument::Error::None || document.pageCount() < 1) {
+    const int pages = std::min(document.pageCount(), kMostPdfPages);
+    if (error != QPdfDocument::Error::None || pages < 1 || request.page < 0 ||
+        request.page >= pages) {
         return {{}, PictureProblem::Damaged};
     }
-    const QSizeF page = document.pagePointSize(0);
+    const QSizeF page = document.pagePointSize(request.page);
     if (!(page.width() > 0 && page.height() > 0)) return {{}, PictureProblem::Damaged};
-    const double scale = pixelsPerPoint(page);
+    const double scale =
+        request.fitSide > 0 ? std::min(pixelsPerPoint(page),
+                                       request.fitSide / std::max(page.width(), page.height()))
+                            : pixelsPerPoint(page);
     const QSize pixels(std::max(1, int(std::floor(page.width() * scale))),
                        std::max(1, int(std::floor(page.height() * scale))));
-    QImage rendered = document.render(0, pixels);
+    QImage rendered = document.render(request.page, pixels);
     if (rendered.isNull()) return {{}, PictureProblem::Damaged};
+    PaperFacts paper{QSizeF(pixels.width() / page.width(), pixels.height() / page.height()) *
+                         kPointsPerInch,
+                     true, pages, request.page, page};
     // PDFium leaves the paper transparent: the page is shown on white paper as it is painted,
     // which spares a pass over every pixel here.
     return {std::move(rendered).convertToFormat(QImage::Format_ARGB32_Premultiplied),
-            PictureProblem::None, kMaxPicturePixels, true};
+            PictureProblem::None, kMaxPicturePixels, true, {}, paper};
 }

@@ -5,10 +5,13 @@
 
 class QIODevice;
 
-// A PDF file: its first page, rendered at 200 dots an inch to be shown on white paper, which keeps
+// A PDF file: a page of it, rendered at 200 dots an inch to be shown on white paper, which keeps
 // a plan's lines sharp at 100 %; a page too large for the pixel bound at that resolution is
-// rendered at the largest resolution the bound allows.
+// rendered at the largest resolution the bound allows, and a glimpse to fit the side asked. The
+// page's paper and the resolution it was rendered at are told with it.
 inline constexpr double kPdfDotsPerInch = 200;
+// No plan has more pages; a file of more is read as far as this.
+inline constexpr int kMostPdfPages = 10000;
 
 bool looksLikePdf(QIODevice& file);
-ReadPicture readPdfFirstPage(QIODevice& file);
+ReadPicture readPdfPage(QIODevice& file, const ReadRequest& request);

@@ -13,6 +13,7 @@
 #include "gapped_file.h"
 #include "heif_reader.h"
 #include "pdf_page_reader.h"
+#include "stated_resolution.h"
 #include "picture_formats.h"
 #include "svg_reader.h"
 
@@ -134,12 +135,13 @@ PictureProblem openPictureFile(QFile& file) {
     return PictureProblem::None;
 }
 
-ReadPicture readPicture(QFile& opened, const PixelMemory& into, const FirstPicture& first) {
+ReadPicture readPicture(QFile& opened, const PixelMemory& into, const FirstPicture& first,
+                        const ReadRequest& request) {
     GappedFile file(opened);
     if (!file.open(QIODevice::ReadOnly)) return refused(PictureProblem::Unopenable);
     if (file.size() == 0) return refused(PictureProblem::Empty);
 
-    if (looksLikePdf(file)) return readPdfFirstPage(file);
+    if (looksLikePdf(file)) return readPdfPage(file, request);
     if (looksLikeHeif(file)) return readHeif(file);
     QByteArray format;
     if (QImageReader probe(&file); probe.canRead()) format = probe.format();
@@ -151,6 +153,8 @@ ReadPicture readPicture(QFile& opened, const PixelMemory& into, const FirstPictu
     }
     const std::optional<DeepColourKey> key =
         format == "png" ? findDeepColourKey(file) : std::nullopt;
+    PaperFacts paper;
+    paper.dotsPerInch = statedResolution(file, format).value_or(QSizeF());
     if (key) file.leaveOut(key->chunkAt, key->chunkLength);
     file.seek(0);
 
@@ -158,7 +162,7 @@ ReadPicture readPicture(QFile& opened, const PixelMemory& into, const FirstPictu
     const auto tell = [&](const QImage& reduced, QSize upright) {
         if (reduced.isNull()) return;
         told.emplace(upright, reduced.format());
-        first.ready(reduced, upright, reduced.format());
+        first.ready(reduced, upright, reduced.format(), paper.dotsPerInch);
     };
     // A JPEG's reduced copy is decoded on its own, before the whole: each decoding starts at
     // the file's start.
@@ -202,7 +206,7 @@ ReadPicture readPicture(QFile& opened, const PixelMemory& into, const FirstPictu
     // What was told first is what is shown: a picture that turns out otherwise is damaged.
     if (told && (image.size() != told->first || image.format() != told->second))
         return refused(PictureProblem::Damaged);
-    return {std::move(image), PictureProblem::None, pixelBound};
+    return {std::move(image), PictureProblem::None, pixelBound, false, {}, paper};
 }
 
 ReadPicture readPictureFile(const QString& path) {

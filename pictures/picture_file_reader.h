@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QSizeF>
 #include <QString>
 #include <functional>
 
@@ -27,6 +28,24 @@ enum class PictureProblem {
     NameNotUtf8,         // the file's name is bytes that are not UTF-8: no name reaches it
 };
 
+// What a picture says of the paper it stands for: the resolution its pixels are at, where the
+// file states one (a PDF page's is the resolution it was rendered at, from its own paper size),
+// and a PDF's pages.
+struct PaperFacts {
+    QSizeF dotsPerInch;     // across and down; empty where the file states none
+    bool ownPaper = false;  // a PDF page: its paper size is the file's own, exact
+    int pageCount = 0;      // of a PDF; 0 for any other picture
+    int page = 0;           // the page read, from 0
+    QSizeF pagePoints;      // its paper, in points of 1/72 inch
+};
+
+// Which page of a document of pages to read, and for a glimpse of it (a chooser's), the side
+// of the box it is rendered to fit (0: at its own resolution).
+struct ReadRequest {
+    int page = 0;
+    int fitSide = 0;
+};
+
 struct ReadPicture {
     QImage image;  // in a format that paints without conversion
     PictureProblem problem = PictureProblem::None;
@@ -37,6 +56,7 @@ struct ReadPicture {
     bool onWhitePaper = false;
     // While `image` is still being written: a reduced copy of it to show meanwhile.
     QImage reduced{};
+    PaperFacts paper{};
 };
 
 // Memory the decoded pixels may be written straight into, four bytes a pixel.
@@ -55,7 +75,8 @@ PictureProblem openPictureFile(QFile& file);
 // `first` asks for it and the view needs fewer pixels, a reduced copy is told first: a JPEG
 // decoded reduced, any other picture reduced in one pass before any conversion of the whole.
 // The picture that follows has the size and format told, or is refused as damaged.
-ReadPicture readPicture(QFile& file, const PixelMemory& into = {}, const FirstPicture& first = {});
+ReadPicture readPicture(QFile& file, const PixelMemory& into = {}, const FirstPicture& first = {},
+                        const ReadRequest& request = {});
 
 // Both in this process: for a file that is known to be harmless.
 ReadPicture readPictureFile(const QString& path);

@@ -74,7 +74,8 @@ void PictureReaderProcess::startNextReader() {
     process_->start(commandLine.takeFirst(), commandLine);
 }
 
-void PictureReaderProcess::start(const QString& path, const FirstView& view) {
+void PictureReaderProcess::start(const QString& path, const FirstView& view,
+                                 const ReadRequest& request) {
     stop();
     killedFor_ = PictureProblem::None;
     protections_ = 0;
@@ -90,7 +91,7 @@ void PictureReaderProcess::start(const QString& path, const FirstView& view) {
         return finish(refused(PictureProblem::NeedsTooMuchMemory));
     // The reader holds its own copies of all three from here on.
     if (!channel_ ||
-        !channel_->hand(file.handle(), pixels_->handle(), firstPixels_->handle(), view)) {
+        !channel_->hand(file.handle(), pixels_->handle(), firstPixels_->handle(), view, request)) {
         return finish(refused(PictureProblem::Damaged));  // it could not even start
     }
     reading_ = true;
@@ -173,8 +174,8 @@ bool PictureReaderProcess::takeAnswers() {
             finish(refused(PictureProblem::Damaged));
         } else {
             if (!toldFirst_.isNull()) mapWritten(image);
-            finish(
-                {std::move(image), PictureProblem::None, answer->pixelBound, answer->onWhitePaper});
+            finish({std::move(image), PictureProblem::None, answer->pixelBound,
+                    answer->onWhitePaper, {}, answer->paper});
         }
         return true;
     }
@@ -196,7 +197,7 @@ void PictureReaderProcess::tellFirst(const ReaderAnswer& answer) {
         return finish(refused(PictureProblem::Damaged));
     }
     ReadPicture first{toldFirst_, PictureProblem::None, answer.pixelBound, answer.onWhitePaper,
-                      reduced};
+                      reduced,    answer.paper};
     emit firstRead(first);
 }
 

@@ -36,7 +36,7 @@ public:
 
     // Starts reading; `finished` follows once, here or later, unless stop() comes first. Before
     // it, `firstRead` may tell the picture to show meanwhile, for `view`.
-    void start(const QString& path, const FirstView& view = {});
+    void start(const QString& path, const FirstView& view = {}, const ReadRequest& request = {});
     // Whether a file is being read; whether the picture told first is still being written.
     bool reading() const { return reading_; }
     bool writing() const { return !toldFirst_.isNull(); }

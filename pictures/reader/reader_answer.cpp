@@ -10,6 +10,10 @@ QByteArray encodeAnswer(const ReaderAnswer& answer) {
     out << qint32(answer.problem) << answer.width << answer.height << qint32(answer.format)
         << answer.reducedWidth << answer.reducedHeight << answer.pixelBound << answer.onWhitePaper
         << qint32(answer.protections) << answer.peakBytes;
+    const PaperFacts& paper = answer.paper;
+    out << paper.dotsPerInch.width() << paper.dotsPerInch.height() << paper.ownPaper
+        << qint32(paper.pageCount) << qint32(paper.page) << paper.pagePoints.width()
+        << paper.pagePoints.height();
     return bytes;
 }
 
@@ -32,6 +36,14 @@ std::optional<ReaderAnswer> takeAnswer(QByteArray& bytes, bool& lied) {
     in >> problem >> answer.width >> answer.height >> format >> answer.reducedWidth >>
         answer.reducedHeight >> answer.pixelBound >> answer.onWhitePaper >> protections >>
         answer.peakBytes;
+    double dpiAcross = 0, dpiDown = 0, pointsAcross = 0, pointsDown = 0;
+    qint32 pageCount = 0, page = 0;
+    in >> dpiAcross >> dpiDown >> answer.paper.ownPaper >> pageCount >> page >> pointsAcross >>
+        pointsDown;
+    answer.paper.dotsPerInch = {dpiAcross, dpiDown};
+    answer.paper.pageCount = pageCount;
+    answer.paper.page = page;
+    answer.paper.pagePoints = {pointsAcross, pointsDown};
     bytes.remove(0, kAnswerBytes);
     lied = true;
     if (in.status() != QDataStream::Ok) return std::nullopt;

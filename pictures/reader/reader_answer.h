@@ -31,6 +31,7 @@ struct ReaderAnswer {
     bool onWhitePaper = false;
     int protections = 0;
     qint64 peakBytes = 0;  // the most memory the reader held, where the system tells it
+    PaperFacts paper;
 };
 
 QByteArray encodeAnswer(const ReaderAnswer& answer);

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "first_picture.h"
+#include "picture_file_reader.h"
 
 class QProcess;
 
@@ -25,8 +26,9 @@ public:
     QString handTo(QProcess& process) const;
 
     // Hands the reader an open file, the memory for its pixels and for a reduced copy of them,
-    // and the view it opens in; false if it is gone.
-    bool hand(int file, int pixels, int firstPixels, const FirstView& view) const;
+    // the view it opens in and what of the file is asked for; false if it is gone.
+    bool hand(int file, int pixels, int firstPixels, const FirstView& view,
+              const ReadRequest& request) const;
 
 private:
     int windowEnd_ = -1;
@@ -39,5 +41,6 @@ struct HandedOver {
     int pixels = -1;
     int firstPixels = -1;
     FirstView view;
+    ReadRequest request;
 };
 HandedOver waitToBeHanded(const QString& channel);

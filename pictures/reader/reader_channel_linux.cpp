@@ -15,12 +15,14 @@ namespace {
 
 constexpr int kHanded = 3;  // the file, the memory and the memory of the reduced copy
 
-// The view, as plain numbers.
+// The view and what of the file is asked for, as plain numbers.
 struct ViewData {
     double level = 0;
     qint32 roomWidth = -1;
     qint32 roomHeight = -1;
     double smallest = 0;
+    qint32 page = 0;
+    qint32 fitSide = 0;
 };
 
 // The view, and room beside it for the descriptors handed with it.
@@ -68,9 +70,11 @@ QString ReaderChannel::handTo(QProcess& process) const {
     return QString::number(readerEnd_);
 }
 
-bool ReaderChannel::hand(int file, int pixels, int firstPixels, const FirstView& view) const {
+bool ReaderChannel::hand(int file, int pixels, int firstPixels, const FirstView& view,
+                         const ReadRequest& request) const {
     HandingMessage handing;
-    handing.view = {view.level, view.room.width(), view.room.height(), view.smallest};
+    handing.view = {view.level,    view.room.width(), view.room.height(),
+                    view.smallest, request.page,      request.fitSide};
     cmsghdr* header = CMSG_FIRSTHDR(&handing.message);
     header->cmsg_level = SOL_SOCKET;
     header->cmsg_type = SCM_RIGHTS;
@@ -100,5 +104,6 @@ HandedOver waitToBeHanded(const QString& channel) {
     return {handed[0],
             handed[1],
             handed[2],
-            {view.level, QSize(view.roomWidth, view.roomHeight), view.smallest}};
+            {view.level, QSize(view.roomWidth, view.roomHeight), view.smallest},
+            {view.page, view.fitSide}};
 }

@@ -74,8 +74,10 @@ int main(int argc, char* argv[]) {
         if (!preparingFirst.joinable())
             preparingFirst = std::thread(prepareForWriting, firstMemory, bytes);
     };
-    first.ready = [&](const QImage& reduced, QSize size, QImage::Format format) {
+    first.ready = [&](const QImage& reduced, QSize size, QImage::Format format,
+                      QSizeF dotsPerInch) {
         ReaderAnswer told = answer;
+        told.paper.dotsPerInch = dotsPerInch;
         told.problem = PictureProblem::None;
         told.width = size.width();
         told.height = size.height();
@@ -86,7 +88,7 @@ int main(int argc, char* argv[]) {
         firstSent = placed(reduced, firstMemory) && send(told);
         giveWayToTheWindow();  // the window paints the copy while the whole is finished here
     };
-    ReadPicture read = readPicture(file, into, first);
+    ReadPicture read = readPicture(file, into, first, handed.request);
     if (preparing.joinable()) preparing.join();
     if (preparingFirst.joinable()) preparingFirst.join();
     if (!firstSent) return 2;
@@ -102,6 +104,7 @@ int main(int argc, char* argv[]) {
         answer.height = read.image.height();
         answer.format = read.image.format();
         answer.onWhitePaper = read.onWhitePaper;
+        answer.paper = read.paper;
     }
     return send(answer) ? 0 : 2;
 }

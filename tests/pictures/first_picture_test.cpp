@@ -148,7 +148,7 @@ TEST(FirstPicture, IsToldBeforeTheWholeWithTheWholesUprightSizeAndFormat) {
                                [&](qint64) { writing = true; }};
         std::optional<Told> told;
         const ReadPicture read =
-            readPicture(file, into, {{c.level, {}, 0}, [&](const QImage& r, QSize s, auto f) {
+            readPicture(file, into, {{c.level, {}, 0}, [&](const QImage& r, QSize s, auto f, auto) {
                                          told = Told{r, s, f, !writing};
                                      }});
         ASSERT_EQ(read.problem, PictureProblem::None);
