@@ -40,6 +40,7 @@ struct KeptPage {
 // foreground (if one is shown) and the pieces, bottom first, however many.
 struct Arrangement {
     QString background;  // absolute; empty if none was open
+    int backgroundPage = 0;  // of a plan of pages, from 0
     std::optional<KeptPicture> foreground;
     std::vector<KeptPicture> pieces;
     KeptCalibrations calibrations;

@@ -232,6 +232,8 @@ QByteArray write(const Arrangement& arrangement, const QDir& folder) {
     if (!arrangement.background.isEmpty()) {
         json.insert("background", relativeWhereBelow(arrangement.background, folder));
     }
+    // Pages are counted from 1, as the user counts them.
+    if (arrangement.backgroundPage > 0) json.insert("backgroundPage", arrangement.backgroundPage + 1);
     if (arrangement.foreground)
         json.insert("foreground", pictureJson(*arrangement.foreground, folder));
     if (const std::optional<KeptPage>& page = arrangement.page) {
@@ -270,6 +272,8 @@ Reading read(const QByteArray& text, const QDir& folder) {
     Fields fields(json, {}, problem);
     Arrangement arrangement;
     if (fields.has("background")) arrangement.background = fields.file("background", folder);
+    if (fields.has("backgroundPage"))
+        arrangement.backgroundPage = fields.whole("backgroundPage", 1, kMostPages) - 1;
     if (fields.has("calibrations"))
         arrangement.calibrations = calibrationsFrom(fields.child("calibrations"), notes);
     if (fields.has("foreground")) {

@@ -19,6 +19,8 @@ inline constexpr char kSuffix[] = "pokotamu";
 // this many and keeps the rest as they are.
 inline constexpr qint64 kLargestBytes = 1 << 20;
 inline constexpr int kMostPieces = 200;
+// The most pages a plan's file has.
+inline constexpr int kMostPages = 10000;
 // The most pixels a side of a picture the file speaks of.
 inline constexpr int kLargestPictureSide = 1 << 20;
 

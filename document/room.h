@@ -9,6 +9,7 @@
 #include "arrangement.h"
 #include "form_record.h"
 #include "page_choice.h"
+#include "picture_file_reader.h"
 #include "placed_picture.h"
 #include "twip_rect.h"
 
@@ -19,6 +20,7 @@ struct BackgroundRecord {
     QImage picture;
     bool onWhitePaper = false;  // where the picture is transparent, paper shows (a PDF page's)
     TwipRect box;               // the box's outer place and size: the picture and its border
+    PaperFacts paper;           // what the file says of the paper it stands for
     friend bool operator==(const BackgroundRecord& a, const BackgroundRecord& b) {
         return a.file == b.file && a.page == b.page &&
                a.picture.cacheKey() == b.picture.cacheKey() && a.onWhitePaper == b.onWhitePaper &&

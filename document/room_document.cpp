@@ -264,18 +264,20 @@ void RoomDocument::takeHistoryStep(bool back) {
     emit stepTaken(back, text);
 }
 
-void RoomDocument::setBackground(const QString& file, const QImage& picture, bool onWhitePaper) {
+void RoomDocument::setBackground(const QString& file, const QImage& picture, bool onWhitePaper,
+                                 const PaperFacts& paper) {
     TwipRect box = boxAround(picture, room_.background.box.left, room_.background.box.top);
     if (box.height < kSmallestBackgroundBox || box.width < kSmallestBackgroundBox) {
         box.height = kSmallestBackgroundBox;
         box.width = kSmallestBackgroundBox;
     }
-    room_.background = {file, 0, picture, onWhitePaper, box};
+    room_.background = {file, paper.page, picture, onWhitePaper, box, paper};
     emit backgroundChanged();
 }
 
-void RoomDocument::openBackground(const QString& file, const QImage& picture, bool onWhitePaper) {
-    setBackground(file, picture, onWhitePaper);
+void RoomDocument::openBackground(const QString& file, const QImage& picture, bool onWhitePaper,
+                                  const PaperFacts& paper) {
+    setBackground(file, picture, onWhitePaper, paper);
     history_.resetClean();  // what an arrangement of it would keep is no longer what was kept
     emit historyChanged();
 }
@@ -356,6 +358,7 @@ void RoomDocument::restore(const Snapshot& snapshot) {
 Arrangement RoomDocument::kept() const {
     Arrangement arrangement;
     arrangement.background = background().file;
+    arrangement.backgroundPage = background().page;
     for (const PlacedPicture& piece : pieces()) {
         if (!piece.file.isEmpty()) arrangement.pieces.push_back(keptPicture(piece));
     }
@@ -385,7 +388,7 @@ QStringList RoomDocument::picturesInUse() const {
 void RoomDocument::openArrangement(Room opened, const KeptCalibrations& calibrations,
                                    const QString& file) {
     const BackgroundRecord& plan = opened.background;
-    setBackground(plan.file, plan.picture, plan.onWhitePaper);
+    setBackground(plan.file, plan.picture, plan.onWhitePaper, plan.paper);
     room_.furniture = std::move(opened.furniture);
     room_.unread = std::move(opened.unread);
     room_.page = opened.page;

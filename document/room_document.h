@@ -87,8 +87,10 @@ public:
     void undo();
     void redo();
 
-    // A plan read from `file`: its box fitted to it, but never smaller than the least box.
-    void openBackground(const QString& file, const QImage& picture, bool onWhitePaper);
+    // A plan read from `file` (a page of it, where it has pages): its box fitted to it, but never
+    // smaller than the least box.
+    void openBackground(const QString& file, const QImage& picture, bool onWhitePaper,
+                        const PaperFacts& paper);
 
     // What the user does in the form: types into a length box, chooses a task.
     void typeLength(port::TextBox box, const std::string& text);
@@ -163,7 +165,8 @@ private:
     void keepPiecesWithinBudget();
     void setText(port::TextBox box, std::string text);
     void setForm(FormPart part, const std::function<void(FormRecord&)>& change);
-    void setBackground(const QString& file, const QImage& picture, bool onWhitePaper);
+    void setBackground(const QString& file, const QImage& picture, bool onWhitePaper,
+                       const PaperFacts& paper);
 
     Room room_;
     RoomHistory history_;

@@ -31,7 +31,7 @@ protected:
     ARoom() {
         room.workflow().formLoad();
         room.openBackground(QStringLiteral("/plans/plan.png"), filled({600, 400}, Qt::white),
-                            false);
+                            false, {});
         room.step({}, [&] { room.placeNewForeground(kSofa, filled({100, 50}, Qt::red), false); });
     }
     // Each change below as the user makes it: one step.

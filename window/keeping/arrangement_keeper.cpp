@@ -121,7 +121,8 @@ std::optional<Room> ArrangementKeeper::readPictures(const Arrangement& arrangeme
     };
     if (!arrangement.background.isEmpty()) {
         if (const std::optional<ReadPicture> plan = read(arrangement.background)) {
-            opened.background = {arrangement.background, 0, plan->image, plan->onWhitePaper, {}};
+            opened.background = {arrangement.background, plan->paper.page, plan->image,
+                                 plan->onWhitePaper, {}, plan->paper};
         } else {
             opened.unread.background = arrangement.background;
         }

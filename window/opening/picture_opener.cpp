@@ -121,7 +121,7 @@ void PictureOpener::openBackground(const QString& path) {
         const std::optional<ReadPicture> picture = readFor(path, backgroundView());
         if (!picture) return;
         if (!picture->reduced.isNull()) room_.startReading(picture->image, picture->reduced);
-        room_.openBackground(path, picture->image, picture->onWhitePaper);
+        room_.openBackground(path, picture->image, picture->onWhitePaper, picture->paper);
         area_.fitToBackground();
         keepSharpening(*picture, path, std::move(before));
         shown = true;
