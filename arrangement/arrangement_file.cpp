@@ -35,6 +35,7 @@ QJsonObject calibrationJson(const KeptCalibration& kept) {
                      {"end", point(kept.endX, kept.endY)},
                      {"mmPerTwip", kept.mmPerTwip}};
     if (kept.lengthMm) json.insert("lengthMm", *kept.lengthMm);
+    if (kept.drawingScale) json.insert("drawingScale", *kept.drawingScale);
     return json;
 }
 
@@ -146,6 +147,8 @@ KeptCalibration calibrationFrom(Fields& fields) {
     kept.mmPerTwip = fields.number("mmPerTwip", -std::numeric_limits<double>::max(),
                                    std::numeric_limits<double>::max());
     kept.lengthMm = fields.optionalNumber("lengthMm");
+    if (fields.has("drawingScale"))
+        kept.drawingScale = fields.whole("drawingScale", 1, kLargestDrawingScale);
     return kept;
 }
 

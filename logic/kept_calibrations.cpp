@@ -18,7 +18,7 @@ std::optional<KeptCalibration> kept(const WorkflowState& state, const Calibratio
     return KeptCalibration{
         state.*calibration.startX,     state.*calibration.startY,
         state.*calibration.endX,       state.*calibration.endY,
-        state.*calibration.exactScale, locale.toNumber(window.text(calibration.box))};
+        state.*calibration.exactScale, locale.toNumber(window.text(calibration.box)), {}};
 }
 
 // Shortest text that reads back as the same number, in the user's way of writing decimals.
@@ -41,7 +41,7 @@ bool take(const KeptCalibration& kept, const Calibration& calibration, WorkflowS
     if (calibration.closedAtStart) window.setEnabled(*calibration.closedAtStart, false);
     // Written while the box's change does nothing, so that the kept scale stays exact.
     window.setText(calibration.box, kept.lengthMm ? lengthText(*kept.lengthMm, locale) : "");
-    window.setEnabled(calibration.boxControl, true);
+    window.setEnabled(calibration.boxControl, !kept.drawingScale);
     state.*calibration.startX = kept.startX;
     state.*calibration.startY = kept.startY;
     state.*calibration.endX = kept.endX;
@@ -64,6 +64,7 @@ KeptCalibrations keptCalibrations(const WorkflowState& state, const WindowPort& 
     calibrations.measureAlongLine = state.measureAlongLine;
     calibrations.background = kept(state, kBackgroundCalibration, window, locale);
     if (!calibrations.background) return calibrations;
+    if (state.bgDrawingScale != 0) calibrations.background->drawingScale = state.bgDrawingScale;
     calibrations.foreground = kept(state, kForegroundCalibration, window, locale);
     calibrations.foregroundResized = calibrations.foreground && state.fgResized;
     return calibrations;
@@ -75,6 +76,7 @@ void onArrangementOpened(WorkflowState& state, WindowPort& window, const NumberL
     state.measureAlongLine = kept.measureAlongLine;
     if (!kept.background || !take(*kept.background, kBackgroundCalibration, state, window, locale))
         return;
+    state.bgDrawingScale = kept.background->drawingScale.value_or(0);
     if (!kept.foreground || !take(*kept.foreground, kForegroundCalibration, state, window, locale))
         return;
     if (!kept.foregroundResized) return;
@@ -84,5 +86,16 @@ void onArrangementOpened(WorkflowState& state, WindowPort& window, const NumberL
     state.fgResized = true;
     if (const std::optional<std::string> message = resizedMessage(state, locale)) {
         window.setCaption(port::Label::Label1, *message);
+    }
+}
+
+void onDrawingScale(WorkflowState& state, WindowPort& window, const NumberLocale& locale,
+                    std::int32_t drawingScale, double mmPerTwip) {
+    onOption3Click(state, window);
+    KeptCalibration paper;
+    paper.mmPerTwip = mmPerTwip;
+    paper.drawingScale = drawingScale;
+    if (take(paper, kBackgroundCalibration, state, window, locale)) {
+        state.bgDrawingScale = drawingScale;
     }
 }

@@ -17,8 +17,13 @@ struct KeptCalibration {
     std::int32_t endY = 0;
     double mmPerTwip = 0;
     std::optional<double> lengthMm;
+    // The plan's 1:N where its paper gave the scale: no press made it, no length was typed.
+    std::optional<std::int32_t> drawingScale;
     friend bool operator==(const KeptCalibration&, const KeptCalibration&) = default;
 };
+
+// No plan is drawn smaller than a town map's 1:100000.
+inline constexpr std::int32_t kLargestDrawingScale = 100000;
 
 struct KeptCalibrations {
     std::optional<KeptCalibration> background;
@@ -37,3 +42,10 @@ KeptCalibrations keptCalibrations(const WorkflowState& state, const WindowPort& 
 // those the user saw after making them. A kept scale that no readout can show is not taken.
 void onArrangementOpened(WorkflowState& state, WindowPort& window, const NumberLocale& locale,
                          const KeptCalibrations& kept);
+
+// The plan's scale from its paper, drawn at 1:`drawingScale`: taken as a calibration just made,
+// after the workflow started anew as the third task does, so that the foreground's start press
+// is awaited. The plan's length box stays closed, for no press measured a length in it; a
+// calibration by presses, begun again, replaces it.
+void onDrawingScale(WorkflowState& state, WindowPort& window, const NumberLocale& locale,
+                    std::int32_t drawingScale, double mmPerTwip);

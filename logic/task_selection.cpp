@@ -31,6 +31,7 @@ void onOption3Click(WorkflowState& state, WindowPort& window) {
     state.bgMmPerUnit = Currency();
     state.fgMmPerUnit = Currency();
     state.bgExactMmPerUnit = 0;
+    state.bgDrawingScale = 0;
     state.fgExactMmPerUnit = 0;
     state.fgResized = false;
     window.setText(port::TextBox::Text1, "");

@@ -39,6 +39,9 @@ public:
     void openArrangement(const KeptCalibrations& kept) {
         handle(onArrangementOpened, window_, locale_, kept);
     }
+    void drawingScale(std::int32_t n, double mmPerTwip) {
+        handle(onDrawingScale, window_, locale_, n, mmPerTwip);
+    }
 
     // Takes the record back to one it held before; whoever takes it back restores the window
     // with it.

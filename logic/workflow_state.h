@@ -44,6 +44,7 @@ struct WorkflowState {
     double fgExactMmPerUnit = 0;
     bool measureAlongLine = false;  // the whole length between the presses, not its level part
     bool fgResized = false;         // the foreground now shows the background's scale
+    std::int32_t bgDrawingScale = 0;  // the N of 1:N where the plan's paper gave its scale
 
     friend bool operator==(const WorkflowState&, const WorkflowState&) = default;
 };

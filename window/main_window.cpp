@@ -49,6 +49,8 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale,
       opener_(*this, area_, room_, *controls_.CommonDialog1, sharpening_,
               {*controls_.Command1, *controls_.Command2}),
       furnishing_(*this, area_, opener_, room_),
+      planScale_(*this, room_, *controls_.CommonDialog1,
+                 QString::fromStdString(locale_.decimalSeparator())),
       pieceSharpening_(area_, room_),
       ownKeepingDialogs_(keepingDialogs ? nullptr : new QtKeepingDialogs),
       keepingDialogs_(keepingDialogs ? *keepingDialogs : *ownKeepingDialogs_),
@@ -58,7 +60,7 @@ MainWindow::MainWindow(PictureDialogs* dialogs, const QLocale& locale,
           *controls_.Picture1->contents(), area_,
           [this] { return backgroundMmPerTwip(room_.state()); }, locale_.decimalSeparator()),
       pointer_(area_, room_, measure_),
-      commands_(*this, {room_, area_, furnishing_, keeper_, output_, measure_}),
+      commands_(*this, {room_, area_, furnishing_, keeper_, output_, measure_, planScale_}),
       tilt_(*controls_.Line1, area_, locale_.decimalSeparator()) {
     setObjectName(toQString(kFormName));
     setWindowTitle(toQString(kWindowTitle));

@@ -15,6 +15,7 @@
 #include "picture_area.h"
 #include "picture_opener.h"
 #include "piece_sharpening.h"
+#include "plan_scale.h"
 #include "pointer_router.h"
 #include "qt_number_locale.h"
 #include "room_document.h"
@@ -67,6 +68,7 @@ private:
     Sharpening sharpening_;
     PictureOpener opener_;
     Furnishing furnishing_;
+    PlanScale planScale_;
     PieceSharpening pieceSharpening_;
     std::unique_ptr<KeepingDialogs> ownKeepingDialogs_;
     KeepingDialogs& keepingDialogs_;

@@ -23,10 +23,10 @@ Arrangement aRoom() {
     room.pieces.push_back({QStringLiteral("/elsewhere/lamp.png"), 1e8f, -251658225.f, 251658225.f,
                            16.75f, 0, 180, 1.0});
     room.pieces.push_back({QStringLiteral("/rooms/home/table 1.png"), 0, 0, 1, 1, 1, 0, 0.7,
-                           QSize(40, 30), KeptCalibration{10, 20, 610, 20, 0.25, 150.0}});
+                           QSize(40, 30), KeptCalibration{10, 20, 610, 20, 0.25, 150.0, {}}});
     room.calibrations.background =
-        KeptCalibration{-2147483647 - 1, 2147483647, 1500, 0, 1.0 / 15, 100.0};
-    room.calibrations.foreground = KeptCalibration{0, 0, 750, 3, 2.0 / 15, std::nullopt};
+        KeptCalibration{-2147483647 - 1, 2147483647, 1500, 0, 1.0 / 15, 100.0, 50};
+    room.calibrations.foreground = KeptCalibration{0, 0, 750, 3, 2.0 / 15, std::nullopt, {}};
     room.calibrations.measureAlongLine = true;
     room.calibrations.foregroundResized = true;
     return room;

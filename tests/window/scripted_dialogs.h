@@ -26,11 +26,32 @@ public:
     BeforeClose beforeClose = BeforeClose::Discard;
     int closeAsked = 0;
     QString printTo;  // where the printer writes its PDF
+    // The plan's paper: the drawing scale typed, whether what is asked is taken, the page of a
+    // PDF chosen (none: the first) and how many pages it was offered of.
+    QString drawingScale = QStringLiteral("1:50");
+    bool confirms = true;
+    std::vector<QString> questions;
+    std::optional<int> pdfPage;
+    int pagesOffered = 0;
+    std::vector<PageGlimpse> glimpses;
 
     QString choosePicture(QWidget*) override { return nextAnswer(); }
     void reportUnreadable(QWidget*, const QString& path, const QString& reason) override {
         reports.push_back({path, reason});
     }
+
+    std::optional<int> choosePdfPage(QWidget*, const QString&, int pageCount,
+                                     const std::vector<PageGlimpse>& shown) override {
+        pagesOffered = pageCount;
+        glimpses = shown;
+        return pdfPage ? pdfPage : std::optional<int>(0);
+    }
+    QString askDrawingScale(QWidget*) override { return drawingScale; }
+    bool confirm(QWidget*, const QString& question) override {
+        questions.push_back(question);
+        return confirms;
+    }
+    void warn(QWidget*, const QString& message) override { reports.push_back({{}, message}); }
 
     QString chooseFileToSave(QWidget*, Saving, const QString&) override { return nextAnswer(); }
     QString chooseArrangement(QWidget*) override { return nextAnswer(); }

@@ -9,6 +9,7 @@
 #include "furnishing.h"
 #include "measure_tool.h"
 #include "picture_area.h"
+#include "plan_scale.h"
 #include "room_document.h"
 
 namespace {
@@ -56,6 +57,13 @@ const std::vector<CommandRow> kCommands = {
      {"Ctrl+9"},
      0,
      [](CommandRooms& r) { r.area.fitBackground(); }},
+    {Command::DrawingScale,
+     0,
+     "縮尺",
+     "背景画像の縮尺を図面の縮尺（1:N）から決める",
+     {"Ctrl+Shift+D"},
+     kPlan | kNotDragging | kWholePixels,
+     [](CommandRooms& r) { r.planScale.setFromPaper(); }},
     // The foreground's.
     {Command::Fainter,
      1,

@@ -10,6 +10,7 @@ class ArrangementOutput;
 class Furnishing;
 class MeasureTool;
 class PictureArea;
+class PlanScale;
 class RoomDocument;
 
 // The commands beyond the window's described controls: the view's, the foreground's, the
@@ -19,6 +20,7 @@ enum class Command {
     ZoomIn,
     ActualSize,
     Fit,
+    DrawingScale,
     Fainter,
     Stronger,
     TurnLeft,
@@ -70,6 +72,7 @@ struct CommandRooms {
     ArrangementKeeper& keeper;
     ArrangementOutput& output;
     MeasureTool& measure;
+    PlanScale& planScale;
 };
 
 // One command's whole description: how it is shown and given, when it applies, what it does.
