@@ -3,6 +3,7 @@
 
 #include <QIODevice>
 #include <QtEndian>
+#include <cmath>
 
 namespace {
 
@@ -23,6 +24,14 @@ std::optional<QSizeF> positive(double across, double down) {
     return QSizeF(across, down);
 }
 
+// Dots a metre are whole, so a scanner's 300 dpi is written 11811; the whole dpi that rounds to
+// the number written is the one meant (each lies 39 dots a metre from the next).
+double dotsPerInchFromMetres(quint32 perMetre) {
+    const double perInch = perMetre * kMetresPerInch;
+    const double whole = std::round(perInch);
+    return std::llround(whole / kMetresPerInch) == perMetre ? whole : perInch;
+}
+
 std::optional<QSizeF> pngResolution(QIODevice& file) {
     qint64 at = 8;
     while (at < file.size()) {
@@ -34,8 +43,8 @@ std::optional<QSizeF> pngResolution(QIODevice& file) {
         if (type == "pHYs" && length == 9) {
             const QByteArray data = bytesAt(file, at + 8, 9);
             if (data.isEmpty() || data[8] != 1) return std::nullopt;  // 1: dots a metre
-            return positive(qFromBigEndian<quint32>(data.constData()) * kMetresPerInch,
-                            qFromBigEndian<quint32>(data.constData() + 4) * kMetresPerInch);
+            return positive(dotsPerInchFromMetres(qFromBigEndian<quint32>(data.constData())),
+                            dotsPerInchFromMetres(qFromBigEndian<quint32>(data.constData() + 4)));
         }
         at += 12 + qint64(length);
     }

@@ -242,7 +242,7 @@ void putTiffPixel(Ink ink, const TiffLayout& layout, quint8* row, int x) {
 
 }  // namespace
 
-bool writeTiff(const QString& path, int width, int height, TiffKind kind) {
+bool writeTiff(const QString& path, int width, int height, TiffKind kind, double dotsPerInch) {
     TIFF* tif = TIFFOpen(QFile::encodeName(path).constData(), "w");
     if (!tif) return false;
     const TiffLayout layout = layoutOf(kind);
@@ -254,6 +254,11 @@ bool writeTiff(const QString& path, int width, int height, TiffKind kind) {
     TIFFSetField(tif, TIFFTAG_COMPRESSION, layout.compression);
     TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
     if (kind == TiffKind::Cmyk) TIFFSetField(tif, TIFFTAG_INKSET, INKSET_CMYK);
+    if (dotsPerInch > 0) {
+        TIFFSetField(tif, TIFFTAG_XRESOLUTION, float(dotsPerInch));
+        TIFFSetField(tif, TIFFTAG_YRESOLUTION, float(dotsPerInch));
+        TIFFSetField(tif, TIFFTAG_RESOLUTIONUNIT, RESUNIT_INCH);
+    }
     std::vector<quint16> map(3 * 256, 0);
     if (kind == TiffKind::Palette) {
         map[0] = map[256] = map[512] = map[2] = 0xFFFF;  // 0 white, 1 black, 2 red

@@ -49,7 +49,8 @@ enum class TiffKind {
     RgbTiled,
     Cmyk
 };
-bool writeTiff(const QString& path, int width, int height, TiffKind kind);
+// With a resolution in dots an inch where one is given, as a scanner writes it.
+bool writeTiff(const QString& path, int width, int height, TiffKind kind, double dotsPerInch = 0);
 
 bool writeBmp(const QString& path, int width, int height, int bitsPerPixel);
 
