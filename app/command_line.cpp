@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "arrangement_file.h"
 #include "command_table.h"
 
 namespace {
@@ -22,6 +23,10 @@ CommandLine readCommandLine(const QStringList& arguments) {
                                   QStringLiteral("この使い方を表示する。"));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption page(QStringLiteral("page"),
+                                  QStringLiteral("PDF の何ページ目を背景として開くか（1 から）。"),
+                                  QStringLiteral("番号"));
+    parser.addOption(page);
     parser.addPositionalArgument(
         QStringLiteral("画像ファイル"),
         QStringLiteral("背景として開く画像、または配置ファイル（.pokotamu）"),
@@ -43,8 +48,22 @@ CommandLine readCommandLine(const QStringList& arguments) {
     } else if (parser.positionalArguments().size() > 1) {
         result.exitCode = kUsageError;
         result.error = QStringLiteral("開ける画像は一つだけです。\n");
+    } else if (parser.isSet(page) && parser.positionalArguments().isEmpty()) {
+        result.exitCode = kUsageError;
+        result.error = QStringLiteral("--page は開く PDF と一緒に指定して下さい。\n");
     } else if (!parser.positionalArguments().isEmpty()) {
         result.picture = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
+    }
+    if (parser.isSet(page) && !result.exitCode) {
+        bool number = false;
+        const int n = parser.value(page).toInt(&number);
+        if (!number || n < 1 || n > arrangement_file::kMostPages) {
+            result.exitCode = kUsageError;
+            result.error = QStringLiteral("--page には 1 から %1 までのページ番号を指定して下さい。\n")
+                               .arg(arrangement_file::kMostPages);
+        } else {
+            result.page = n - 1;
+        }
     }
     return result;
 }

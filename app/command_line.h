@@ -5,13 +5,14 @@
 #include <QStringList>
 #include <optional>
 
-// What the command line asks of the program: `pokotamu [picture or arrangement]`, --help or
-// --version.
+// What the command line asks of the program: `pokotamu [--page N] [picture or arrangement]`,
+// --help or --version.
 struct CommandLine {
     std::optional<int> exitCode;  // set: answer on the terminal and end without a window
     QString output;               // for standard output
     QString error;                // for standard error
     QString picture;              // the background or arrangement to open at start, or empty
+    std::optional<int> page;      // of a PDF picture, from 0; none: the user chooses
 };
 
 // Reads the arguments left after Qt has taken its own (-platform, -style...). The program's

@@ -57,7 +57,7 @@ int main(int argc, char* argv[]) {
     window.show();
     if (!commandLine.picture.isEmpty()) {
         // Once the window stands where it opens, as if the picture came from its dialog.
-        QTimer::singleShot(0, &window, [&] { window.openBackground(commandLine.picture); });
+        QTimer::singleShot(0, &window, [&] { window.openBackground(commandLine.picture, commandLine.page); });
     }
     return QApplication::exec();
 }

@@ -48,6 +48,7 @@ struct SizerRecord {
 
 struct UnreadPictures {
     QString background;
+    int backgroundPage = 0;
     std::optional<KeptPicture> foreground;
 };
 

@@ -372,7 +372,10 @@ Arrangement RoomDocument::kept() const {
                                     page->landscape, page->denominator};
     }
     const UnreadPictures& unread = room_.unread;
-    if (arrangement.background.isEmpty()) arrangement.background = unread.background;
+    if (arrangement.background.isEmpty()) {
+        arrangement.background = unread.background;
+        arrangement.backgroundPage = unread.backgroundPage;
+    }
     if (!arrangement.foreground) arrangement.foreground = unread.foreground;
     return arrangement;
 }

@@ -31,10 +31,8 @@ ReadPicture readPdfPage(QIODevice& file, const ReadRequest& request) {
         return {{}, PictureProblem::PasswordProtected};
     }
     const int pages = std::min(document.pageCount(), kMostPdfPages);
-    if (error != QPdfDocument::Error::None || pages < 1 || request.page < 0 ||
-        request.page >= pages) {
-        return {{}, PictureProblem::Damaged};
-    }
+    if (error != QPdfDocument::Error::None || pages < 1) return {{}, PictureProblem::Damaged};
+    if (request.page < 0 || request.page >= pages) return {{}, PictureProblem::NoSuchPage};
     const QSizeF page = document.pagePointSize(request.page);
     if (!(page.width() > 0 && page.height() > 0)) return {{}, PictureProblem::Damaged};
     const double scale =

@@ -25,6 +25,7 @@ enum class PictureProblem {
     TooComplex,          // an SVG whose parts are used over and over beyond reason
     NeedsTooMuchMemory,  // reading it took more memory than the program may take
     TakesTooLong,        // reading it took longer than any picture within the bounds takes
+    NoSuchPage,          // a PDF asked for a page it does not have
     NameNotUtf8,         // the file's name is bytes that are not UTF-8: no name reaches it
 };
 

@@ -53,7 +53,9 @@ public:
 
     // Opens a background as the first "..." button does once its dialog has chosen the file,
     // or the arrangement, if the file is one.
-    void openBackground(const QString& path) { opener_.openBackground(path); }
+    void openBackground(const QString& path, std::optional<int> page = std::nullopt) {
+        opener_.openBackground(path, page);
+    }
 
 protected:
     void showEvent(QShowEvent* event) override;

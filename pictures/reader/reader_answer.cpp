@@ -47,7 +47,7 @@ std::optional<ReaderAnswer> takeAnswer(QByteArray& bytes, bool& lied) {
     bytes.remove(0, kAnswerBytes);
     lied = true;
     if (in.status() != QDataStream::Ok) return std::nullopt;
-    if (problem < int(PictureProblem::None) || problem > int(PictureProblem::TakesTooLong))
+    if (problem < int(PictureProblem::None) || problem > int(PictureProblem::NoSuchPage))
         return std::nullopt;
     answer.problem = PictureProblem(problem);
     answer.protections = protections;

@@ -54,10 +54,14 @@ TEST(CommandLine, AnswersHelpVersionAndMistakesWithoutAWindow) {
     const ProgramRun help = runProgram({QStringLiteral("--help")}, false);
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("[画像ファイル]"))) << help.out.toStdString();
-    EXPECT_TRUE(help.out.contains(QStringLiteral("Ctrl+9    背景画像の全体を表示")));
+    EXPECT_TRUE(help.out.contains(QStringLiteral("  Ctrl+9        背景画像の全体を表示\n")));
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--page <番号>")));
+    EXPECT_TRUE(help.out.contains(QStringLiteral("Ctrl+Shift+D")));
 
     for (const QStringList& wrong :
-         {QStringList{"--bogus"}, QStringList{"-x", "a.png"}, QStringList{"a.png", "b.png"}}) {
+         {QStringList{"--bogus"}, QStringList{"-x", "a.png"}, QStringList{"a.png", "b.png"},
+          QStringList{"--page", "2"}, QStringList{"--page", "0", "a.pdf"},
+          QStringList{"--page", "zwei", "a.pdf"}, QStringList{"--page", "10001", "a.pdf"}}) {
         const ProgramRun run = runProgram(wrong);
         EXPECT_EQ(run.exitCode, 2) << wrong.join(' ').toStdString();
         EXPECT_FALSE(run.err.isEmpty());
@@ -73,6 +77,8 @@ TEST_F(DesktopProgram, APictureNamedOnTheCommandLineOpensAsTheBackground) {
     const CommandLine named = readCommandLine({"pokotamu", QStringLiteral("写真.png")});
     ASSERT_FALSE(named.exitCode.has_value());
     EXPECT_EQ(named.picture, dir.filePath(QStringLiteral("写真.png")));
+    EXPECT_FALSE(named.page);
+    EXPECT_EQ(readCommandLine({"pokotamu", "--page", "2", "plan.pdf"}).page, 1);
     window->openBackground(named.picture);
     EXPECT_EQ(clientTwips(), QSize(11550, 6030));
     EXPECT_TRUE(c().Option1->isChecked());

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
 
 #include "plan_files.h"
 #include "window_fixture.h"
@@ -39,6 +41,7 @@ TEST_F(PlanPaper, APdfPageAtOneToFiftyGetsItsScaleFromItsPaper) {
     EXPECT_EQ(c().Label1->text(), QStringLiteral("前景画像の開始点をクリックして下さい"));
     EXPECT_FALSE(c().Text1->isEnabled());
     EXPECT_TRUE(dialogs->questions.empty());
+    EXPECT_EQ(dialogs->pagesOffered, 0) << "a page alone is not asked for";
     EXPECT_EQ(window->room().kept().calibrations.background->drawingScale, 50);
 
     click(c().Option3);
@@ -108,6 +111,54 @@ TEST_F(PlanPaper, APlanWhoseFileStatesNoPaperIsRefusedWithItsReason) {
         EXPECT_EQ(state().mode, Mode::AwaitBgStart);
     }
     EXPECT_TRUE(dialogs->questions.empty());
+}
+
+// A set of plans: the ground floor on an upright A4, the upper floor on an A3 turned.
+TEST_F(PlanPaper, TheChosenPageOfAPdfOpensAndIsKept) {
+    const QString pdf = dir.filePath("floors.pdf");
+    {
+        QPdfWriter writer(pdf);
+        writer.setResolution(72);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins({});
+        QPainter painter(&writer);
+        painter.fillRect(QRectF(100, 0, 10, 842), Qt::black);
+        writer.setPageSize(QPageSize(QPageSize::A3));
+        writer.setPageOrientation(QPageLayout::Landscape);
+        writer.newPage();
+        painter.fillRect(QRectF(0, 100, 1191, 10), Qt::black);
+    }
+    dialogs->pdfPage = 1;
+    openBackground(pdf);
+    EXPECT_EQ(dialogs->pagesOffered, 2);
+    ASSERT_EQ(dialogs->glimpses.size(), 2u);
+    EXPECT_EQ(dialogs->glimpses[1].points.toSize(), QSize(1191, 842));
+    EXPECT_EQ(dialogs->glimpses[1].picture.size(), QSize(160, 113));
+    EXPECT_EQ(pageName(1, dialogs->glimpses[1].points),
+              QStringLiteral("2 ページ　A3 横（420 × 297 mm）"));
+    EXPECT_EQ(c().Picture1->picture().size(), QSize(3308, 2338));
+    EXPECT_EQ(window->room().kept().backgroundPage, 1);
+
+    const QString room = dir.filePath("floors.pokotamu");
+    dialogs->answers.push_back(room);
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    dialogs->pagesOffered = 0;
+    click(c().Option1);
+    openBackground(writePicture("other.png", {300, 200}));
+    dialogs->answers.push_back(room);
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(c().Picture1->picture().size(), QSize(3308, 2338)) << "the kept page, unasked";
+    EXPECT_EQ(dialogs->pagesOffered, 0);
+
+    // Named on the command line: that page, unasked; one it does not have, told so.
+    window->openBackground(pdf, 0);
+    EXPECT_EQ(c().Picture1->picture().size(), QSize(1652, 2338));
+    EXPECT_EQ(dialogs->pagesOffered, 0);
+    const std::size_t told = dialogs->reports.size();
+    window->openBackground(pdf, 2);
+    ASSERT_EQ(dialogs->reports.size(), told + 1);
+    EXPECT_EQ(dialogs->reports.back().reason,
+              QStringLiteral("この PDF には指定されたページがありません。"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <algorithm>
+#include <cstring>
 
 #include "arrangement_keeper.h"
 #include "arrangement_output.h"
@@ -238,10 +239,15 @@ const CommandRow& commandRow(Command command) {
 }
 
 QString shortcutList() {
+    // The texts in one column, after the longest key.
+    int widest = 0;
+    for (const CommandRow& row : kCommands) {
+        widest = std::max(widest, int(std::strlen(row.shortcuts.front())));
+    }
     QString list;
     for (const CommandRow& row : kCommands) {
         list += QStringLiteral("  %1  %2\n")
-                    .arg(QString::fromLatin1(row.shortcuts.front()), -8)
+                    .arg(QString::fromLatin1(row.shortcuts.front()), -widest)
                     .arg(QString::fromUtf8(row.text));
     }
     return list;

@@ -97,9 +97,10 @@ std::optional<Room> ArrangementKeeper::readPictures(const Arrangement& arrangeme
                                                     QStringList& reasons, QStringList& notes) {
     Room opened;
     bool cancelled = false;
-    const auto read = [&](const QString& file) -> std::optional<ReadPicture> {
+    const auto read = [&](const QString& file,
+                          const ReadRequest& request = {}) -> std::optional<ReadPicture> {
         if (cancelled) return std::nullopt;
-        std::optional<ReadPicture> picture = opener_.readUnreported(file);
+        std::optional<ReadPicture> picture = opener_.readUnreported(file, {}, request);
         cancelled = !picture;
         if (!picture || picture->problem == PictureProblem::None) return picture;
         reasons << QStringLiteral("%1\n　%2").arg(shownName(file), reasonText(*picture));
@@ -120,11 +121,13 @@ std::optional<Room> ArrangementKeeper::readPictures(const Arrangement& arrangeme
         return placedPicture(kept, pixels, picture && picture->onWhitePaper);
     };
     if (!arrangement.background.isEmpty()) {
-        if (const std::optional<ReadPicture> plan = read(arrangement.background)) {
+        if (const std::optional<ReadPicture> plan =
+                read(arrangement.background, {arrangement.backgroundPage})) {
             opened.background = {arrangement.background, plan->paper.page, plan->image,
                                  plan->onWhitePaper, {}, plan->paper};
         } else {
             opened.unread.background = arrangement.background;
+            opened.unread.backgroundPage = arrangement.backgroundPage;
         }
     }
     if (const std::optional<KeptPage>& page = arrangement.page) {

@@ -34,6 +34,10 @@ QString droppedFile(const QMimeData* mime) {
     return url.isLocalFile() ? url.toLocalFile() : QString();
 }
 
+// Glimpses of the first pages of a PDF are shown to choose from; any page by its number.
+constexpr int kMostGlimpses = 12;
+constexpr int kGlimpseSide = 160;
+
 }  // namespace
 
 PictureOpener::PictureOpener(QWidget& window, PictureArea& area, RoomDocument& room,
@@ -67,9 +71,10 @@ void PictureOpener::command2Click() {
 // The one place a decoded picture arrives; a cancelled decoding counts as a file not read,
 // but is no error to report.
 std::optional<ReadPicture> PictureOpener::readUnreported(const QString& path,
-                                                         const FirstView& view) {
+                                                         const FirstView& view,
+                                                         const ReadRequest& request) {
     BusyCursor busy;
-    return readWhileWaiting(window_, readerReady(), path, view);
+    return readWhileWaiting(window_, readerReady(), path, view, request);
 }
 
 PictureReaderProcess& PictureOpener::readerReady() {
@@ -77,8 +82,9 @@ PictureReaderProcess& PictureOpener::readerReady() {
     return *reader_;
 }
 
-std::optional<ReadPicture> PictureOpener::readFor(const QString& path, const FirstView& view) {
-    const std::optional<ReadPicture> loaded = readUnreported(path, view);
+std::optional<ReadPicture> PictureOpener::readFor(const QString& path, const FirstView& view,
+                                                  const ReadRequest& request) {
+    const std::optional<ReadPicture> loaded = readUnreported(path, view, request);
     if (!loaded) return std::nullopt;
     if (loaded->problem == PictureProblem::None) return loaded;
     dialogs_.reportUnreadable(&window_, path, reasonText(*loaded));
@@ -110,7 +116,17 @@ void PictureOpener::keepSharpening(const ReadPicture& picture, const QString& pa
         this, [this] { readerReady(); }, Qt::QueuedConnection);
 }
 
-void PictureOpener::openBackground(const QString& path) {
+std::optional<int> PictureOpener::choosePage(const QString& path, int pageCount) {
+    std::vector<PageGlimpse> glimpses;
+    for (int page = 0; page < std::min(pageCount, kMostGlimpses); ++page) {
+        const std::optional<ReadPicture> glimpse = readUnreported(path, {}, {page, kGlimpseSide});
+        if (!glimpse) return std::nullopt;  // cancelled
+        glimpses.push_back({glimpse->image, glimpse->paper.pagePoints});
+    }
+    return dialogs_.choosePdfPage(&window_, path, pageCount, glimpses);
+}
+
+void PictureOpener::openBackground(const QString& path, std::optional<int> page) {
     if (arrangement_file::isArrangementFile(path) && arrangementChosen_) {
         arrangementChosen_(path);
         return;
@@ -118,8 +134,14 @@ void PictureOpener::openBackground(const QString& path) {
     bool shown = false;
     room_.step({QStringLiteral("背景画像を開く"), true}, [&] {
         Sharpening::Moment before = sharpening_.now();
-        const std::optional<ReadPicture> picture = readFor(path, backgroundView());
+        std::optional<ReadPicture> picture = readFor(path, backgroundView(), {page.value_or(0)});
         if (!picture) return;
+        if (!page && picture->paper.pageCount > 1) {
+            const std::optional<int> chosen = choosePage(path, picture->paper.pageCount);
+            if (!chosen) return;
+            if (*chosen != 0) picture = readFor(path, backgroundView(), {*chosen});
+            if (!picture) return;
+        }
         if (!picture->reduced.isNull()) room_.startReading(picture->image, picture->reduced);
         room_.openBackground(path, picture->image, picture->onWhitePaper, picture->paper);
         area_.fitToBackground();

@@ -43,8 +43,10 @@ public:
     }
 
     // The steps after the file is chosen; a file that cannot be read is reported and
-    // changes nothing more. Each waits first for the pictures still being written.
-    void openBackground(const QString& path);
+    // changes nothing more. Each waits first for the pictures still being written. A PDF of
+    // several pages opens at `page` (from 0), or where none is named, at the page the user
+    // chooses.
+    void openBackground(const QString& path, std::optional<int> page = std::nullopt);
     void openForeground(const QString& path);
 
     // The parts of those steps, for the next piece: the file dialog's choice (empty when
@@ -53,7 +55,8 @@ public:
     std::optional<ReadPicture> read(const QString& path);
     // The same, with a file that cannot be read not reported but returned with its problem;
     // empty only when cancelled.
-    std::optional<ReadPicture> readUnreported(const QString& path, const FirstView& view = {});
+    std::optional<ReadPicture> readUnreported(const QString& path, const FirstView& view = {},
+                                              const ReadRequest& request = {});
 
 protected:
     // Drops on the window.
@@ -61,7 +64,10 @@ protected:
 
 private:
     // A picture for the view it opens in, shown reduced first where it needs fewer pixels.
-    std::optional<ReadPicture> readFor(const QString& path, const FirstView& view);
+    std::optional<ReadPicture> readFor(const QString& path, const FirstView& view,
+                                       const ReadRequest& request = {});
+    // The page of a PDF of `pageCount` pages the user chooses, from glimpses of the first.
+    std::optional<int> choosePage(const QString& path, int pageCount);
     // The reader that keeps itself ready for the next file, made if there is none.
     PictureReaderProcess& readerReady();
     FirstView backgroundView() const;

@@ -183,13 +183,14 @@ std::optional<ReadPicture> waitForReader(QWidget& window, PictureReaderProcess& 
 }  // namespace
 
 std::optional<ReadPicture> readWhileWaiting(QWidget& window, PictureReaderProcess& reader,
-                                            const QString& path, const FirstView& view) {
+                                            const QString& path, const FirstView& view,
+                                            const ReadRequest& request) {
     // What the path alone tells needs no reader.
     QFile file(path);
     if (const PictureProblem problem = openPictureFile(file); problem != PictureProblem::None)
         return ReadPicture{{}, problem};
     file.close();
-    return waitForReader(window, reader, [&] { reader.start(path, view); });
+    return waitForReader(window, reader, [&] { reader.start(path, view, request); });
 }
 
 std::optional<ReadPicture> awaitWhileWaiting(QWidget& window, PictureReaderProcess& reader) {

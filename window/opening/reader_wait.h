@@ -17,7 +17,8 @@ class QWidget;
 // For a picture that opens in `view` at a small scale, the wait ends once a reduced copy is read:
 // the reader goes on writing the whole (the picture then holds `reduced`).
 std::optional<ReadPicture> readWhileWaiting(QWidget& window, PictureReaderProcess& reader,
-                                            const QString& path, const FirstView& view = {});
+                                            const QString& path, const FirstView& view = {},
+                                            const ReadRequest& request = {});
 
 // Waits the same way for a reader already reading: what it tells next, the picture to show
 // first or the picture whole; empty when it was not reading, or the wait was cancelled (the

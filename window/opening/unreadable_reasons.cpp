@@ -34,6 +34,8 @@ QString reasonText(const ReadPicture& refused) {
                 "読み込むのに必要なメモリーが多すぎるため、読み込みを止めました。");
         case PictureProblem::TakesTooLong:
             return QStringLiteral("読み込みに時間がかかりすぎるため、読み込みを止めました。");
+        case PictureProblem::NoSuchPage:
+            return QStringLiteral("この PDF には指定されたページがありません。");
         case PictureProblem::NameNotUtf8:
             return QStringLiteral("ファイル名に UTF-8 でない文字があるため、開けません。"
                                   "ファイルの名前を付け直してください。");
