@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QImage>
 #include <QPainter>
+#include <QPdfDocument>
 #include <QPdfWriter>
 
+#include "keeping_dialogs.h"
 #include "plan_files.h"
 #include "window_fixture.h"
 
@@ -111,6 +113,57 @@ TEST_F(PlanPaper, APlanWhoseFileStatesNoPaperIsRefusedWithItsReason) {
         EXPECT_EQ(state().mode, Mode::AwaitBgStart);
     }
     EXPECT_TRUE(dialogs->questions.empty());
+}
+
+// A 1:50 page exported at 1:50 comes out as the paper it was: its wall where the PDF drew it,
+// beside a square the user measures with a ruler; the print preview says the scale and to print
+// unscaled.
+TEST_F(PlanPaper, APageAtOneToFiftyComesOutAtItsSizeWithASquareToMeasure) {
+    const QString plan = dir.filePath("plan.pdf");
+    ASSERT_TRUE(plan_files::writePdf(plan, QSizeF(400, 300)));  // its wall 100 to 110 pt across
+    openBackground(plan);
+    drawingScale("50");
+    dialogs->page = PageChoice{QPageSize::A4, true, 50};
+    dialogs->answers.push_back(dir.filePath("room.pdf"));
+    QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+
+    QPdfDocument pdf;
+    ASSERT_EQ(pdf.load(dir.filePath("room.pdf")), QPdfDocument::Error::None);
+    ASSERT_EQ(pdf.pageCount(), 1);
+    constexpr double kPixelsPerMm = 300 / 25.4;
+    QImage page(3508, 2480, QImage::Format_RGB32);  // the paper, under the page's transparency
+    page.fill(Qt::white);
+    QPainter(&page).drawImage(0, 0, pdf.render(0, page.size()));
+    const auto dark = [&](int x, int y) { return page.pixelColor(x, y).lightness() < 128; };
+    // The wall, 10 mm of margin then 100 pt into the drawing.
+    const int wallY = int(60 * kPixelsPerMm);
+    int wallStart = 0;
+    while (wallStart < page.width() && !dark(wallStart, wallY)) ++wallStart;
+    EXPECT_NEAR(wallStart / kPixelsPerMm, 10 + 100 * 25.4 / 72, 0.2) << "mm";
+    // The square's top and bottom sides: the only long dark runs across.
+    std::vector<int> sides;
+    for (int y = 0; y < page.height(); ++y) {
+        int run = 0, longest = 0;
+        for (int x = 0; x < page.width(); ++x) longest = std::max(longest, run = dark(x, y) ? run + 1 : 0);
+        if (longest > 80 * kPixelsPerMm) sides.push_back(y);
+    }
+    ASSERT_GE(sides.size(), 2u);
+    const auto middleOf = [&](bool top) {
+        double sum = 0;
+        int rows = 0;
+        for (const int y : sides) {
+            if ((y - sides.front() < 20) == top) sum += y, ++rows;
+        }
+        return sum / rows;
+    };
+    EXPECT_NEAR((middleOf(false) - middleOf(true)) / kPixelsPerMm, 100, 0.15) << "mm";
+    EXPECT_TRUE(pdf.getAllText(0).text().contains(QStringLiteral("100 mm × 100 mm")));
+
+    dialogs->printTo = dir.filePath("printed.pdf");
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(dialogs->printedAt, 50);
+    EXPECT_EQ(printTitle(50),
+              QStringLiteral("ポコタム — 縮尺 1:50 の印刷。用紙に合わせず 100 % で印刷して下さい"));
 }
 
 // A set of plans: the ground floor on an upright A4, the upper floor on an A3 turned.

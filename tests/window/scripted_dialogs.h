@@ -64,8 +64,10 @@ public:
         return beforeClose;
     }
     void report(QWidget*, const QString& message) override { reports.push_back({{}, message}); }
-    void previewPrint(QWidget*, const QPageLayout& page,
+    int printedAt = 0;  // the scale's denominator the preview was told
+    void previewPrint(QWidget*, const QPageLayout& page, int denominator,
                       const std::function<void(QPrinter&)>& paint) override {
+        printedAt = denominator;
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printTo);

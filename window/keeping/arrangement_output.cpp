@@ -133,7 +133,8 @@ void ArrangementOutput::print() {
     const std::optional<PageChoice> page = choosePage(*scale);
     if (!page) return;
     const PlanDrawing plan = drawing();
-    dialogs_.previewPrint(&window_, scale_pages::layoutFor(*page), [&](QPrinter& printer) {
+    dialogs_.previewPrint(&window_, scale_pages::layoutFor(*page), page->denominator,
+                          [&](QPrinter& printer) {
         scale_pages::paint(printer, plan, *scale, page->denominator);
     });
 }

@@ -43,6 +43,12 @@ int answerOf(Dialog& dialog, QWidget* parent) {
 
 }  // namespace
 
+QString printTitle(int denominator) {
+    return QStringLiteral("%1 — 縮尺 1:%2 の印刷。用紙に合わせず 100 % で印刷して下さい")
+        .arg(toQString(kWindowTitle))
+        .arg(denominator);
+}
+
 QString nameBesidePlan(const QString& plan, const QString& ending) {
     if (plan.isEmpty()) return QStringLiteral("配置") + ending;
     const QFileInfo picture(plan);
@@ -151,12 +157,14 @@ void QtKeepingDialogs::report(QWidget* parent, const QString& message) {
     answerOf(box, parent);
 }
 
-void QtKeepingDialogs::previewPrint(QWidget* parent, const QPageLayout& page,
+void QtKeepingDialogs::previewPrint(QWidget* parent, const QPageLayout& page, int denominator,
                                     const std::function<void(QPrinter&)>& paint) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(page);
     QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(toQString(kWindowTitle));
+    // The pages are drawn to the millimetre; a printer that fits them to its paper breaks the
+    // scale, so the user is told to print them as they are.
+    preview.setWindowTitle(printTitle(denominator));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&paint](QPrinter* pages) { paint(*pages); });
     answerOf(preview, parent);

@@ -32,15 +32,19 @@ public:
     enum class BeforeClose { Save, Discard, Cancel };
     virtual BeforeClose askBeforeClose(QWidget* parent) = 0;
     virtual void report(QWidget* parent, const QString& message) = 0;
-    // The pages `paint` draws on a printer set to `page`, in a preview from which they are
-    // printed.
-    virtual void previewPrint(QWidget* parent, const QPageLayout& page,
+    // The pages `paint` draws at 1:`denominator` on a printer set to `page`, in a preview from
+    // which they are printed.
+    virtual void previewPrint(QWidget* parent, const QPageLayout& page, int denominator,
                               const std::function<void(QPrinter&)>& paint) = 0;
 };
 
 // The name first offered for a file written from the plan: beside it, named after it, with
 // `ending` ("配置.png" where there is no plan).
 QString nameBesidePlan(const QString& plan, const QString& ending);
+
+// "ポコタム — 縮尺 1:50 の印刷。用紙に合わせず 100 % で印刷して下さい": the preview says the
+// scale and that the pages are printed unscaled.
+QString printTitle(int denominator);
 
 // Qt's own dialogs, in the window's language.
 class QtKeepingDialogs : public KeepingDialogs {
@@ -51,6 +55,6 @@ public:
                                          const PageChoice& suggested) override;
     BeforeClose askBeforeClose(QWidget* parent) override;
     void report(QWidget* parent, const QString& message) override;
-    void previewPrint(QWidget* parent, const QPageLayout& page,
+    void previewPrint(QWidget* parent, const QPageLayout& page, int denominator,
                       const std::function<void(QPrinter&)>& paint) override;
 };

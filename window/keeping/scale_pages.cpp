@@ -23,6 +23,9 @@ constexpr double kFooterMm = 14;
 constexpr double kBarHeightMm = 2;
 constexpr double kLongestBarMm = 60;
 constexpr double kMmPerInch = 25.4;
+// A square the user measures with a ruler to see that the paper came out at scale.
+constexpr double kTestSquareMm = 100;
+constexpr double kTestSquareGapMm = 4;
 
 // The longest round real length whose bar stays short on paper: 1, 2 or 5 metres and so on.
 double barMetres(int denominator) {
@@ -40,6 +43,14 @@ QString metresText(double metres) {
                        : QStringLiteral("%1 cm").arg(std::lround(metres * 100));
 }
 
+// Nine points on paper, in a painter that draws in millimetres.
+void setPaperFont(QPainter& painter, double unitsPerMm) {
+    QFont font = painter.font();
+    font.setPointSizeF(9 / unitsPerMm);
+    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    painter.setFont(font);
+}
+
 // Five segments, black and white in turn, with 0 and the length under their ends; the scale
 // beside them. In millimetres from the footer's top left corner.
 void paintScaleBar(QPainter& painter, int denominator, const QString& pageText, double unitsPerMm) {
@@ -51,10 +62,7 @@ void paintScaleBar(QPainter& painter, int denominator, const QString& pageText, 
         painter.fillRect(part, segment % 2 == 0 ? Qt::black : Qt::white);
         painter.drawRect(part);
     }
-    QFont font = painter.font();
-    font.setPointSizeF(9 / unitsPerMm);  // nine points on paper, in a painter that draws in mm
-    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
-    painter.setFont(font);
+    setPaperFont(painter, unitsPerMm);
     const auto below = [&](double x, const QString& text) {
         painter.drawText(QRectF(x - 15, 3 + kBarHeightMm + 0.5, 30, 5), Qt::AlignHCenter, text);
     };
@@ -62,6 +70,26 @@ void paintScaleBar(QPainter& painter, int denominator, const QString& pageText, 
     below(4 + length, metresText(metres));
     painter.drawText(QRectF(4 + length + 12, 2, 80, 6), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("縮尺 1:%1%2").arg(denominator).arg(pageText));
+}
+
+// Beside the drawing where the page has room for it, else over the drawing area's lower right
+// corner, drawn as an outline that hides nothing; its sides' centre lines are 100 mm apart.
+void paintTestSquare(QPainter& painter, QSizeF area, QSizeF drawn, double unitsPerMm) {
+    QPointF at(area.width() - kTestSquareMm, area.height() - kTestSquareMm);
+    if (area.width() - drawn.width() >= kTestSquareMm + kTestSquareGapMm &&
+        area.height() >= kTestSquareMm) {
+        at = {drawn.width() + kTestSquareGapMm, 0};
+    } else if (area.height() - drawn.height() >= kTestSquareMm + kTestSquareGapMm) {
+        at = {0, drawn.height() + kFooterMm + kTestSquareGapMm};
+    }
+    painter.save();
+    painter.translate(at);
+    painter.setPen(QPen(Qt::black, 0.25));
+    painter.drawRect(QRectF(0, 0, kTestSquareMm, kTestSquareMm));
+    setPaperFont(painter, unitsPerMm);
+    painter.drawText(QRectF(2, 2, kTestSquareMm - 4, 12), Qt::AlignHCenter | Qt::TextWordWrap,
+                     QStringLiteral("100 mm × 100 mm\n定規で測って 100 mm なら縮尺どおりです"));
+    painter.restore();
 }
 
 // The pages across and down for a drawing of this size on paper: each page after the first
@@ -196,6 +224,7 @@ bool paint(QPagedPaintDevice& device, const PlanDrawing& plan, double mmPerPixel
             paintScaleBar(painter, denominator, number, unitsPerMm);
             if (count > 1) paintPageMap(painter, area.width(), {column, row}, pages);
             painter.restore();
+            paintTestSquare(painter, area, drawn, unitsPerMm);
         }
     }
     return painter.end();

@@ -12,8 +12,9 @@ class QPagedPaintDevice;
 struct PlanDrawing;
 
 // A plan on paper at a real-world scale: as many pages as it takes, each with a scale bar and
-// the scale written under the drawing; pages of a plan larger than one overlap by 10 mm, with
-// marks to join them by and a map of where each lies.
+// the scale written under the drawing, and a 100 mm square to check the paper with a ruler;
+// pages of a plan larger than one overlap by 10 mm, with marks to join them by and a map of
+// where each lies.
 namespace scale_pages {
 
 // The scales offered, by their denominators: 1:20, 1:50, 1:100.
