@@ -95,6 +95,7 @@ TEST_F(PlanPaper, APlanWhoseFileStatesNoPaperIsRefusedWithItsReason) {
         {pngAt("screenshot.png", 2835), "1:50", "72 dpi は画面用の既定値"},
         {pngAt("web.png", 3780), "1:50", "96 dpi は画面用の既定値"},
         {pngAt("fax.png", 1181), "1:50", "30 dpi は、スキャンした図面としてありえない"},
+        {pngAt("huge.png", 2000000000), "1:50", "5.08e+07 dpi は、スキャンした図面としてありえない"},
         {bare, "1:50", "解像度が書かれていない"},
         {pngAt("scan.png", 11811), "1:0", "「1:0」は縮尺として読めません"},
         {pngAt("scan.png", 11811), "1:50.5", "「1:50.5」は縮尺として読めません"},
