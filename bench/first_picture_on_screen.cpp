@@ -6,16 +6,22 @@
 //   first_picture_on_screen make FOLDER             the four files of the comparison
 //   first_picture_on_screen decode FILE             milliseconds Qt's decoder alone takes
 //   first_picture_on_screen watch KIND PROGRAM ...  milliseconds until the picture shows
+//   first_picture_on_screen bare                    a bare Qt window, to start beside this one
+//
+// KIND is photo, plan, or window: a window's own grey, as Qt paints an empty one, for the time
+// to a shown window (`bash scripts/bench-start-up`).
 //
 // The photos are magenta through and through, the plan's rooms light grey: whatever part of the
 // picture a viewer shows first, at whatever zoom, shows that colour, and no viewer's own frame,
 // bar or background does.
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
 #include <QString>
+#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -88,9 +94,13 @@ int pixelsShown(Display* display, const std::function<bool(int, int, int)>& kind
     return shown;
 }
 
+bool windowGrey(int r, int g, int b) { return r == g && g == b && r >= 236 && r <= 241; }
+
 int watch(const char* kindName, char** command) {
-    const std::function<bool(int, int, int)> kind =
-        QByteArray(kindName) == "plan" ? roomGrey : magenta;
+    const QByteArray name(kindName);
+    const std::function<bool(int, int, int)> kind = name == "plan"     ? roomGrey
+                                                    : name == "window" ? windowGrey
+                                                                       : magenta;
     Display* display = XOpenDisplay(nullptr);
     if (!display) return 2;
     if (pixelsShown(display, kind) > 0) return 3;  // the screen must start without it
@@ -124,6 +134,13 @@ int watch(const char* kindName, char** command) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && QByteArray(argv[1]) == "bare") {
+        QApplication app(argc, argv);
+        QWidget window;
+        window.resize(770, 520);
+        window.show();
+        return QApplication::exec();
+    }
     const QByteArray what = argc > 2 ? argv[1] : "";
     if (what == "make") {
         qputenv("QT_QPA_PLATFORM", "offscreen");  // the plan's text needs fonts, not a screen
@@ -146,7 +163,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (what == "watch" && argc > 3) return watch(argv[2], argv + 3);
-    std::fprintf(stderr, "usage: %s make FOLDER | decode FILE | watch photo|plan PROGRAM...\n",
+    std::fprintf(stderr,
+                 "usage: %s make FOLDER | decode FILE | watch photo|plan|window PROGRAM... | bare\n",
                  argv[0]);
     return 2;
 }

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include "arrangement_file.h"
@@ -47,8 +48,7 @@ PictureOpener::PictureOpener(QWidget& window, PictureArea& area, RoomDocument& r
       room_(room),
       dialogs_(dialogs),
       sharpening_(sharpening),
-      buttons_(buttons),
-      reader_(std::make_unique<PictureReaderProcess>()) {
+      buttons_(buttons) {
     window.setAcceptDrops(true);
     window.installEventFilter(this);
 }
@@ -172,6 +172,13 @@ void PictureOpener::openForeground(const QString& path) {
 
 bool PictureOpener::eventFilter(QObject* watched, QEvent* event) {
     if (watched != &window_) return false;
+    // The first reader starts once the window is painted and the machine is idle again, so that
+    // setting it up never delays the window on a busy machine; a file opened before that starts
+    // it at once.
+    if (event->type() == QEvent::Paint && !firstPainted_) {
+        firstPainted_ = true;
+        QTimer::singleShot(0, this, [this] { readerReady(); });
+    }
     if (event->type() == QEvent::DragEnter) {
         auto* enter = static_cast<QDragEnterEvent*>(event);
         const QString path = droppedFile(enter->mimeData());

@@ -82,6 +82,7 @@ private:
     Sharpening& sharpening_;
     Buttons buttons_;
     std::unique_ptr<PictureReaderProcess> reader_;  // keeps the next reader ready
+    bool firstPainted_ = false;
     std::function<void()> opened_;
     std::function<void(const QString&)> arrangementChosen_;
 };
