@@ -116,6 +116,15 @@ TEST(PlansAndPhotos, HostilePdfSvgAndHeicFilesAreBounded) {
     const QByteArray dots =
         svgStart + "<desc>" + QByteArray("a.").repeated(160000) + "</desc></svg>";
 
+    // Page trees that loop: through their own node alone, and past a real page, with a count
+    // of ten thousand million.
+    const auto pageTree = [](const QByteArray& kids, const QByteArray& count) {
+        return "%PDF-1.4\n1 0 obj << /Type /Catalog /Pages 2 0 R >> endobj\n"
+               "2 0 obj << /Type /Pages /Kids [" + kids + "] /Count " + count + " >> endobj\n"
+               "3 0 obj << /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] >> endobj\n"
+               "trailer << /Root 1 0 R >>\n%%EOF\n";
+    };
+
     struct Case {
         const char* name;
         QByteArray bytes;
@@ -123,6 +132,9 @@ TEST(PlansAndPhotos, HostilePdfSvgAndHeicFilesAreBounded) {
     };
     const Case cases[] = {
         {"cut.pdf", cut, PictureProblem::Damaged},
+        {"loop.pdf", pageTree("2 0 R", "1"), PictureProblem::Damaged},
+        {"loop-past-a-page.pdf", pageTree("3 0 R 2 0 R 2 0 R", "10000000000"),
+         PictureProblem::None},
         {"claims.heic", claims, PictureProblem::TooLarge},
         {"absurd.svg",
          R"(<svg xmlns="http://www.w3.org/2000/svg" width="100000" height="100000"/>)",
