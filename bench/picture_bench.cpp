@@ -10,6 +10,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QPdfDocument>
+#include <QPdfDocumentRenderOptions>
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,6 +22,7 @@
 
 #include <libheif/heif.h>
 
+#include "drawing_detail.h"
 #include "main_window.h"
 #include "paint_spy.h"
 #include "pdf_page_reader.h"
@@ -379,6 +381,69 @@ static void OpenPdfPlan(benchmark::State& state) {
 }
 BENCHMARK(OpenPdfPlan)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
+// The part of an A1 vector plan in view at 800 %, drawn again by the window's reader, from the
+// moment the view has stood still long enough to ask (its settling time taken off) to the
+// moment it is shown, against rendering the same part alone from the file.
+static void SharpenPdfPlanAt800(benchmark::State& state) {
+    static const QString path = [] {
+        const QString file = photoDir().filePath(QStringLiteral("plan-a1.pdf"));
+        QPdfWriter writer(file);
+        writer.setResolution(72);
+        writer.setPageSize(QPageSize(QPageSize::A1));
+        writer.setPageOrientation(QPageLayout::Landscape);
+        QPainter painter(&writer);
+        painter.setPen(QPen(Qt::black, 0.5));
+        for (int i = 0; i < 400; ++i) painter.drawRect(20 + i * 5, 20 + i * 3, 600, 400);
+        painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 6));
+        for (int i = 0; i < 2000; ++i)
+            painter.drawText(40 + (i % 40) * 58, 40 + (i / 40) * 30, QStringLiteral("2140 mm"));
+        return file;
+    }();
+    auto* dialogs = new ScriptedDialogs;  // owned by the window
+    MainWindow window{dialogs};
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) qFatal("the window never became active");
+    dialogs->answers.push_back(path);
+    window.controls().Command1->click();
+    QTest::keyClick(&window, Qt::Key_0, Qt::ControlModifier);
+    for (int i = 0; i < 12; ++i) QTest::keyClick(&window, Qt::Key_Plus, Qt::ControlModifier);
+    auto* view = window.findChild<PictureView*>();
+    const ScaledPicture& shown = window.controls().Picture1->scaledPicture();
+    const QSize whole = shown.picture().size() * 8;
+    double alone = 0, ours = 0;
+    int step = 0;
+    for (auto _ : state) {
+        const QRectF before = shown.detailPart();
+        QElapsedTimer timer;
+        timer.start();
+        view->horizontalScrollBar()->setValue(2000 + step * 1500);
+        view->verticalScrollBar()->setValue(1000 + step * 900);
+        ++step;
+        if (!QTest::qWaitFor([&] { return shown.detailPart() != before; }, 20000))
+            qFatal("never drawn again");
+        const double ms = elapsedMs(timer) - DrawingDetail::kSettleMilliseconds;
+        ours += ms;
+        state.SetIterationTime(ms / 1000);
+
+        const QRectF drawn = shown.detailPart();
+        const QRect part(QRectF(drawn.topLeft() * 8, drawn.size() * 8).toRect());
+        timer.restart();
+        QPdfDocument document;
+        document.load(path);
+        QPdfDocumentRenderOptions options;
+        options.setScaledSize(whole);
+        options.setScaledClipRect(part);
+        QImage rendered = document.render(0, part.size(), options);
+        benchmark::DoNotOptimize(rendered);
+        alone += elapsedMs(timer);
+    }
+    state.counters["render_ms"] = alone / state.iterations();
+    state.counters["ours_ms"] = ours / state.iterations();
+    state.counters["ratio"] = ours / alone;
+}
+BENCHMARK(SharpenPdfPlanAt800)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(6);
+
 // Opening a 12-megapixel HEIC photo, against libheif decoding it alone.
 static void OpenHeicPhoto(benchmark::State& state) {
     static const QString path = [] {
@@ -538,15 +603,17 @@ static void PeakMemoryOfLargePieces(benchmark::State& state) {
     const int count = int(state.range(0));
     QByteArray pieces;
     for (int i = 0; i < count; ++i) {
-        pieces += QByteArray(R"({"file": "large.png", "left": )") + QByteArray::number(i * 15) +
-                  R"(, "top": 0, "width": 150030, "height": 150030, "quarterTurns": 0, "degrees": 0, "opacity": 1},)";
+        pieces +=
+            QByteArray(R"({"file": "large.png", "left": )") + QByteArray::number(i * 15) +
+            R"(, "top": 0, "width": 150030, "height": 150030, "quarterTurns": 0, "degrees": 0, "opacity": 1},)";
     }
     pieces.chop(1);
     const QString room = dir.filePath(QStringLiteral("room-%1.pokotamu").arg(count));
     QFile file(room);
     file.open(QIODevice::WriteOnly);
-    file.write(R"({"format": "pokotamu-arrangement", "version": 1, "background": "large.png", "pieces": [)" +
-               pieces + "]}");
+    file.write(
+        R"({"format": "pokotamu-arrangement", "version": 1, "background": "large.png", "pieces": [)" +
+        pieces + "]}");
     file.close();
     for (auto _ : state) {
         auto* dialogs = new ScriptedDialogs;  // owned by the window

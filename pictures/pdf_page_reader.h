@@ -14,4 +14,5 @@ inline constexpr double kPdfDotsPerInch = 200;
 inline constexpr int kMostPdfPages = 10000;
 
 bool looksLikePdf(QIODevice& file);
-ReadPicture readPdfPage(QIODevice& file, const ReadRequest& request);
+// `into` is told the bytes the rendering will take before it starts, to be made ready meanwhile.
+ReadPicture readPdfPage(QIODevice& file, const ReadRequest& request, const PixelMemory& into = {});

@@ -141,7 +141,7 @@ ReadPicture readPicture(QFile& opened, const PixelMemory& into, const FirstPictu
     if (!file.open(QIODevice::ReadOnly)) return refused(PictureProblem::Unopenable);
     if (file.size() == 0) return refused(PictureProblem::Empty);
 
-    if (looksLikePdf(file)) return readPdfPage(file, request);
+    if (looksLikePdf(file)) return readPdfPage(file, request, into);
     if (looksLikeHeif(file)) return readHeif(file);
     QByteArray format;
     if (QImageReader probe(&file); probe.canRead()) format = probe.format();

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QRect>
 #include <QSizeF>
 #include <QString>
 #include <functional>
@@ -41,10 +42,14 @@ struct PaperFacts {
 };
 
 // Which page of a document of pages to read, and for a glimpse of it (a chooser's), the side
-// of the box it is rendered to fit (0: at its own resolution).
+// of the box it is rendered to fit (0: at its own resolution). A page drawn again sharper for a
+// zoomed view: the page rendered as if it were `detailWhole` pixels large, only `detailPart`
+// of it (empty: the whole page, as usual).
 struct ReadRequest {
     int page = 0;
     int fitSide = 0;
+    QSize detailWhole{};
+    QRect detailPart{};
 };
 
 struct ReadPicture {

@@ -8,6 +8,7 @@
 #include "arrangement_keeper.h"
 #include "arrangement_output.h"
 #include "command_router.h"
+#include "drawing_detail.h"
 #include "form_controls.h"
 #include "form_view.h"
 #include "furnishing.h"
@@ -72,6 +73,7 @@ private:
     Furnishing furnishing_;
     PlanScale planScale_;
     PieceSharpening pieceSharpening_;
+    DrawingDetail drawingDetail_;
     std::unique_ptr<KeepingDialogs> ownKeepingDialogs_;
     KeepingDialogs& keepingDialogs_;
     ArrangementKeeper keeper_;

@@ -23,6 +23,8 @@ struct ViewData {
     double smallest = 0;
     qint32 page = 0;
     qint32 fitSide = 0;
+    qint32 detailWhole[2] = {};
+    qint32 detailPart[4] = {};
 };
 
 // The view, and room beside it for the descriptors handed with it.
@@ -73,8 +75,16 @@ QString ReaderChannel::handTo(QProcess& process) const {
 bool ReaderChannel::hand(int file, int pixels, int firstPixels, const FirstView& view,
                          const ReadRequest& request) const {
     HandingMessage handing;
-    handing.view = {view.level,    view.room.width(), view.room.height(),
-                    view.smallest, request.page,      request.fitSide};
+    const QSize& whole = request.detailWhole;
+    const QRect& part = request.detailPart;
+    handing.view = {view.level,
+                    view.room.width(),
+                    view.room.height(),
+                    view.smallest,
+                    request.page,
+                    request.fitSide,
+                    {whole.width(), whole.height()},
+                    {part.x(), part.y(), part.width(), part.height()}};
     cmsghdr* header = CMSG_FIRSTHDR(&handing.message);
     header->cmsg_level = SOL_SOCKET;
     header->cmsg_type = SCM_RIGHTS;
@@ -101,9 +111,11 @@ HandedOver waitToBeHanded(const QString& channel) {
     int handed[kHanded];
     std::memcpy(handed, CMSG_DATA(header), sizeof handed);
     const ViewData& view = handing.view;
-    return {handed[0],
-            handed[1],
-            handed[2],
-            {view.level, QSize(view.roomWidth, view.roomHeight), view.smallest},
-            {view.page, view.fitSide}};
+    return {
+        handed[0],
+        handed[1],
+        handed[2],
+        {view.level, QSize(view.roomWidth, view.roomHeight), view.smallest},
+        {view.page, view.fitSide, QSize(view.detailWhole[0], view.detailWhole[1]),
+         QRect(view.detailPart[0], view.detailPart[1], view.detailPart[2], view.detailPart[3])}};
 }

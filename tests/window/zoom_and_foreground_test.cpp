@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QPainter>
+#include <QPdfWriter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -116,10 +118,10 @@ TEST_F(ZoomAndForegroundViews, CtrlWheelKeepsThePointUnderThePointerEverywhere) 
                               Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(view->viewport(), &wheel);
             const QPointF drift = (underPointer() - before) * window->area().level();
-            EXPECT_LE(std::abs(drift.x()), 1.0) << pointer.x() << ',' << pointer.y() << " at "
-                                                << window->area().level();
-            EXPECT_LE(std::abs(drift.y()), 1.0) << pointer.x() << ',' << pointer.y() << " at "
-                                                << window->area().level();
+            EXPECT_LE(std::abs(drift.x()), 1.0)
+                << pointer.x() << ',' << pointer.y() << " at " << window->area().level();
+            EXPECT_LE(std::abs(drift.y()), 1.0)
+                << pointer.x() << ',' << pointer.y() << " at " << window->area().level();
         }
     }
     key(Qt::Key_9);
@@ -209,4 +211,49 @@ TEST_F(ZoomAndForegroundViews, AMeasureTakenWithAutoScrollAtHalfSizeEndsAtThePoi
         QTest::qWaitFor([this] { return view->horizontalScrollBar()->value() > 100; }, 5000));
     const QPoint end = background()->mapFrom(window.get(), edge);
     EXPECT_EQ(c().Line1->ends(), (LineEnds{1500, 7500, float(end.x() * 30), 7500}));
+}
+
+// A PDF page zoomed beyond the resolution it opened at is drawn again for the view: a line an
+// eighth of a picture pixel wide is one screen pixel wide at 800 % and at 600 %, where the
+// picture's own pixels would show eight or six faint ones; presses stay in the page's pixels.
+TEST_F(ZoomAndForegroundViews, APdfPageZoomedInIsDrawnAgainSharpAndPressesKeepItsPixels) {
+    const QString pdf = dir.filePath(QStringLiteral("hairline.pdf"));
+    {
+        QPdfWriter writer(pdf);
+        writer.setResolution(72);
+        writer.setPageSize(QPageSize(QSizeF(720, 360), QPageSize::Point));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter(&writer);
+        painter.fillRect(QRectF(36, 0, 0.045, 360), Qt::black);  // 1/8 of a pixel at 200 dpi
+    }
+    openBackground(pdf);
+    ASSERT_EQ(c().Picture1->picture().size(), QSize(2000, 1000));
+    const auto darkColumns = [this](int from, int to) {
+        const QImage seen = background()->grab(QRect(from, 500, to - from, 1)).toImage();
+        QString dark;
+        for (int x = 0; x < seen.width(); ++x) {
+            if (qGray(seen.pixel(x, 0)) < 128) dark += QString::number(from + x) + u' ';
+        }
+        return dark.toStdString();
+    };
+    struct Zoom {
+        int minusSteps;  // from 800 %
+        double level;
+        const char* dark;
+    };
+    key(Qt::Key_Plus, 12);
+    for (const Zoom zoom : {Zoom{0, 8.0, "800 "}, Zoom{1, 6.0, "600 "}}) {
+        SCOPED_TRACE(zoom.level);
+        key(Qt::Key_Minus, zoom.minusSteps);
+        ASSERT_DOUBLE_EQ(window->area().level(), zoom.level);
+        bringIntoView(QPoint(int(100 * zoom.level), 500));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return c().Picture1->scaledPicture().detailScale() == zoom.level; }, 10000));
+        EXPECT_EQ(darkColumns(int(100 * zoom.level) - 10, int(100 * zoom.level) + 10), zoom.dark);
+    }
+    click(c().Option3);
+    click(background(), QPoint(602, 600));  // a third into the 100th pixel across
+    EXPECT_EQ(state().bgStartX, 1505);
+    EXPECT_EQ(state().bgStartY, 1500);
+    EXPECT_EQ(c().Picture1->picture().size(), QSize(2000, 1000)) << "the page as it opened";
 }

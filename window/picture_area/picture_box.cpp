@@ -71,6 +71,11 @@ QRect PictureBox::pixelGeometry() const {
                  toPixels(inside.height()) + 2 * kBorderPixels);
 }
 
+void PictureBox::showDetail(const QImage& detail, const QRectF& inPicture, double scale) {
+    scaled_.showDetail(detail, inPicture, scale);
+    canvas_->update();
+}
+
 void PictureBox::paintPicture(QPainter& painter, const QRect& exposed) {
     const QImage& picture = scaled_.picture();
     const QRectF whole(0, 0, picture.width() * zoomLevel(), picture.height() * zoomLevel());

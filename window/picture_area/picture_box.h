@@ -29,6 +29,9 @@ public:
     void showPicture(const QImage& picture, bool onWhitePaper, const TwipRect& box,
                      const QImage& whileRead = {});
 
+    // The part `inPicture` of a drawing, drawn again at `scale` of its pixels for a zoomed view.
+    void showDetail(const QImage& detail, const QRectF& inPicture, double scale);
+
     // What the picture is painted from (for tests).
     const ScaledPicture& scaledPicture() const { return scaled_; }
     // The width and height inside the border, in twips.

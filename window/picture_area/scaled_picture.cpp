@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scaled_picture.h"
 
+#include <QPaintDevice>
 #include <QPainter>
 #include <cmath>
 
@@ -21,6 +22,14 @@ void ScaledPicture::setPicture(const QImage& picture, bool onWhitePaper) {
     onWhitePaper_ = onWhitePaper;
     reduced_.clear();
     reducedFirst_ = {};
+    detail_ = {};
+    detailPart_ = {};
+}
+
+void ScaledPicture::showDetail(const QImage& detail, const QRectF& inPicture, double scale) {
+    detail_ = detail;
+    detailPart_ = inPicture;
+    detailScale_ = scale;
 }
 
 void ScaledPicture::showReducedUntilWritten(const QImage& reduced) { reducedFirst_ = reduced; }
@@ -55,20 +64,41 @@ const QImage& ScaledPicture::sourceFor(double scale) {
 void ScaledPicture::paint(QPainter& painter, const QRectF& whole, const QRect& exposed) {
     if (picture_.isNull() || whole.isEmpty() || exposed.isEmpty()) return;
     if (onWhitePaper_) painter.fillRect(exposed & whole.toAlignedRect(), Qt::white);
+    const double scale =
+        std::min(whole.width() / picture_.width(), whole.height() / picture_.height());
     if (whole.size() == QSizeF(picture_.size()) && whole.topLeft().toPoint() == whole.topLeft() &&
         reducedFirst_.isNull()) {
         // At its own size: a plain copy of the pixels.
         painter.drawImage(exposed.topLeft(), picture_,
                           exposed.translated(-whole.topLeft().toPoint()));
-        return;
+    } else {
+        const QImage& source = reducedFirst_.isNull() ? sourceFor(scale) : reducedFirst_;
+        const double sx = source.width() / whole.width();
+        const double sy = source.height() / whole.height();
+        const QRectF part((exposed.x() - whole.x()) * sx, (exposed.y() - whole.y()) * sy,
+                          exposed.width() * sx, exposed.height() * sy);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                              scale < 2 || !reducedFirst_.isNull());
+        painter.drawImage(QRectF(exposed), source, part);
     }
-    const double scale =
-        std::min(whole.width() / picture_.width(), whole.height() / picture_.height());
-    const QImage& source = reducedFirst_.isNull() ? sourceFor(scale) : reducedFirst_;
-    const double sx = source.width() / whole.width();
-    const double sy = source.height() / whole.height();
-    const QRectF part((exposed.x() - whole.x()) * sx, (exposed.y() - whole.y()) * sy,
-                      exposed.width() * sx, exposed.height() * sy);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, scale < 2 || !reducedFirst_.isNull());
-    painter.drawImage(QRectF(exposed), source, part);
+    const double devicePixels = scale * painter.device()->devicePixelRatioF();
+    if (detail_.isNull() || devicePixels <= 1 || !reducedFirst_.isNull()) return;
+    // Over the picture's own pixels: the part drawn again, at the scale it was drawn at or,
+    // zoomed since, smoothly until it is drawn again.
+    const double across = whole.width() / picture_.width();
+    const double down = whole.height() / picture_.height();
+    const QRectF detailShown(whole.x() + detailPart_.x() * across,
+                             whole.y() + detailPart_.y() * down, detailPart_.width() * across,
+                             detailPart_.height() * down);
+    const QRectF target = detailShown & QRectF(exposed);
+    if (target.isEmpty()) return;
+    const double dx = detail_.width() / detailShown.width();
+    const double dy = detail_.height() / detailShown.height();
+    const QRectF from((target.x() - detailShown.x()) * dx, (target.y() - detailShown.y()) * dy,
+                      target.width() * dx, target.height() * dy);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          std::abs(detailScale_ - devicePixels) > 1e-9);
+    // The part is drawn on paper of its own: the picture's coarser pixels do not show through.
+    if (onWhitePaper_) painter.fillRect(target, Qt::white);
+    painter.drawImage(target, detail_, from);
 }

@@ -29,6 +29,14 @@ public:
     bool sharpen(qint64 pictureKey);
     bool waitsForPixels() const { return !reducedFirst_.isNull(); }
 
+    // A drawing zoomed beyond its own resolution: the part `inPicture` (in the picture's pixels)
+    // drawn again at `scale` of them, painted over the picture wherever the view is zoomed
+    // beyond its own pixels. Dropped with the picture.
+    void showDetail(const QImage& detail, const QRectF& inPicture, double scale);
+    // The part drawn again, in the picture's pixels, and the scale it was drawn at (0: none).
+    const QRectF& detailPart() const { return detailPart_; }
+    double detailScale() const { return detail_.isNull() ? 0 : detailScale_; }
+
     // Paints the part `exposed` of the picture stretched over `whole` (both in the painter's
     // pixels).
     void paint(QPainter& painter, const QRectF& whole, const QRect& exposed);
@@ -43,4 +51,7 @@ private:
     bool onWhitePaper_ = false;
     std::map<int, QImage> reduced_;  // by the number of halvings: 1 is half the size
     QImage reducedFirst_;            // while the picture's pixels are being written
+    QImage detail_;
+    QRectF detailPart_;
+    double detailScale_ = 0;
 };
