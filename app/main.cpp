@@ -53,6 +53,7 @@ int main(int argc, char* argv[]) {
     if (commandLine.exitCode) return answer(commandLine);
 
     MainWindow window;
+    if (!commandLine.picture.isEmpty()) window.prepareToRead();
     QApplication::setWindowIcon(window.windowIcon());
     window.show();
     if (!commandLine.picture.isEmpty()) {

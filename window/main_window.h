@@ -57,6 +57,7 @@ public:
     void openBackground(const QString& path, std::optional<int> page = std::nullopt) {
         opener_.openBackground(path, page);
     }
+    void prepareToRead() { opener_.prepareToRead(); }
 
 protected:
     void showEvent(QShowEvent* event) override;

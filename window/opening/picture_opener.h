@@ -48,6 +48,9 @@ public:
     // chooses.
     void openBackground(const QString& path, std::optional<int> page = std::nullopt);
     void openForeground(const QString& path);
+    // A file is about to be opened (named on the command line): its reader starts now, beside
+    // the window's own start, rather than after the window's first paint.
+    void prepareToRead() { readerReady(); }
 
     // The parts of those steps, for the next piece: the file dialog's choice (empty when
     // cancelled); the picture read whole (empty when cancelled, or not read and reported).
