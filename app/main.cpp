@@ -9,6 +9,7 @@
 
 #include "command_line.h"
 #include "main_window.h"
+#include "picture_reader_process.h"
 #include "quiet_session.h"
 
 namespace {
@@ -52,13 +53,16 @@ int main(int argc, char* argv[]) {
     const CommandLine commandLine = readCommandLine(QApplication::arguments());
     if (commandLine.exitCode) return answer(commandLine);
 
+    // A picture named here: its reader sets itself up while the window is made.
+    if (!commandLine.picture.isEmpty()) PictureReaderProcess::startOneAhead();
     MainWindow window;
     if (!commandLine.picture.isEmpty()) window.prepareToRead();
     QApplication::setWindowIcon(window.windowIcon());
     window.show();
     if (!commandLine.picture.isEmpty()) {
         // Once the window stands where it opens, as if the picture came from its dialog.
-        QTimer::singleShot(0, &window, [&] { window.openBackground(commandLine.picture, commandLine.page); });
+        QTimer::singleShot(0, &window,
+                           [&] { window.openBackground(commandLine.picture, commandLine.page); });
     }
     return QApplication::exec();
 }

@@ -33,6 +33,10 @@ struct FirstPicture {
     // Told the reduced copy's bytes, four a pixel, as soon as its size is known: before the
     // decoding it waits for.
     std::function<void(qint64 bytes)> aboutToReduce = {};
+    // Memory the reduced copy is decoded straight into where the decoder lets it: it then
+    // needs no copy there.
+    uchar* reduceInto = nullptr;
+    qint64 reduceIntoBytes = 0;
 };
 
 // The size of a picture halved `halvings` times: each side rounded up.

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture_file_reader.h"
 
-#include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
 #include <cstring>
@@ -13,8 +12,8 @@
 #include "gapped_file.h"
 #include "heif_reader.h"
 #include "pdf_page_reader.h"
-#include "stated_resolution.h"
 #include "picture_formats.h"
+#include "stated_resolution.h"
 #include "svg_reader.h"
 
 namespace {
@@ -97,14 +96,21 @@ QSize uprightSize(const QImageReader& reader, QSize stored) {
 }
 
 // libjpeg decodes at a half, a quarter or an eighth of the size directly, several times faster
-// than the whole: asked for a size it reaches by such a step, Qt lets it.
-QImage decodedReduced(QIODevice& file, const QByteArray& format, QSize stored, int halvings) {
+// than the whole: asked for a size it reaches by such a step, Qt lets it. Its decoder writes into
+// a picture of the size and format it decodes to: one laid in `first`'s memory.
+QImage decodedReduced(QIODevice& file, const QByteArray& format, QSize stored, int halvings,
+                      const FirstPicture& first) {
     const int divisor = 1 << std::min(halvings, 3);
     QImageReader reader(&file, format);
     reader.setAutoTransform(true);
-    reader.setScaledSize(
-        QSize(std::max(1, stored.width() / divisor), std::max(1, stored.height() / divisor)));
+    const QSize scaled(std::max(1, stored.width() / divisor),
+                       std::max(1, stored.height() / divisor));
+    reader.setScaledSize(scaled);
     QImage reduced;
+    if (first.reduceInto && bytesOf(scaled) <= first.reduceIntoBytes) {
+        reduced = QImage(first.reduceInto, scaled.width(), scaled.height(), scaled.width() * 4,
+                         QImage::Format_RGB32);
+    }
     if (!reader.read(&reduced) || reduced.isNull()) return {};
     return reduced.convertToFormat(displayFormat(reduced));
 }
@@ -121,19 +127,6 @@ QImage laidIn(const PixelMemory& into, QSize size, QImage::Format announced) {
 }
 
 }  // namespace
-
-PictureProblem openPictureFile(QFile& file) {
-    const QFileInfo info(file.fileName());
-    // A name's bytes that are not UTF-8 come as the replacement character, which no file has.
-    if (!info.exists() && file.fileName().contains(QChar::ReplacementCharacter)) {
-        return PictureProblem::NameNotUtf8;
-    }
-    if (!info.exists()) return PictureProblem::Missing;
-    if (!info.isFile()) return PictureProblem::NotAPicture;
-    if (!file.open(QIODevice::ReadOnly)) return PictureProblem::Unopenable;
-    if (file.size() == 0) return PictureProblem::Empty;
-    return PictureProblem::None;
-}
 
 ReadPicture readPicture(QFile& opened, const PixelMemory& into, const FirstPicture& first,
                         const ReadRequest& request) {
@@ -176,7 +169,7 @@ ReadPicture readPicture(QFile& opened, const PixelMemory& into, const FirstPictu
         if (const int halvings = inBounds ? firstHalvings(upright, first.view) : 0; halvings > 0) {
             if (first.aboutToReduce) first.aboutToReduce(bytesOf(halvedSize(upright, halvings)));
             file.seek(0);
-            tell(decodedReduced(file, format, stored, halvings), upright);
+            tell(decodedReduced(file, format, stored, halvings, first), upright);
         }
         file.seek(0);
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture_formats.h"
 
+#include <QBuffer>
 #include <QImageReader>
 
 bool isRefusedFormat(const QByteArray& format) { return format == "mng" || format == "svgz"; }
@@ -23,4 +24,11 @@ QList<QByteArray> readablePictureMimeTypes() {
           << "image/heic"
           << "image/heif";
     return types;
+}
+
+void loadPictureDecoders() {
+    QByteArray nothing("?");
+    QBuffer none(&nothing);
+    none.open(QIODevice::ReadOnly);
+    QImageReader(&none).canRead();  // asks each plugin in turn
 }

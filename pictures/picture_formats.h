@@ -13,3 +13,6 @@ bool isRefusedFormat(const QByteArray& format);
 QList<QByteArray> readablePictureFormats();
 // As MIME types, for the desktop.
 QList<QByteArray> readablePictureMimeTypes();
+// Loads every image plugin, as the first file of unknown format would: a reader does it while it
+// waits for its file.
+void loadPictureDecoders();

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 
 #include "reader_answer.h"
 #include "reader_channel.h"
@@ -21,6 +22,26 @@ QStringList& everyReadersWrapper() {
     return commandLine;
 }
 
+// A reader started before any window, with its channel: the application's until taken.
+struct ReaderAhead {
+    QPointer<QProcess> process;
+    std::unique_ptr<ReaderChannel> channel;
+};
+
+ReaderAhead& readerAhead() {
+    static ReaderAhead ahead;
+    return ahead;
+}
+
+// A reader to read through `channel`, started through `wrapper` where there is one.
+void launchReader(QProcess& process, const ReaderChannel& channel, QStringList commandLine) {
+    process.setStandardInputFile(QProcess::nullDevice());
+    // What its decoders complain of reaches the terminal, as it would from this process.
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    commandLine << readerProgram() << channel.handTo(process);
+    process.start(commandLine.takeFirst(), commandLine);
+}
+
 }  // namespace
 
 QString readerProgram() {
@@ -32,6 +53,15 @@ QString readerProgram() {
 
 void PictureReaderProcess::runEveryReaderThrough(const QStringList& commandLine) {
     everyReadersWrapper() = commandLine;
+}
+
+void PictureReaderProcess::startOneAhead() {
+    ReaderAhead& ahead = readerAhead();
+    if (ahead.process) return;
+    ahead.channel = std::make_unique<ReaderChannel>();
+    if (!ahead.channel->isValid()) return;
+    ahead.process = new QProcess(QCoreApplication::instance());
+    launchReader(*ahead.process, *ahead.channel, everyReadersWrapper());
 }
 
 PictureReaderProcess::PictureReaderProcess(QObject* parent)
@@ -61,17 +91,20 @@ void PictureReaderProcess::runThrough(const QStringList& commandLine) {
 
 void PictureReaderProcess::startNextReader() {
     if (reading_ || process_ || !nextReady_) return;
-    channel_ = std::make_unique<ReaderChannel>();
-    if (!channel_->isValid()) return;
-    process_ = std::make_unique<QProcess>();
-    process_->setStandardInputFile(QProcess::nullDevice());
-    // What its decoders complain of reaches the terminal, as it would from this process.
-    process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    ReaderAhead& ahead = readerAhead();
+    if (ahead.process && ahead.process->state() != QProcess::NotRunning &&
+        wrapper_ == everyReadersWrapper()) {
+        ahead.process->setParent(nullptr);
+        process_.reset(ahead.process);
+        channel_ = std::move(ahead.channel);
+    } else {
+        channel_ = std::make_unique<ReaderChannel>();
+        if (!channel_->isValid()) return;
+        process_ = std::make_unique<QProcess>();
+        launchReader(*process_, *channel_, wrapper_);
+    }
     connect(process_.get(), &QProcess::readyReadStandardOutput, this, [this] { takeAnswers(); });
     connect(process_.get(), &QProcess::finished, this, &PictureReaderProcess::readerEnded);
-    QStringList commandLine = wrapper_;
-    commandLine << readerProgram() << channel_->handTo(*process_);
-    process_->start(commandLine.takeFirst(), commandLine);
 }
 
 void PictureReaderProcess::start(const QString& path, const FirstView& view,
@@ -174,8 +207,12 @@ bool PictureReaderProcess::takeAnswers() {
             finish(refused(PictureProblem::Damaged));
         } else {
             if (!toldFirst_.isNull()) mapWritten(image);
-            finish({std::move(image), PictureProblem::None, answer->pixelBound,
-                    answer->onWhitePaper, {}, answer->paper});
+            finish({std::move(image),
+                    PictureProblem::None,
+                    answer->pixelBound,
+                    answer->onWhitePaper,
+                    {},
+                    answer->paper});
         }
         return true;
     }

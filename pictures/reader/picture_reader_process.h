@@ -33,6 +33,9 @@ public:
     void runThrough(const QStringList& commandLine);
     // The same for every reader made from now on, the window's too (for tests).
     static void runEveryReaderThrough(const QStringList& commandLine);
+    // Starts a reader before the window is made, for a picture named on the command line: the
+    // next PictureReaderProcess made takes it, set up by then.
+    static void startOneAhead();
 
     // Starts reading; `finished` follows once, here or later, unless stop() comes first. Before
     // it, `firstRead` may tell the picture to show meanwhile, for `view`.

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <thread>
 
+#include "picture_formats.h"
 #include "quiet_session.h"
 #include "reader_answer.h"
 #include "reader_channel.h"
@@ -51,6 +52,7 @@ int main(int argc, char* argv[]) {
     ReaderAnswer answer;
     ownPeakBytes();
     answer.protections = shutReaderIn(kReaderHardMemoryBytes, kReaderSeconds * 2);
+    loadPictureDecoders();
     const HandedOver handed = waitToBeHanded(arguments[1]);
     const PixelMemory memory = mapHandedPixels(handed.pixels);
     const PixelMemory firstMemory = mapHandedPixels(handed.firstPixels);
@@ -70,6 +72,8 @@ int main(int argc, char* argv[]) {
     std::thread preparingFirst;
     bool firstSent = true;
     FirstPicture first{handed.view};
+    first.reduceInto = firstMemory.data;
+    first.reduceIntoBytes = firstMemory.size;
     first.aboutToReduce = [&](qint64 bytes) {
         if (!preparingFirst.joinable())
             preparingFirst = std::thread(prepareForWriting, firstMemory, bytes);

@@ -216,5 +216,16 @@ TEST(FirstPicture, TheReaderTellsTheReducedCopyThenTheSamePictureWhole) {
         EXPECT_EQ(whole->image.cacheKey(), first->image.cacheKey());
         EXPECT_TRUE(whole->reduced.isNull());
         EXPECT_EQ(whole->image, readPictureFile(path).image);
+        // Decoded straight into the memory it is shown from, it has the pixels of a copy
+        // decoded in memory of its own.
+        QImage alone;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        FirstPicture told{{0.2, {}, 0}};
+        told.ready = [&](const QImage& reduced, QSize, QImage::Format, QSizeF) {
+            alone = reduced.copy();
+        };
+        readPicture(file, {}, told);
+        EXPECT_EQ(first->reduced, alone);
     }
 }
