@@ -358,19 +358,26 @@ BENCHMARK(DragPhoto)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20);
 
+// A vector plan on a landscape page of this size, in points, drawn by `draw`.
+static QString writePlanPdf(const QString& name, QPageSize::PageSizeId size,
+                            const std::function<void(QPainter&)>& draw) {
+    const QString file = photoDir().filePath(name);
+    QPdfWriter writer(file);
+    writer.setResolution(72);
+    writer.setPageSize(QPageSize(size));
+    writer.setPageOrientation(QPageLayout::Landscape);
+    QPainter painter(&writer);
+    draw(painter);
+    return file;
+}
+
 // Opening a one-page A3 PDF plan at 200 dpi, against rendering that page alone.
 static void OpenPdfPlan(benchmark::State& state) {
-    static const QString path = [] {
-        const QString file = photoDir().filePath(QStringLiteral("plan-a3.pdf"));
-        QPdfWriter writer(file);
-        writer.setResolution(72);
-        writer.setPageSize(QPageSize(QPageSize::A3));
-        writer.setPageOrientation(QPageLayout::Landscape);
-        QPainter painter(&writer);
-        painter.setPen(QPen(Qt::black, 2));
-        for (int i = 0; i < 60; ++i) painter.drawRect(40 + i * 15, 40 + i * 9, 300, 200);
-        return file;
-    }();
+    static const QString path =
+        writePlanPdf(QStringLiteral("plan-a3.pdf"), QPageSize::A3, [](QPainter& painter) {
+            painter.setPen(QPen(Qt::black, 2));
+            for (int i = 0; i < 60; ++i) painter.drawRect(40 + i * 15, 40 + i * 9, 300, 200);
+        });
     readAgainst(state, path, "render_ms", [] {
         QPdfDocument document;
         document.load(path);
@@ -385,20 +392,14 @@ BENCHMARK(OpenPdfPlan)->UseManualTime()->Unit(benchmark::kMillisecond)->Iteratio
 // moment the view has stood still long enough to ask (its settling time taken off) to the
 // moment it is shown, against rendering the same part alone from the file.
 static void SharpenPdfPlanAt800(benchmark::State& state) {
-    static const QString path = [] {
-        const QString file = photoDir().filePath(QStringLiteral("plan-a1.pdf"));
-        QPdfWriter writer(file);
-        writer.setResolution(72);
-        writer.setPageSize(QPageSize(QPageSize::A1));
-        writer.setPageOrientation(QPageLayout::Landscape);
-        QPainter painter(&writer);
-        painter.setPen(QPen(Qt::black, 0.5));
-        for (int i = 0; i < 400; ++i) painter.drawRect(20 + i * 5, 20 + i * 3, 600, 400);
-        painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 6));
-        for (int i = 0; i < 2000; ++i)
-            painter.drawText(40 + (i % 40) * 58, 40 + (i / 40) * 30, QStringLiteral("2140 mm"));
-        return file;
-    }();
+    static const QString path =
+        writePlanPdf(QStringLiteral("plan-a1.pdf"), QPageSize::A1, [](QPainter& painter) {
+            painter.setPen(QPen(Qt::black, 0.5));
+            for (int i = 0; i < 400; ++i) painter.drawRect(20 + i * 5, 20 + i * 3, 600, 400);
+            painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 6));
+            for (int i = 0; i < 2000; ++i)
+                painter.drawText(40 + (i % 40) * 58, 40 + (i / 40) * 30, QStringLiteral("2140 mm"));
+        });
     auto* dialogs = new ScriptedDialogs;  // owned by the window
     MainWindow window{dialogs};
     window.show();
