@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing_detail.h"
 
-#include <QScrollBar>
 #include <QWidget>
 #include <cmath>
 
 #include "picture_area.h"
 #include "picture_box.h"
-#include "picture_view.h"
 #include "room_document.h"
 
 DrawingDetail::DrawingDetail(QWidget& window, PictureArea& area, RoomDocument& room)
@@ -30,21 +28,20 @@ DrawingDetail::Wanted DrawingDetail::wantedNow() const {
     }
     const double scale = area_.level() * window_.devicePixelRatioF();
     if (scale <= 1) return {};
-    const QWidget* canvas = box.contents();
-    const QWidget* viewport = area_.view().viewport();
-    const QRectF seen(canvas->mapFrom(viewport, QPoint(0, 0)), viewport->size());
-    const QRectF inPicture = QRectF(seen.topLeft() / area_.level(), seen.size() / area_.level()) &
-                             QRectF(QPointF(), picture.size());
+    const QRectF shown = area_.shownTwips();
+    const QRectF inPicture =
+        QRectF(shown.topLeft() / kTwipsPerPixel, shown.size() / kTwipsPerPixel) &
+        QRectF(QPointF(), picture.size());
     if (inPicture.isEmpty()) return {};
     return {picture.cacheKey(), inPicture, scale};
 }
 
 void DrawingDetail::drawAgain() {
     const Wanted wanted = wantedNow();
+    if (wanted.scale == 0 || wanted == asked_) return;
     const ScaledPicture& shown = area_.background().scaledPicture();
-    const bool drawnAlready =
-        shown.detailScale() == wanted.scale && shown.detailPart().contains(wanted.inPicture);
-    if (wanted.scale == 0 || drawnAlready || wanted == asked_) return;
+    if (shown.detailScale() == wanted.scale && shown.detailPart().contains(wanted.inPicture))
+        return;  // drawn already
     const QImage& picture = area_.background().picture();
     const QSize whole(int(std::lround(picture.width() * wanted.scale)),
                       int(std::lround(picture.height() * wanted.scale)));

@@ -63,42 +63,51 @@ const QImage& ScaledPicture::sourceFor(double scale) {
 
 void ScaledPicture::paint(QPainter& painter, const QRectF& whole, const QRect& exposed) {
     if (picture_.isNull() || whole.isEmpty() || exposed.isEmpty()) return;
-    if (onWhitePaper_) painter.fillRect(exposed & whole.toAlignedRect(), Qt::white);
     const double scale =
         std::min(whole.width() / picture_.width(), whole.height() / picture_.height());
+    const double devicePixels = scale * painter.device()->devicePixelRatioF();
+    const bool detailed = !detail_.isNull() && devicePixels > 1 && reducedFirst_.isNull();
+    // Where the view is zoomed beyond the picture's pixels, the part drawn again covers them.
+    const QRectF detailShown(whole.x() + detailPart_.x() * whole.width() / picture_.width(),
+                             whole.y() + detailPart_.y() * whole.height() / picture_.height(),
+                             detailPart_.width() * whole.width() / picture_.width(),
+                             detailPart_.height() * whole.height() / picture_.height());
+    if (!detailed || !detailShown.contains(QRectF(exposed))) paintPixels(painter, whole, exposed);
+    if (detailed) paintDetail(painter, detailShown, exposed, devicePixels);
+}
+
+void ScaledPicture::paintPixels(QPainter& painter, const QRectF& whole, const QRect& exposed) {
+    if (onWhitePaper_) painter.fillRect(exposed & whole.toAlignedRect(), Qt::white);
     if (whole.size() == QSizeF(picture_.size()) && whole.topLeft().toPoint() == whole.topLeft() &&
         reducedFirst_.isNull()) {
         // At its own size: a plain copy of the pixels.
         painter.drawImage(exposed.topLeft(), picture_,
                           exposed.translated(-whole.topLeft().toPoint()));
-    } else {
-        const QImage& source = reducedFirst_.isNull() ? sourceFor(scale) : reducedFirst_;
-        const double sx = source.width() / whole.width();
-        const double sy = source.height() / whole.height();
-        const QRectF part((exposed.x() - whole.x()) * sx, (exposed.y() - whole.y()) * sy,
-                          exposed.width() * sx, exposed.height() * sy);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform,
-                              scale < 2 || !reducedFirst_.isNull());
-        painter.drawImage(QRectF(exposed), source, part);
+        return;
     }
-    const double devicePixels = scale * painter.device()->devicePixelRatioF();
-    if (detail_.isNull() || devicePixels <= 1 || !reducedFirst_.isNull()) return;
-    // Over the picture's own pixels: the part drawn again, at the scale it was drawn at or,
-    // zoomed since, smoothly until it is drawn again.
-    const double across = whole.width() / picture_.width();
-    const double down = whole.height() / picture_.height();
-    const QRectF detailShown(whole.x() + detailPart_.x() * across,
-                             whole.y() + detailPart_.y() * down, detailPart_.width() * across,
-                             detailPart_.height() * down);
-    const QRectF target = detailShown & QRectF(exposed);
+    const double scale =
+        std::min(whole.width() / picture_.width(), whole.height() / picture_.height());
+    const QImage& source = reducedFirst_.isNull() ? sourceFor(scale) : reducedFirst_;
+    const double sx = source.width() / whole.width();
+    const double sy = source.height() / whole.height();
+    const QRectF part((exposed.x() - whole.x()) * sx, (exposed.y() - whole.y()) * sy,
+                      exposed.width() * sx, exposed.height() * sy);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, scale < 2 || !reducedFirst_.isNull());
+    painter.drawImage(QRectF(exposed), source, part);
+}
+
+// At the scale it was drawn at, or, zoomed since, smoothly until it is drawn again; on paper of
+// its own, so that the picture's coarser pixels do not show through.
+void ScaledPicture::paintDetail(QPainter& painter, const QRectF& shown, const QRect& exposed,
+                                double devicePixels) {
+    const QRectF target = shown & QRectF(exposed);
     if (target.isEmpty()) return;
-    const double dx = detail_.width() / detailShown.width();
-    const double dy = detail_.height() / detailShown.height();
-    const QRectF from((target.x() - detailShown.x()) * dx, (target.y() - detailShown.y()) * dy,
+    const double dx = detail_.width() / shown.width();
+    const double dy = detail_.height() / shown.height();
+    const QRectF from((target.x() - shown.x()) * dx, (target.y() - shown.y()) * dy,
                       target.width() * dx, target.height() * dy);
     painter.setRenderHint(QPainter::SmoothPixmapTransform,
                           std::abs(detailScale_ - devicePixels) > 1e-9);
-    // The part is drawn on paper of its own: the picture's coarser pixels do not show through.
     if (onWhitePaper_) painter.fillRect(target, Qt::white);
     painter.drawImage(target, detail_, from);
 }

@@ -46,6 +46,9 @@ public:
 
 private:
     const QImage& sourceFor(double scale);
+    void paintPixels(QPainter& painter, const QRectF& whole, const QRect& exposed);
+    void paintDetail(QPainter& painter, const QRectF& shown, const QRect& exposed,
+                     double devicePixels);
 
     QImage picture_;
     bool onWhitePaper_ = false;
